@@ -1,0 +1,275 @@
+#include "Conexion.h"
+
+#include "Aplicacion.h"
+#include "Config.h"
+#include "Dialogos.h"
+#include "ErrLog.h"
+#include "MotorBD.h"
+#include "Textos.h"
+
+#include <QDate>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+thread_local ResultSet Rs;
+thread_local qint16 ErroresQuery = 0;
+thread_local qint16 EstadoLogin = 0;
+thread_local bool BaseConectada = false;
+qint16 IndiceServidor = 0;
+
+namespace {
+
+// Built-in credentials of the server; the database name and password are kept encoded.
+const QString kUsuarioServidor = QStringLiteral("lanternix");
+const QString kBaseServidor = QStringLiteral("VGltYmVyTGlu");
+const QString kClaveServidor = QStringLiteral("R3JhbmRQaW5lOQ==");
+
+QString g_direcciones[2];
+
+enum class Intento { Ok, ClaveDuplicada, Error };
+
+ErrorEjecucion errorObjetoAbierto()
+{
+    return {3705, QStringLiteral("La operación no está permitida si el objeto está abierto.")};
+}
+
+// One attempt at a statement, without any policy.
+Intento intentar(const QString& sql, ErrorEjecucion& error)
+{
+    if (Rs.Abierto()) {
+        error = errorObjetoAbierto();
+        return Intento::Error;
+    }
+    if (sql.contains(QChar(0))) {
+        error = {5, QStringLiteral("La sentencia contiene un carácter nulo, que la base de datos no admite.")};
+        return Intento::Error;
+    }
+    QSqlDatabase db = MotorBD::Conexion();
+    if (!db.isValid() || !db.isOpen()) {
+        error = {3709, QStringLiteral("La conexión no se puede usar para realizar esta operación. Está cerrada o "
+                                      "no es válida en este contexto.")};
+        return Intento::Error;
+    }
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(sql)) {
+        if (MotorBD::EsClaveDuplicada(q.lastError()))
+            return Intento::ClaveDuplicada;
+        error = MotorBD::Traducir(q.lastError());
+        return Intento::Error;
+    }
+    if (q.isSelect())
+        Rs.Llenar(q);
+    return Intento::Ok;
+}
+
+Intento intentarTransaccion(const QStringList& sentencias, ErrorEjecucion& error)
+{
+    if (Rs.Abierto()) {
+        error = errorObjetoAbierto();
+        return Intento::Error;
+    }
+    QSqlDatabase db = MotorBD::Conexion();
+    if (!db.isValid() || !db.isOpen() || !db.transaction()) {
+        error = db.isValid() && db.isOpen() ? MotorBD::Traducir(db.lastError())
+                                            : ErrorEjecucion{3709, QStringLiteral("La conexión no está abierta.")};
+        return Intento::Error;
+    }
+    for (const QString& sql : sentencias) {
+        const Intento r = intentar(sql, error);
+        if (r != Intento::Ok) {
+            Rs.Close();
+            db.rollback();
+            return r;
+        }
+        Rs.Close();
+    }
+    if (!db.commit()) {
+        error = MotorBD::Traducir(db.lastError());
+        db.rollback();
+        return Intento::Error;
+    }
+    return Intento::Ok;
+}
+
+// The failure policy around any attempt. Returns Ok, ClaveDuplicada (left to the caller, not
+// counted) or Error after a silent failure; a failure that is not silent ends the program.
+Intento conPolitica(const QString& sqlRegistro, bool silencioso, const std::function<Intento(ErrorEjecucion&)>& intento)
+{
+    for (;;) {
+        ErrorEjecucion error;
+        const Intento r = intento(error);
+        if (r != Intento::Error)
+            return r;
+
+        Aplicacion::HacerEventos();
+        ++ErroresQuery;
+        if (ErroresQuery >= 3) {
+            MsgBox(QStringLiteral("Se ha perdido la conexión con el servidor al menos 3 veces. Se cerrará el programa"),
+                   Botones::Aceptar, Icono::Informacion, QStringLiteral("Error en la conexión"));
+            Aplicacion::Terminar();
+            return Intento::Error;
+        }
+        if (error.numero == kErrorFalloGeneral) {
+            // A lost connection: open a new one and run the same statement again; the count stays.
+            Reconectar();
+            continue;
+        }
+        BloqueSentencia(error, sqlRegistro);
+        CerrarRs();
+        if (silencioso) {
+            ErroresQuery = 0;
+            return Intento::Error;
+        }
+        MsgBox(QStringLiteral("Ha ocurrido un error en la consulta. Verifique el log"), Botones::Aceptar,
+               Icono::Informacion, QStringLiteral("Error en la consulta"));
+        Aplicacion::Terminar();
+        return Intento::Error;
+    }
+}
+
+} // namespace
+
+void ResultSet::Close()
+{
+    m_abierto = false;
+    m_pos = 0;
+    m_filas.clear();
+}
+
+void ResultSet::Llenar(QSqlQuery& consulta)
+{
+    m_filas.clear();
+    const int columnas = consulta.record().count();
+    while (consulta.next()) {
+        QVector<QVariant> fila(columnas);
+        for (int i = 0; i < columnas; ++i)
+            fila[i] = consulta.value(i);
+        m_filas.append(std::move(fila));
+    }
+    m_pos = 0;
+    m_abierto = true;
+}
+
+QVariant ResultSet::Campo(int i) const
+{
+    if (Eof() || i < 0 || i >= m_filas[m_pos].size())
+        return QVariant();
+    return m_filas[m_pos][i];
+}
+
+QString ResultSet::Texto(int i) const
+{
+    const QVariant v = Campo(i);
+    if (v.isNull())
+        return QString();
+    if (v.typeId() == QMetaType::QDate)
+        return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+    return v.toString();
+}
+
+QString ResultSet::Fecha(int i) const { return FormatoFecha(Texto(i)); }
+
+qint16 Conectar(qint16 indice, qint16 tipo)
+{
+    try {
+        MotorBD::Destino destino;
+        destino.tipo = tipo;
+        if (tipo == MotorBD::Servidor) {
+            const QString baseIncorporada = DecodificarBase64(kBaseServidor);
+            if (indice < 0 || indice > 1)
+                throw ErrorEjecucion{9, QStringLiteral("Subíndice fuera del intervalo")};
+            g_direcciones[indice] = ConfigActual.IP;
+            destino.direccion = g_direcciones[indice];
+            destino.puerto = ConfigActual.Puerto;
+            // The instance name, when given, names the database on the server.
+            destino.baseDeDatos = ConfigActual.Sentencia.isEmpty() ? baseIncorporada : ConfigActual.Sentencia;
+            destino.usuario = kUsuarioServidor;
+            destino.clave = DecodificarBase64(kClaveServidor);
+        }
+        Rs.Close();
+        MotorBD::Abrir(destino);
+        return 0;
+    } catch (const ErrorEjecucion& e) {
+        const Respuesta r = MsgBox(e.descripcion + QLatin1Char('\n') + QStringLiteral("Desea reintentar la conexión?"),
+                                   Botones::SiNo, Icono::Ninguno, QStringLiteral("Error de conexion"));
+        if (r == Respuesta::Si)
+            return 1;
+        if (tipo == MotorBD::Servidor)
+            BloqueConexionServidor(e, g_direcciones[indice < 0 || indice > 1 ? 0 : indice]);
+        else
+            BloqueConexionLocal(e);
+        EstadoLogin = 1;
+        return 2;
+    }
+}
+
+void Reconectar()
+{
+    for (;;) {
+        const qint16 r = Conectar(IndiceServidor, ConfigActual.Tipo);
+        if (r == 1)
+            continue;
+        if (r == 0)
+            BaseConectada = true;
+        return;
+    }
+}
+
+bool EjecutarQuery(const QString& sql, bool silencioso)
+{
+    return conPolitica(sql, silencioso, [&](ErrorEjecucion& e) {
+               const Intento r = intentar(sql, e);
+               if (r == Intento::ClaveDuplicada)
+                   e = {-2147217873, QStringLiteral("Clave duplicada.")};
+               // Outside InsertarConClaveNueva a collision is an ordinary failure.
+               return r == Intento::ClaveDuplicada ? Intento::Error : r;
+           })
+           == Intento::Ok;
+}
+
+void CerrarRs() { Rs.Close(); }
+
+bool LecturaEnCurso() { return Rs.Abierto(); }
+
+bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso)
+{
+    return conPolitica(sentencias.join(QStringLiteral("; ")), silencioso,
+                       [&](ErrorEjecucion& e) {
+                           const Intento r = intentarTransaccion(sentencias, e);
+                           if (r == Intento::ClaveDuplicada)
+                               e = {-2147217873, QStringLiteral("Clave duplicada.")};
+                           return r == Intento::ClaveDuplicada ? Intento::Error : r;
+                       })
+           == Intento::Ok;
+}
+
+qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<QString(qint32)>& armarInsert,
+                             bool silencioso)
+{
+    if (!EjecutarQuery(sqlUltimaClave, silencioso))
+        return -1;
+    Rs.Requery();
+    qint32 clave = Rs.Eof() ? 1 : Rs.Entero32(0) + 1;
+    CerrarRs();
+    for (;;) {
+        const QString sql = armarInsert(clave);
+        const Intento r = conPolitica(sql, silencioso, [&](ErrorEjecucion& e) { return intentar(sql, e); });
+        if (r == Intento::Ok)
+            return clave;
+        if (r == Intento::Error)
+            return -1;
+        ++clave; // another workstation took this key a moment ago
+    }
+}
+
+ResultadoDirecto EjecutarDirecto(const QString& sql, ErrorEjecucion* error)
+{
+    ErrorEjecucion e;
+    const Intento r = intentar(sql, e);
+    if (error)
+        *error = e;
+    return r == Intento::Ok ? ResultadoDirecto::Ok
+                            : r == Intento::ClaveDuplicada ? ResultadoDirecto::ClaveDuplicada : ResultadoDirecto::Error;
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+// Connection settings of the workstation: type 0 server, 1 local database file.
+struct RegConfig
+{
+    qint16 Tipo = 0;
+    QString IP;
+    QString Puerto;
+    QString Sentencia;
+};
+
+// The settings read at start.
+extern RegConfig ConfigActual;
+
+// Program-folder name of the connection file.
+QString RutaConfig();
+
+// Reads the record at the start of the file (little-endian 16-bit type, then three texts each
+// behind a 16-bit length, one Windows-1252 byte per character). False when the file is missing;
+// a short file leaves the missing fields empty.
+bool LeerRegConfig(const QString& ruta, RegConfig& config);
+// Writes the record from the first byte; a longer existing file keeps its trailing bytes.
+// False when the file cannot be written.
+bool EscribirRegConfig(const QString& ruta, const RegConfig& config);
+
+// One byte per character in Windows-1252; characters it lacks become "?".
+QByteArray AWindows1252(const QString& texto);
+QString DeWindows1252(const QByteArray& bytes);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// The only way values enter statement texts: typed literals, so no value can change what a
+// statement does. Statement texts are assembled in the data files, never elsewhere.
+
+// 'text' with apostrophes doubled. A NUL stays in the text; the query runner refuses such a
+// statement with a clear error instead of letting the engine cut the text short.
+QString SqlTexto(const QString& texto);
+// A whole number, written in decimal.
+QString SqlEntero(qint64 valor);
+// A day-first date text ("DD/MM/YYYY", also "1/3/2024") as an ISO date literal; an empty text
+// or one that is not a date gives NULL.
+QString SqlFecha(const QString& fechaDiaPrimero);
+// A contains-search that ignores case and accents on both engines:
+// "translate(lower(columna), ...) LIKE '%valor%'" with the value folded the same way.
+QString SqlContiene(const QString& columna, const QString& valor);
+// The folding SqlContiene applies to a value: lower case, accents removed.
+QString PlegarTexto(const QString& texto);

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Date texts, level names, apostrophe escaping and the Base64 codec shared by the whole program.
+
+// A date or date-like text (day first, or ISO as the database gives it) as "DD/MM/YYYY";
+// a text that is not a date comes back unchanged.
+QString FormatoFecha(const QString& texto);
+QString FechaHoy();
+
+QString GetNivelDesc(qint16 nivel);
+
+// Free texts of complaints and follow-ups keep "|~|" for each apostrophe in storage.
+QString EscaparComillas(const QString& texto);
+QString RestaurarComillas(const QString& texto);
+
+// Base64 of a text's bytes, one byte per character (codes above 255 become "?").
+// The decoder throws ErrorEjecucion for a length that is not a multiple of 4 or an illegal character.
+QString CodificarBase64(const QString& texto);
+QString DecodificarBase64(const QString& texto);
+QString CodificarBytes(const QByteArray& bytes);
+QString CodificarArreglo(const QByteArray& bytes, int largo);
+QByteArray DecodificarArreglo(const QString& texto);
+void IniciarTablasBase64();
+QByteArray CadenaABytes(const QString& texto);
+QString BytesACadena(const QByteArray& bytes);

@@ -1,0 +1,3 @@
+#include "Usuarios.h"
+
+RegUsuario UsuarioActual;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+// A run-time error as the rest of the system sees it: a number and a description.
+// Thrown by helpers whose failures go to the caller's handler (the Base64 decoder).
+struct ErrorEjecucion
+{
+    long numero = 0;
+    QString descripcion;
+};
+
+// Number of the user-defined errors (the Base64 decoder's two errors).
+constexpr long kErrorDefinidoPorUsuario = -2147221504;
+// The general failure that a lost connection raises; the query runner reconnects on it.
+constexpr long kErrorFalloGeneral = -2147467259;

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+// One instance per window class: created on first use, forgotten once unloaded (closed and
+// deleted), so the next use loads it afresh.
+template <typename T>
+class Formulario
+{
+public:
+    static T* Obtener()
+    {
+        if (!instancia()) {
+            T* w = new T();
+            w->setAttribute(Qt::WA_DeleteOnClose);
+            instancia() = w;
+        }
+        return instancia();
+    }
+    static bool Cargado() { return !instancia().isNull(); }
+    static T* SiCargado() { return instancia().data(); }
+    // Unload: close (the window's own close handling runs); once closed it is forgotten at
+    // once and deleted when control returns to the event loop, so it may unload itself.
+    static bool Descargar()
+    {
+        T* w = instancia().data();
+        if (!w)
+            return true;
+        if (!w->close())
+            return false;
+        instancia().clear();
+        return true;
+    }
+
+private:
+    static QPointer<T>& instancia()
+    {
+        static QPointer<T> p;
+        return p;
+    }
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ErrorEjecucion.h"
+
+#include <QSqlDatabase>
+#include <QString>
+
+// The database engine: a PostgreSQL server (type 0) or the local SQLite file bd/base.db
+// beside the program (type 1). Each thread keeps its own connection.
+namespace MotorBD {
+
+enum Tipo : int { Servidor = 0, ArchivoLocal = 1 };
+
+struct Destino
+{
+    int tipo = ArchivoLocal;
+    QString direccion;
+    QString puerto;
+    QString baseDeDatos; // for the server: the instance name when given, else the built-in name
+    QString usuario;
+    QString clave;
+};
+
+// Opens a new connection for the calling thread (the previous one is dropped) and creates
+// the tables that are missing. Throws ErrorEjecucion when it cannot.
+void Abrir(const Destino& destino);
+// The calling thread's connection; invalid before the first Abrir.
+QSqlDatabase Conexion();
+bool EsPostgres();
+
+// Tests give each process its own PostgreSQL schema so ctest can run them side by side.
+void EstablecerEsquema(const QString& esquema);
+
+// The system's number and text for a failed statement: a lost connection becomes the general
+// failure code, so the query runner reconnects; other errors keep their own.
+ErrorEjecucion Traducir(const class QSqlError& error);
+// A primary-key collision: another workstation took the key first.
+bool EsClaveDuplicada(const class QSqlError& error);
+
+// Local database file, relative to the program folder.
+QString RutaArchivoLocal();
+
+} // namespace MotorBD
