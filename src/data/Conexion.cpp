@@ -245,23 +245,46 @@ bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso)
            == Intento::Ok;
 }
 
-qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<QString(qint32)>& armarInsert,
-                             bool silencioso)
+namespace {
+
+// Reads the highest key (no row: an empty table), then tries each next key until one is not
+// taken by another workstation.
+qint32 conClaveNueva(const QString& sqlUltimaClave, bool silencioso, const std::function<Intento(qint32)>& intento)
 {
     if (!EjecutarQuery(sqlUltimaClave, silencioso))
         return -1;
     Rs.Requery();
     qint32 clave = Rs.Eof() ? 1 : Rs.Entero32(0) + 1;
     CerrarRs();
-    for (;;) {
-        const QString sql = armarInsert(clave);
-        const Intento r = conPolitica(sql, silencioso, [&](ErrorEjecucion& e) { return intentar(sql, e); });
+    for (;; ++clave) {
+        const Intento r = intento(clave);
         if (r == Intento::Ok)
             return clave;
         if (r == Intento::Error)
             return -1;
-        ++clave; // another workstation took this key a moment ago
     }
+}
+
+} // namespace
+
+qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<QString(qint32)>& armarInsert,
+                             bool silencioso)
+{
+    return conClaveNueva(sqlUltimaClave, silencioso, [&](qint32 clave) {
+        const QString sql = armarInsert(clave);
+        return conPolitica(sql, silencioso, [&](ErrorEjecucion& e) { return intentar(sql, e); });
+    });
+}
+
+qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
+                                        const std::function<QStringList(qint32)>& armarSentencias, bool silencioso)
+{
+    // A taken key rolls the whole transaction back, so the old rows stay until a key fits.
+    return conClaveNueva(sqlUltimaClave, silencioso, [&](qint32 clave) {
+        const QStringList sentencias = armarSentencias(clave);
+        return conPolitica(sentencias.join(QStringLiteral("; ")), silencioso,
+                           [&](ErrorEjecucion& e) { return intentarTransaccion(sentencias, e); });
+    });
 }
 
 ResultadoDirecto EjecutarDirecto(const QString& sql, ErrorEjecucion* error)

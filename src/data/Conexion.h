@@ -73,6 +73,14 @@ bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso = false)
 qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<QString(qint32)>& armarInsert,
                              bool silencioso = false);
 
+// A replacement whose new row takes a "highest + 1" key: reads the highest key as
+// InsertarConClaveNueva does, then runs the statements built for the key in one transaction;
+// when another workstation took that key first, the whole transaction runs again with the next
+// key. Returns the key stored, or -1 after a silent failure.
+qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
+                                        const std::function<QStringList(qint32)>& armarSentencias,
+                                        bool silencioso = false);
+
 // Runs one statement outside the failure policy (not counted, not logged, no reconnection).
 // For the one insert that reports its failure to its caller.
 enum class ResultadoDirecto { Ok, ClaveDuplicada, Error };

@@ -211,7 +211,10 @@ ErrorEjecucion Traducir(const QSqlError& error)
     if (texto.isEmpty())
         texto = error.text().simplified();
 
-    const bool perdida = error.type() == QSqlError::ConnectionError || codigo.startsWith(QLatin1String("08"))
+    // The SQLite driver reports every failed step (a CHECK or NOT NULL constraint too) as a
+    // connection error; only the server can lose its connection.
+    const bool perdida = (error.type() == QSqlError::ConnectionError && EsPostgres())
+                         || codigo.startsWith(QLatin1String("08"))
                          || codigo.startsWith(QLatin1String("57P0"))
                          || texto.contains(QLatin1String("server closed the connection"))
                          || texto.contains(QLatin1String("terminating connection"))

@@ -1,0 +1,181 @@
+#include "Busquedas.h"
+
+#include "Aplicacion.h"
+#include "Conexion.h"
+#include "Grilla.h"
+#include "Sql.h"
+
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Columnas = std::vector<std::pair<const char*, int>>;
+
+const Columnas kCuatro = {{"Nro", 1000}, {"Fecha", 1000}, {"Hora", 1000}, {"Ape y nom", 2800}};
+const Columnas kCinco = {{"Nro", 1000}, {"Fecha", 1000}, {"Hora", 1000}, {"Ape y nom", 2800}, {"DNI", 1800}};
+
+// Leaves only the header row, with its texts and widths.
+void armarEncabezado(Grilla& g, const Columnas& columnas)
+{
+    g.SetCols(static_cast<int>(columnas.size()));
+    g.SetRows(1);
+    g.SetRow(0);
+    for (int c = 0; c < static_cast<int>(columnas.size()); ++c) {
+        g.SetCol(c);
+        g.SetText(QString::fromLatin1(columnas[c].first));
+    }
+    for (int c = 0; c < static_cast<int>(columnas.size()); ++c)
+        g.SetColWidth(c, columnas[c].second);
+}
+
+// How a list treats the grid while it fills.
+struct Llenado
+{
+    bool ocultarPorFila = false; // yield and hide the grid before each row
+    bool eventosTrasFila = false;
+    bool fechaCompleta = false; // "Fecha" also carries the time and the name
+};
+
+// Every list reads PID, Fecha_Queja, Hora_Queja, Apellido, Nombres[, DNI] in that order.
+// Returns whether a row was added.
+bool llenar(Grilla& g, const Llenado& modo)
+{
+    Rs.Requery();
+    if (Rs.Eof()) {
+        CerrarRs();
+        return false;
+    }
+    const int columnas = g.Cols();
+    while (!Rs.Eof()) {
+        if (modo.ocultarPorFila) {
+            // The list may be long: keep the window responsive, and unpainted until the last row.
+            Aplicacion::HacerEventos();
+            g.SetVisible(false);
+        }
+        const QString fecha = Rs.Fecha(1);
+        const QString hora = Rs.Texto(2);
+        const QString nombre = Rs.Texto(3) + QStringLiteral(", ") + Rs.Texto(4);
+        g.AddItem(QString::number(Rs.Entero32(0)));
+        g.SetRow(g.Rows() - 1);
+        const QString celdas[] = {
+            QString(),
+            modo.fechaCompleta ? fecha + QStringLiteral(" - ") + hora + QStringLiteral(" - ") + nombre : fecha,
+            hora,
+            nombre,
+            columnas > 4 ? Rs.Texto(5) : QString(),
+        };
+        for (int c = 1; c < columnas && c < 5; ++c) {
+            g.SetCol(c);
+            g.SetText(celdas[c]);
+        }
+        if (modo.eventosTrasFila)
+            Aplicacion::HacerEventos();
+        Rs.MoveNext();
+    }
+    CerrarRs();
+    if (modo.ocultarPorFila)
+        g.SetVisible(true);
+    return true;
+}
+
+const QString kSelectCinco =
+    QStringLiteral("Select PID, Fecha_Queja, Hora_Queja, Apellido, Nombres, DNI from Master_Quejas where ");
+// Newest reception first; NULLS LAST so both engines put an undated complaint at the end.
+const QString kOrdenFecha = QStringLiteral(" order by Fecha_Queja desc NULLS LAST, PID desc");
+
+} // namespace
+
+void ListarQuejas(Grilla& grilla, qint32 n, bool todas)
+{
+    armarEncabezado(grilla, kCuatro);
+    // IDQueja is not null: one resolution row without a complaint must not empty the NOT IN list.
+    const QString filtro = todas ? QString()
+                                 : QStringLiteral(" where PID not in(Select IDQueja from Resolucion_Quejas where "
+                                                  "(Cerrada = 1 or Anulado = 1) and IDQueja is not null)");
+    EjecutarQuery(QStringLiteral("Select PID, Fecha_Queja, Hora_Queja, Apellido, Nombres from Master_Quejas") + filtro +
+                  QStringLiteral(" order by PID desc LIMIT ") + SqlEntero(qMax<qint32>(n, 0)));
+    Llenado modo;
+    modo.eventosTrasFila = !todas;
+    modo.fechaCompleta = todas;
+    llenar(grilla, modo);
+}
+
+void ListarQuejasPeriodo(Grilla& grilla, const QString& desde, const QString& hasta)
+{
+    armarEncabezado(grilla, kCinco);
+    EjecutarQuery(kSelectCinco +
+                  QStringLiteral("PID not in(Select IDQueja from Resolucion_Quejas where Cerrada = 1 and IDQueja is "
+                                 "not null) and fecha_Queja >= ") +
+                  SqlFecha(desde) + QStringLiteral(" and fecha_Queja <= ") + SqlFecha(hasta) + kOrdenFecha);
+    // The header row stays readable: the grid is hidden while it fills, not emptied.
+    grilla.SetVisible(false);
+    Llenado modo;
+    modo.ocultarPorFila = true;
+    llenar(grilla, modo);
+    grilla.SetVisible(true);
+}
+
+void BuscarQuejas(qint16 modo, const QString& texto, Grilla& grilla)
+{
+    armarEncabezado(grilla, kCinco);
+    static const char* const kColumnas[] = {"DNI", "Apellido", "NrLib", "NroQueja"};
+    // An unknown mode finds nothing instead of running an empty statement that ends the program.
+    if (modo < 0 || modo > 3)
+        return;
+    EjecutarQuery(kSelectCinco + SqlContiene(QString::fromLatin1(kColumnas[modo]), texto) + kOrdenFecha +
+                  QStringLiteral(" LIMIT 100"));
+    Llenado l;
+    l.ocultarPorFila = true;
+    llenar(grilla, l);
+}
+
+void BuscarQuejasComprobante(qint16 modo, const QString& primero, const QString& segundo, const QString& tercero,
+                             Grilla& grilla)
+{
+    armarEncabezado(grilla, kCuatro);
+    const auto t1 = [](const QString& v) { return SqlContiene(QStringLiteral("t1"), v); };
+    const auto t2 = [](const QString& v) { return SqlContiene(QStringLiteral("t2"), v); };
+    const auto t3 = [](const QString& v) { return SqlContiene(QStringLiteral("t3"), v); };
+    const QString y = QStringLiteral(" and ");
+    QString condicion;
+    switch (modo) {
+    case 1: condicion = QStringLiteral("1 and ") + t1(primero); break;
+    case 2: condicion = QStringLiteral("2 and ") + t1(primero); break;
+    case 3: condicion = QStringLiteral("3 and ") + t1(primero) + y + t2(segundo) + y + t3(tercero); break;
+    case 4: condicion = QStringLiteral("3 and ") + t1(primero) + y + t2(segundo); break;
+    case 5: condicion = QStringLiteral("3 and ") + t1(primero); break;
+    case 6: condicion = QStringLiteral("3 and ") + t2(primero) + y + t3(segundo); break;
+    case 7: condicion = QStringLiteral("3 and ") + t1(primero) + y + t3(segundo); break;
+    case 8: condicion = QStringLiteral("3 and ") + t3(primero); break;
+    case 9: condicion = QStringLiteral("3 and ") + t2(primero); break;
+    default: return; // an unknown mode finds nothing
+    }
+    EjecutarQuery(QStringLiteral("Select PID, Fecha_Queja, Hora_Queja, Apellido, Nombres from Master_Quejas where pid "
+                                 "in (Select NrQueja from Comprobantes_Quejas where tipo = ") +
+                  condicion + QStringLiteral(")") + kOrdenFecha + QStringLiteral(" LIMIT 1000"));
+    Llenado l;
+    l.ocultarPorFila = true;
+    llenar(grilla, l);
+}
+
+RegResumenQueja GetResumenQueja(qint32 pid)
+{
+    RegResumenQueja r;
+    EjecutarQuery(
+        QStringLiteral("Select Fecha_queja, Hora_queja,Apellido, Nombres, DNI from Master_Quejas where PID = ") +
+        SqlEntero(pid));
+    Rs.Requery();
+    if (Rs.Eof()) {
+        r.PID = -1;
+    } else {
+        r.PID = pid;
+        r.Fecha = Rs.Fecha(0);
+        r.Hora = Rs.Texto(1);
+        r.Apellido = Rs.Texto(2);
+        r.Nombres = Rs.Texto(3);
+        r.DNI = Rs.Texto(4);
+    }
+    CerrarRs();
+    return r;
+}

@@ -1,0 +1,89 @@
+#include "Comprobantes.h"
+
+#include "Conexion.h"
+#include "Sql.h"
+
+namespace {
+
+// The rows of one complaint that share a kind and a ticket text.
+QString filtro(const QString& t1, qint16 tipo, qint32 nrQueja)
+{
+    return QStringLiteral(" where NrQueja=") + SqlEntero(nrQueja) + QStringLiteral(" and tipo = ") + SqlEntero(tipo) +
+           QStringLiteral(" and  T1 = ") + SqlTexto(t1);
+}
+
+} // namespace
+
+RegListaComprobantes GetComprobantes(qint32 nrQueja)
+{
+    RegListaComprobantes lista;
+    // Key order keeps the list stable after an edit (the server moves an updated row).
+    EjecutarQuery(QStringLiteral("Select PID, T1, T2, T3, Tipo from Comprobantes_quejas where NrQueja = ") +
+                  SqlEntero(nrQueja) + QStringLiteral(" order by PID"));
+    Rs.Requery();
+    if (Rs.Eof()) {
+        CerrarRs();
+        lista.Tipo = 0;
+        lista.Ultimo = -1;
+        return lista;
+    }
+    const bool encomiendas = Rs.Entero16(4) == 3;
+    bool hayEquipaje = false;
+    while (!Rs.Eof()) {
+        RegComprobante c;
+        if (encomiendas) {
+            lista.T1 = Rs.Texto(1);
+            lista.T2 = Rs.Texto(2);
+            lista.T3 = Rs.Texto(3);
+            c.Tipo = 3;
+            c.Texto = lista.T1.isEmpty() || lista.T2.isEmpty() || lista.T3.isEmpty()
+                          ? lista.T1
+                          : lista.T1 + QLatin1Char(' ') + lista.T2 + QLatin1Char('-') + lista.T3;
+        } else {
+            c.Tipo = Rs.Entero16(4);
+            c.Texto = Rs.Texto(1);
+            if (c.Tipo == 2)
+                hayEquipaje = true;
+        }
+        lista.Items.append(c);
+        Rs.MoveNext();
+    }
+    CerrarRs();
+    lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
+    lista.Tipo = encomiendas ? 3 : hayEquipaje ? 2 : 1;
+    return lista;
+}
+
+void AgregarComprobante(qint32 nrQueja, const QString& t1, const QString& t2, const QString& t3, qint16 tipo)
+{
+    InsertarConClaveNueva(QStringLiteral("Select PID from Comprobantes_quejas order by pid desc LIMIT 1"),
+                          [&](qint32 clave) {
+                              return QStringLiteral("Insert Into Comprobantes_quejas (PID, T1, T2, T3, Tipo, NrQueja) "
+                                                    "Values ( ") +
+                                     QStringList{SqlEntero(clave), SqlTexto(t1),    SqlTexto(t2),
+                                                 SqlTexto(t3),     SqlEntero(tipo), SqlEntero(nrQueja)}
+                                         .join(QStringLiteral(", ")) +
+                                     QStringLiteral(")");
+                          });
+}
+
+void ModificarComprobante(const QString& viejo, qint16 tipo, qint32 nrQueja, const QString& nuevo)
+{
+    if (nuevo.isEmpty()) {
+        EjecutarQuery(QStringLiteral("delete from Comprobantes_Quejas") + filtro(viejo, tipo, nrQueja));
+        return;
+    }
+    // Only the first matching row changes, even when several share kind and text.
+    EjecutarQuery(QStringLiteral("select pid from Comprobantes_quejas") + filtro(viejo, tipo, nrQueja) +
+                  QStringLiteral(" order by pid LIMIT 1"));
+    Rs.Requery();
+    if (Rs.Eof()) {
+        // Another workstation deleted it meanwhile: nothing to change.
+        CerrarRs();
+        return;
+    }
+    const qint32 pid = Rs.Entero32(0);
+    CerrarRs();
+    EjecutarQuery(QStringLiteral("update comprobantes_quejas set T1 =  ") + SqlTexto(nuevo) +
+                  QStringLiteral(" where pid = ") + SqlEntero(pid));
+}

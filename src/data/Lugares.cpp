@@ -1,0 +1,225 @@
+#include "Lugares.h"
+
+#include "Conexion.h"
+#include "Sql.h"
+
+#include <QStringList>
+#include <cmath>
+
+namespace {
+
+// A column that may hold Null, written back as it was read.
+QString textoONulo(int campo)
+{
+    return Rs.EsNulo(campo) ? QStringLiteral("NULL") : SqlTexto(Rs.Texto(campo));
+}
+
+// A code that reads as a number looks up its whole part, rounded down: "00045" is agency 45.
+void normalizarCodigo(QString& codigo)
+{
+    bool ok = false;
+    const double v = codigo.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return;
+    // Adding 0.0 turns -0 into 0, so "-0.5" reads "-1" and "-0" reads "0".
+    codigo = QString::number(std::floor(v) + 0.0, 'f', 0);
+}
+
+} // namespace
+
+RegLugar LugarVacio()
+{
+    return RegLugar();
+}
+
+RegLugar GetLugar(qint32 nroQueja)
+{
+    RegLugar l = LugarVacio();
+    EjecutarQuery(QStringLiteral("Select Lugar, Det_Lugar, Fecha, Hora, Dato3, Dato4, Dato5, Dato6, Dato7, Dato8, "
+                                 "Dato9, Tipo_Comprob, Comprobante, Legajos, Desde, Hasta, Hora_Serv, Unidad from "
+                                 "Lugar_Quejas where NroQueja = ") +
+                  SqlEntero(nroQueja));
+    Rs.Requery();
+    if (Rs.Eof()) {
+        CerrarRs();
+        l.Tipo_Comprob = -5;
+        return l;
+    }
+    l.Lugar = Rs.Entero16(0);
+    l.Det_Lugar = Rs.Texto(1);
+    l.Fecha = Rs.Fecha(2);
+    l.Hora = Rs.Texto(3);
+    l.Dato3 = Rs.Texto(4);
+    l.Dato4 = Rs.Texto(5);
+    l.Dato5 = Rs.Texto(6);
+    l.Dato6 = Rs.Texto(7);
+    l.Dato7 = Rs.Texto(8);
+    l.Dato8 = Rs.Texto(9);
+    l.Dato9 = Rs.Texto(10);
+    l.Tipo_Comprob = Rs.Entero16(11);
+    l.Comprobante = Rs.Texto(12);
+    l.Legajos = Rs.Texto(13);
+    l.Desde = Rs.Texto(14);
+    l.Hasta = Rs.Texto(15);
+    l.Hora_Serv = Rs.Texto(16);
+    l.Unidad = Rs.Texto(17);
+    CerrarRs();
+    return l;
+}
+
+bool GuardarLugar(const RegLugar& lugar, qint32 nroQueja)
+{
+    // The window does not show the import-only columns; a save must not wipe them.
+    QString detLegajos = QStringLiteral("NULL");
+    QString sector = QStringLiteral("NULL");
+    if (!EjecutarQuery(QStringLiteral("Select Det_legajos, Sector from Lugar_Quejas where NroQueja = ") +
+                       SqlEntero(nroQueja)))
+        return false;
+    Rs.Requery();
+    if (!Rs.Eof()) {
+        detLegajos = textoONulo(0);
+        sector = textoONulo(1);
+    }
+    CerrarRs();
+
+    const QStringList valores{SqlEntero(nroQueja),
+                              SqlTexto(QString::number(lugar.Lugar)),
+                              SqlTexto(lugar.Det_Lugar),
+                              SqlFecha(lugar.Fecha),
+                              SqlTexto(lugar.Hora),
+                              SqlTexto(lugar.Dato3),
+                              SqlTexto(lugar.Dato4),
+                              SqlTexto(lugar.Dato5),
+                              SqlTexto(lugar.Dato6),
+                              SqlTexto(lugar.Dato7),
+                              SqlTexto(lugar.Dato8),
+                              SqlTexto(lugar.Dato9),
+                              SqlEntero(lugar.Tipo_Comprob),
+                              SqlTexto(lugar.Comprobante),
+                              SqlTexto(lugar.Legajos),
+                              SqlTexto(lugar.Desde),
+                              SqlTexto(lugar.Hasta),
+                              SqlTexto(lugar.Hora_Serv),
+                              SqlTexto(lugar.Unidad),
+                              detLegajos,
+                              sector};
+    return EjecutarTransaccion(
+        {QStringLiteral("Delete from Lugar_Quejas where NroQueja = ") + SqlEntero(nroQueja),
+         QStringLiteral("Insert into Lugar_Quejas (NroQueja, Lugar, Det_Lugar, Fecha, Hora, Dato3, Dato4, Dato5, "
+                        "Dato6, Dato7, Dato8, Dato9, Tipo_Comprob, Comprobante, Legajos, Desde, Hasta, Hora_Serv, "
+                        "Unidad, Det_legajos, Sector) values (") +
+             valores.join(QStringLiteral(", ")) + QLatin1Char(')')});
+}
+
+void InsertarLugar(const RegLugar& lugar)
+{
+    const QString donde = QStringLiteral(" where NroQueja = ") + SqlEntero(lugar.NroQueja);
+    const QStringList valores{SqlEntero(lugar.NroQueja),   SqlTexto(QString::number(lugar.Lugar)),
+                              SqlTexto(lugar.Det_Lugar),   SqlTexto(lugar.Legajos),
+                              SqlTexto(lugar.Det_legajos), SqlTexto(lugar.Desde),
+                              SqlTexto(lugar.Hasta),       SqlTexto(lugar.Hora_Serv),
+                              SqlTexto(lugar.Sector),      SqlTexto(lugar.Unidad)};
+    if (!EjecutarQuery(QStringLiteral("Insert Into Lugar_Quejas (NroQueja, Lugar, Det_Lugar, Legajos, Det_legajos, "
+                                      "Desde, Hasta, Hora_Serv, Sector, Unidad) values (") +
+                           valores.join(QStringLiteral(", ")) + QLatin1Char(')'),
+                       true))
+        return;
+    EjecutarQuery(QStringLiteral("Update Lugar_Quejas set Dato3 = ") + SqlTexto(lugar.Dato3) +
+                      QStringLiteral(", Dato4 = ") + SqlTexto(lugar.Dato4) + QStringLiteral(", Dato5 = ") +
+                      SqlTexto(lugar.Dato5) + QStringLiteral(", Dato6 = ") + SqlTexto(lugar.Dato6) +
+                      QStringLiteral(", Dato7 = ") + SqlTexto(lugar.Dato7) + QStringLiteral(", Dato8 = ") +
+                      SqlTexto(lugar.Dato8) + QStringLiteral(", Dato9 = ") + SqlTexto(lugar.Dato9) + donde,
+                  true);
+    EjecutarQuery(QStringLiteral("Update Lugar_Quejas set Fecha = ") + SqlFecha(lugar.Fecha) +
+                      QStringLiteral(", Hora = ") + SqlTexto(lugar.Hora) + donde,
+                  true);
+}
+
+qint32 ExisteLugar(qint32 nroQueja)
+{
+    EjecutarQuery(QStringLiteral("Select NroQueja from Lugar_Quejas where NroQueja = ") + SqlEntero(nroQueja) +
+                  QStringLiteral(" LIMIT 1"));
+    Rs.Requery();
+    const qint32 r = Rs.Eof() ? 0 : nroQueja;
+    CerrarRs();
+    return r;
+}
+
+RegAgencia GetAgencia(QString& codigo)
+{
+    normalizarCodigo(codigo);
+    RegAgencia a;
+    EjecutarQuery(
+        QStringLiteral("Select Pid, Codplu, CodEnco, Descripcion, GrupoInt, Telefono1, Correo, Domicilio, "
+                       "piso_depto, numeral, localidad, Provincia, pais from MasterAgencias where CodPlu = ") +
+        SqlTexto(codigo) + QStringLiteral(" order by Pid asc"));
+    Rs.Requery();
+    if (Rs.Eof()) {
+        CerrarRs();
+        a.Codplu = QStringLiteral("-1");
+        return a;
+    }
+    a.Pid = Rs.Entero16(0);
+    a.Codplu = Rs.Texto(1);
+    a.CodEnco = Rs.Texto(2);
+    a.Descripcion = Rs.Texto(3);
+    a.GrupoInt = Rs.Entero16(4);
+    a.Telefono1 = Rs.Texto(5);
+    a.Correo = Rs.Texto(6);
+    a.Domicilio = Rs.Texto(7);
+    a.piso_depto = Rs.Texto(8);
+    a.numeral = Rs.Texto(9);
+    a.localidad = Rs.Texto(10);
+    a.Provincia = Rs.Texto(11);
+    a.pais = Rs.Texto(12);
+    CerrarRs();
+    return a;
+}
+
+RegCoche GetCoche(const QString& interno)
+{
+    RegCoche c;
+    // The typed text would otherwise enter the statement as it stands; a box that does not
+    // hold a whole number simply finds no coach instead of ending the program.
+    bool ok = false;
+    const qint64 numero = interno.trimmed().toLongLong(&ok);
+    if (!ok) {
+        c.Interno = -1;
+        return c;
+    }
+    EjecutarQuery(QStringLiteral("Select Pid, Empresa, Asientos, Dominio from Coches_quejas where interno = ") +
+                  SqlEntero(numero));
+    Rs.Requery();
+    if (Rs.Eof()) {
+        CerrarRs();
+        c.Interno = -1;
+        return c;
+    }
+    c.Interno = static_cast<qint32>(numero);
+    c.Empresa.PID = Rs.Entero16(1);
+    c.Asientos = Rs.Entero16(2);
+    c.Dominio = Rs.Texto(3);
+    CerrarRs();
+    const RegEmpresa e = GetEmpresa(c.Empresa.PID);
+    c.Empresa.Detalle = e.Detalle;
+    c.Empresa.Cuit = e.Cuit;
+    return c;
+}
+
+RegCoche GetCocheBasico(qint32 interno)
+{
+    RegCoche c;
+    EjecutarQuery(QStringLiteral("Select Empresa, Dominio, Asientos from Coches_quejas where Interno = ") +
+                  SqlEntero(interno));
+    Rs.Requery();
+    if (Rs.Eof()) {
+        c.Interno = -1;
+    } else {
+        c.Interno = interno;
+        c.Empresa.PID = Rs.Entero16(0);
+        c.Dominio = Rs.Texto(1);
+        c.Asientos = Rs.Entero16(2);
+    }
+    CerrarRs();
+    return c;
+}

@@ -1,0 +1,145 @@
+#include "Quejas.h"
+
+#include "Conexion.h"
+#include "Sql.h"
+#include "Textos.h"
+#include "Usuarios.h"
+
+namespace {
+
+// The columns both inserts share, from fecha_queja to causa, as "value, value, ...".
+QString valoresComunes(const RegQueja& q)
+{
+    const QStringList v = {
+        SqlFecha(q.fecha_queja),
+        SqlTexto(q.hora_queja),
+        SqlEntero(q.motivo),
+        SqlEntero(q.tipo_queja),
+        // Escaping an escaped text changes nothing, so a caller that forgot cannot store a raw apostrophe.
+        SqlTexto(EscaparComillas(q.detalle)),
+        SqlTexto(q.Apellido),
+        SqlTexto(q.Nombres),
+        SqlTexto(q.Telefono),
+        SqlTexto(q.Telefono2),
+        SqlTexto(q.Correo),
+        SqlTexto(q.DNI),
+        SqlTexto(q.Contacto),
+        SqlEntero(q.causa),
+    };
+    return v.join(QStringLiteral(", "));
+}
+
+QString domicilio(const RegQueja& q)
+{
+    return QStringList{SqlTexto(q.Domicilio), SqlTexto(q.Localidad), SqlTexto(q.Provincia), SqlTexto(q.Pais)}.join(
+        QStringLiteral(", "));
+}
+
+} // namespace
+
+RegQueja QuejaVacia()
+{
+    return RegQueja();
+}
+
+qint32 AgregarQueja(const RegQueja& queja)
+{
+    // A number taken meanwhile by another workstation moves the complaint to the next one.
+    return InsertarConClaveNueva(
+        QStringLiteral("Select pid from Master_Quejas order by pid desc LIMIT 1"), [&](qint32 clave) {
+            return QStringLiteral(
+                       "Insert Into master_quejas(pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, "
+                       "Apellido, Nombres, Telefono, Telefono2, Correo, DNI, Contacto, causa, usuario, "
+                       "Empresa, Domicilio, Localidad, Provincia, Pais, Importada, NrLib, Mediador) values(") +
+                   SqlEntero(clave) + QStringLiteral(", ") + valoresComunes(queja) + QStringLiteral(", ") +
+                   SqlEntero(UsuarioActual.Pid) + QStringLiteral(", ") + SqlEntero(queja.Empresa.PID) +
+                   QStringLiteral(", ") + domicilio(queja) + QStringLiteral(", 0, ") + SqlTexto(queja.NrLib) +
+                   QStringLiteral(", ") + SqlTexto(queja.Mediador) + QStringLiteral(")");
+        });
+}
+
+void InsertarQueja(const RegQueja& queja)
+{
+    // Silent: a number already present is only logged and the import goes on.
+    EjecutarQuery(QStringLiteral("Insert Into master_quejas(pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, "
+                                 "Apellido, Nombres, Telefono, Telefono2, Correo, DNI, Contacto, causa, usuario, "
+                                 "Empresa, Domicilio, Localidad, Provincia, Pais, Importada) values(") +
+                      SqlEntero(queja.pid) + QStringLiteral(", ") + valoresComunes(queja) + QStringLiteral(", ") +
+                      SqlEntero(queja.usuario) + QStringLiteral(", 1, ") + domicilio(queja) + QStringLiteral(", 1)"),
+                  true);
+}
+
+RegQueja GetQueja(qint32 pid)
+{
+    RegQueja q = QuejaVacia();
+    EjecutarQuery(
+        QStringLiteral("Select pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, Apellido, Nombres, "
+                       "Telefono, Telefono2, Correo, DNI, Contacto, Causa, usuario, Empresa, Domicilio, "
+                       "Localidad, Provincia, Pais, NrLib, Mediador, NroQueja from Master_quejas where Pid = ") +
+        SqlEntero(pid));
+    Rs.Requery();
+    if (Rs.Eof()) {
+        CerrarRs();
+        q.pid = -1;
+        return q;
+    }
+    // A Null reads as 0 or "", which is the field's empty value.
+    q.pid = Rs.Entero32(0);
+    q.fecha_queja = Rs.Fecha(1);
+    q.hora_queja = Rs.Texto(2);
+    q.motivo = Rs.Entero16(3);
+    q.tipo_queja = Rs.Entero16(4);
+    q.detalle = Rs.Texto(5);
+    q.Apellido = Rs.Texto(6);
+    q.Nombres = Rs.Texto(7);
+    q.Telefono = Rs.Texto(8);
+    q.Telefono2 = Rs.Texto(9);
+    q.Correo = Rs.Texto(10);
+    q.DNI = Rs.Texto(11);
+    q.Contacto = Rs.Texto(12);
+    q.causa = Rs.Entero16(13);
+    q.usuario = Rs.Entero16(14);
+    q.Empresa.PID = Rs.Entero16(15);
+    q.Domicilio = Rs.Texto(16);
+    q.Localidad = Rs.Texto(17);
+    q.Provincia = Rs.Texto(18);
+    q.Pais = Rs.Texto(19);
+    q.NrLib = Rs.Texto(20);
+    q.Mediador = Rs.Texto(21);
+    q.NroQueja = Rs.Texto(22);
+    CerrarRs();
+    return q;
+}
+
+qint32 ExisteQueja(qint32 pid)
+{
+    EjecutarQuery(QStringLiteral("Select pid from Master_Quejas where pid = ") + SqlEntero(pid) +
+                  QStringLiteral(" LIMIT 1"));
+    const bool existe = !Rs.Eof();
+    CerrarRs();
+    return existe ? pid : 0;
+}
+
+void SetNrLib(qint32 pid, const QString& nrlib)
+{
+    EjecutarQuery(QStringLiteral("Update Master_quejas set NrLib = ") + SqlTexto(nrlib) +
+                  QStringLiteral(" where pid = ") + SqlEntero(pid));
+}
+
+void SetMotivoCausa(qint16 causa, qint16 motivo, qint32 pid)
+{
+    EjecutarQuery(QStringLiteral("Update master_quejas set  motivo = ") + SqlEntero(motivo) +
+                  QStringLiteral(", causa = ") + SqlEntero(causa) + QStringLiteral(" where pid = ") + SqlEntero(pid));
+}
+
+void SetEmpresa(qint32 pid, qint16 empresa)
+{
+    EjecutarQuery(QStringLiteral("Update Master_Quejas set Empresa = ") + SqlEntero(empresa) +
+                  QStringLiteral(" where pid = ") + SqlEntero(pid));
+}
+
+void SetTipoQueja(const RegQueja& queja)
+{
+    EjecutarQuery(QStringLiteral("Update master_Quejas set Tipo_Queja  = ") + SqlEntero(queja.tipo_queja) +
+                  QStringLiteral(" where pid = ") + SqlEntero(queja.pid));
+}

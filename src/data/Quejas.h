@@ -1,0 +1,53 @@
+#pragma once
+
+#include "Catalogos.h"
+
+#include <QString>
+
+// One complaint, a row of Master_Quejas. `detalle` holds the escaped form ("|~|" for each
+// apostrophe); only the PID of the embedded company is stored.
+struct RegQueja
+{
+    qint32 pid = 0;
+    QString fecha_queja;
+    QString hora_queja;
+    qint16 motivo = 0;
+    qint16 tipo_queja = 0;
+    qint16 causa = 0;
+    QString detalle;
+    QString Apellido;
+    QString Nombres;
+    QString Telefono;
+    QString Telefono2;
+    QString Correo;
+    QString Contacto;
+    QString DNI;
+    RegEmpresa Empresa;
+    qint16 usuario = 0;
+    QString Domicilio;
+    QString Localidad;
+    QString Provincia;
+    QString Pais;
+    QString NrLib;
+    QString Mediador;
+    QString NroQueja;
+};
+
+RegQueja QuejaVacia();
+
+// Stores a complaint from the entry form under the next free number, registered by the
+// logged-in user; returns the number actually stored.
+qint32 AgregarQueja(const RegQueja& queja);
+// Stores an imported complaint under its own number; a failure (number taken) is only logged.
+void InsertarQueja(const RegQueja& queja);
+// The complaint with that number; pid -1 and empty fields when there is none.
+RegQueja GetQueja(qint32 pid);
+// The number when a complaint has it, else 0.
+qint32 ExisteQueja(qint32 pid);
+
+void SetNrLib(qint32 pid, const QString& nrlib);
+// Reason first, complaint number last.
+void SetMotivoCausa(qint16 causa, qint16 motivo, qint32 pid);
+void SetEmpresa(qint32 pid, qint16 empresa);
+// Sets tipo_queja of complaint queja.pid to queja.tipo_queja.
+void SetTipoQueja(const RegQueja& queja);

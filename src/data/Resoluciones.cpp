@@ -1,0 +1,89 @@
+#include "Resoluciones.h"
+
+#include "Conexion.h"
+#include "Sql.h"
+#include "Usuarios.h"
+
+namespace {
+const QString kUltimaClave = QStringLiteral("Select pid from Resolucion_quejas order by pid desc LIMIT 1");
+} // namespace
+
+RegResolucion ResolucionVacia()
+{
+    return RegResolucion();
+}
+
+RegResolucion GetResolucion(qint32 pidQueja)
+{
+    RegResolucion r = ResolucionVacia();
+    EjecutarQuery(QStringLiteral("Select PID, Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, Supervisor, FechaFin, "
+                                 "Anulado, usr_anula from Resolucion_quejas where  IDQueja = ") +
+                  SqlEntero(pidQueja));
+    Rs.Requery();
+    if (Rs.Eof()) {
+        r.IDQueja = -1;
+        CerrarRs();
+        return r;
+    }
+    // Null columns leave the empty values: rows of the import carry no Anulado nor usr_Anula.
+    r.Detalle = Rs.Texto(1);
+    r.Sancion = Rs.Texto(2);
+    r.Monto = Rs.Texto(3);
+    r.Fecha = Rs.Fecha(4);
+    r.Cerrada = Rs.Entero16(5);
+    r.Usuario = Rs.Entero16(6);
+    r.Supervisor = Rs.Texto(7);
+    r.FechaFin = Rs.Fecha(8);
+    r.Anulado = Rs.Entero16(9);
+    r.usr_Anula = Rs.Entero16(10);
+    CerrarRs();
+    return r;
+}
+
+bool GuardarResolucion(RegResolucion& r)
+{
+    const QString borrar = QStringLiteral("Delete from resolucion_quejas where IDQueja = ") + SqlEntero(r.IDQueja);
+    const qint32 clave = EjecutarTransaccionConClaveNueva(kUltimaClave, [&](qint32 k) {
+        return QStringList{
+            borrar,
+            QStringLiteral(
+                "Insert into Resolucion_quejas(PID, IDQueja, Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, "
+                "supervisor, FechaFin, Anulado, usr_Anula) Values (") +
+                SqlEntero(k) + QStringLiteral(", ") + SqlEntero(r.IDQueja) + QStringLiteral(", ") +
+                SqlTexto(r.Detalle) + QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") +
+                SqlTexto(r.Monto) + QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") +
+                SqlEntero(r.Cerrada) + QStringLiteral(", ") + SqlEntero(UsuarioActual.Pid) + QStringLiteral(", ") +
+                SqlTexto(r.Supervisor) + QStringLiteral(", ") + SqlFecha(r.FechaFin) + QStringLiteral(", ") +
+                SqlEntero(r.Anulado) + QStringLiteral(", ") + SqlEntero(r.usr_Anula) + QStringLiteral(")"),
+        };
+    });
+    return clave != -1;
+}
+
+qint16 InsertarResolucion(RegResolucion& r)
+{
+    // The import goes on after a row it could not store; the failure is only logged.
+    InsertarConClaveNueva(
+        kUltimaClave,
+        [&](qint32 k) {
+            return QStringLiteral(
+                       "Insert Into Resolucion_quejas(PID, IDQUEJA, Detalle, Sancion, Monto, Cerrada, Usuario, "
+                       "fecha, fechafin, Supervisor) values(") +
+                   SqlEntero(k) + QStringLiteral(", ") + SqlEntero(r.IDQueja) + QStringLiteral(", ") +
+                   SqlTexto(r.Detalle) + QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") +
+                   SqlTexto(r.Monto) + QStringLiteral(", ") + SqlEntero(r.Cerrada) + QStringLiteral(", ") +
+                   SqlEntero(r.Usuario) + QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") +
+                   SqlFecha(r.FechaFin) + QStringLiteral(", ") + SqlTexto(r.Supervisor) + QStringLiteral(")");
+        },
+        true);
+    return 0;
+}
+
+EstadoQueja EstadoDeResolucion(const RegResolucion& r)
+{
+    if (r.Anulado != 0)
+        return EstadoQueja::Anulada;
+    if (r.Cerrada != 0)
+        return EstadoQueja::Solucionada;
+    return EstadoQueja::Editable;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QString>
+
+// One row of Resolucion_quejas.
+struct RegResolucion
+{
+    QString Detalle;
+    QString Sancion;
+    QString Fecha;    // "DD/MM/YYYY"; "01/01/1900" stands for no date
+    QString FechaFin; // same
+    qint16 Cerrada = 0;
+    QString Monto;
+    qint32 IDQueja = 0; // after GetResolucion: 0 when a row was found, -1 when none exists
+    qint16 Usuario = 0;
+    QString Supervisor;
+    qint16 Anulado = 0;
+    qint16 usr_Anula = 0;
+};
+
+// The state of a complaint, derived from its resolution row.
+enum class EstadoQueja {
+    Editable,
+    Solucionada,
+    Anulada,
+};
+
+// Every field at its empty value (IDQueja and usr_Anula 0, not -1).
+RegResolucion ResolucionVacia();
+// IDQueja -1 when the complaint has no resolution row.
+RegResolucion GetResolucion(qint32 pidQueja);
+// Replaces the complaint's resolution (all its rows) in one transaction; Usuario is always the
+// logged-in user. True when stored.
+bool GuardarResolucion(RegResolucion& r);
+// Adds a row beside any existing ones (the import); a failure is only logged. Always 0.
+qint16 InsertarResolucion(RegResolucion& r);
+
+// Any non-zero flag counts as set, annulled winning over solved; no row is editable.
+EstadoQueja EstadoDeResolucion(const RegResolucion& r);

@@ -1,0 +1,222 @@
+#include "Resoluciones.h"
+#include "BaseDePrueba.h"
+#include "Conexion.h"
+#include "MotorBD.h"
+#include "Sql.h"
+#include "Usuarios.h"
+
+#include <atomic>
+#include <thread>
+
+namespace {
+
+void ejecutar(const QString& sql)
+{
+    ASSERT_TRUE(EjecutarQuery(sql));
+}
+
+QString leer(const QString& sql)
+{
+    EjecutarQuery(sql);
+    Rs.Requery();
+    const QString v = Rs.Eof() ? QStringLiteral("<sin fila>") : Rs.Texto(0);
+    CerrarRs();
+    return v;
+}
+
+// "PID:Detalle" of every row of a complaint, by PID.
+QString filas(qint32 queja)
+{
+    EjecutarQuery(
+        QStringLiteral("SELECT PID, Detalle FROM Resolucion_quejas WHERE IDQueja = %1 ORDER BY PID").arg(queja));
+    QStringList r;
+    for (Rs.Requery(); !Rs.Eof(); Rs.MoveNext())
+        r << Rs.Texto(0) + QLatin1Char(':') + Rs.Texto(1);
+    CerrarRs();
+    return r.join(QLatin1Char(' '));
+}
+
+RegResolucion importada(qint32 queja, const QString& detalle, qint16 cerrada)
+{
+    RegResolucion r = ResolucionVacia();
+    r.IDQueja = queja;
+    r.Detalle = detalle;
+    r.Sancion = QStringLiteral("Ninguna");
+    r.Monto = QStringLiteral("0");
+    r.Cerrada = cerrada;
+    r.Usuario = 12;
+    r.Fecha = QStringLiteral("1/3/2024");
+    r.FechaFin = QStringLiteral("01/01/1900");
+    r.Supervisor = QStringLiteral("Zoe");
+    return r;
+}
+
+} // namespace
+
+class ResolucionesDatos : public BaseDePrueba
+{
+protected:
+    void SetUp() override
+    {
+        BaseDePrueba::SetUp();
+        UsuarioActual.Pid = 7;
+    }
+};
+
+TEST_P(ResolucionesDatos, AComplaintWithoutAResolutionReadsAsEditable)
+{
+    const RegResolucion r = GetResolucion(40);
+    EXPECT_EQ(r.IDQueja, -1);
+    EXPECT_TRUE(r.Detalle.isEmpty() && r.Sancion.isEmpty() && r.Monto.isEmpty() && r.Fecha.isEmpty() &&
+                r.FechaFin.isEmpty() && r.Supervisor.isEmpty());
+    EXPECT_EQ(r.Cerrada, 0);
+    EXPECT_EQ(r.Anulado, 0);
+    EXPECT_EQ(r.usr_Anula, 0);
+    EXPECT_EQ(EstadoDeResolucion(r), EstadoQueja::Editable);
+    EXPECT_FALSE(Rs.Abierto());
+
+    const RegResolucion vacia = ResolucionVacia();
+    EXPECT_EQ(vacia.IDQueja, 0);
+    EXPECT_EQ(vacia.usr_Anula, 0);
+}
+
+TEST_P(ResolucionesDatos, ASaveStoresTheTextsAsTypedAndTheLoggedInUser)
+{
+    RegResolucion r = ResolucionVacia();
+    r.IDQueja = 40;
+    r.Detalle = QStringLiteral("Se reintegró el 50% al Sr. O'Brien");
+    r.Sancion = QStringLiteral("Apercibimiento 'leve'");
+    r.Monto = QStringLiteral("1500.50");
+    r.Fecha = QStringLiteral("2/3/2024");
+    r.FechaFin = QStringLiteral("01/01/1900");
+    r.Cerrada = 1;
+    r.Usuario = 99;
+    r.Supervisor = QStringLiteral("D'Amico");
+    r.usr_Anula = -1;
+    EXPECT_TRUE(GuardarResolucion(r));
+    EXPECT_EQ(leer(QStringLiteral("SELECT PID FROM Resolucion_quejas")), QStringLiteral("1"))
+        << "the first save on an empty table gets PID 1";
+
+    const RegResolucion l = GetResolucion(40);
+    EXPECT_EQ(l.IDQueja, 0) << "a found row leaves IDQueja at 0";
+    EXPECT_EQ(l.Detalle, r.Detalle);
+    EXPECT_EQ(l.Sancion, r.Sancion);
+    EXPECT_EQ(l.Monto, r.Monto);
+    EXPECT_EQ(l.Fecha, QStringLiteral("02/03/2024"));
+    EXPECT_EQ(l.FechaFin, QStringLiteral("01/01/1900"));
+    EXPECT_EQ(l.Cerrada, 1);
+    EXPECT_EQ(l.Usuario, 7) << "always the logged-in user";
+    EXPECT_EQ(l.Supervisor, QStringLiteral("D'Amico"));
+    EXPECT_EQ(l.Anulado, 0);
+    EXPECT_EQ(l.usr_Anula, -1);
+    EXPECT_EQ(EstadoDeResolucion(l), EstadoQueja::Solucionada);
+}
+
+TEST_P(ResolucionesDatos, ASaveReplacesEveryRowOfTheComplaintOnly)
+{
+    RegResolucion a = importada(40, QStringLiteral("primera"), 0);
+    RegResolucion b = importada(40, QStringLiteral("segunda"), 2);
+    RegResolucion otra = importada(41, QStringLiteral("ajena"), 1);
+    EXPECT_EQ(InsertarResolucion(a), 0);
+    EXPECT_EQ(InsertarResolucion(b), 0);
+    EXPECT_EQ(InsertarResolucion(otra), 0);
+    EXPECT_EQ(filas(40), QStringLiteral("1:primera 2:segunda")) << "the import keeps earlier rows";
+
+    RegResolucion nueva = ResolucionVacia();
+    nueva.IDQueja = 40;
+    nueva.Detalle = QStringLiteral("definitiva");
+    EXPECT_TRUE(GuardarResolucion(nueva));
+    EXPECT_EQ(filas(40), QStringLiteral("4:definitiva"));
+    EXPECT_EQ(filas(41), QStringLiteral("3:ajena"));
+}
+
+TEST_P(ResolucionesDatos, ImportedRowsReadWithoutAnnulmentAndKeepTheirUser)
+{
+    RegResolucion r = importada(40, QStringLiteral("importada"), 2);
+    InsertarResolucion(r);
+    EXPECT_EQ(leer(QStringLiteral("SELECT COALESCE(Anulado, -9) FROM Resolucion_quejas")), QStringLiteral("-9"));
+    const RegResolucion l = GetResolucion(40);
+    EXPECT_EQ(l.Anulado, 0);
+    EXPECT_EQ(l.usr_Anula, 0);
+    EXPECT_EQ(l.Usuario, 12);
+    EXPECT_EQ(l.Supervisor, QStringLiteral("Zoe"));
+    EXPECT_EQ(l.Fecha, QStringLiteral("01/03/2024"));
+    EXPECT_EQ(l.Cerrada, 2);
+    EXPECT_EQ(EstadoDeResolucion(l), EstadoQueja::Solucionada) << "the case window takes any non-zero flag as set";
+}
+
+TEST_P(ResolucionesDatos, AnAnnulledComplaintStaysAnnulledWhenAlsoSolved)
+{
+    RegResolucion r = ResolucionVacia();
+    r.IDQueja = 40;
+    r.Cerrada = 1;
+    r.Anulado = 1;
+    r.usr_Anula = 7;
+    GuardarResolucion(r);
+    const RegResolucion l = GetResolucion(40);
+    EXPECT_EQ(l.usr_Anula, 7);
+    EXPECT_EQ(EstadoDeResolucion(l), EstadoQueja::Anulada);
+
+    r.Cerrada = 0;
+    r.Anulado = 0;
+    GuardarResolucion(r);
+    EXPECT_EQ(EstadoDeResolucion(GetResolucion(40)), EstadoQueja::Editable);
+}
+
+TEST_P(ResolucionesDatos, AFailedSaveKeepsTheOldResolution)
+{
+    ejecutar(QStringLiteral("DROP TABLE Resolucion_quejas"));
+    ejecutar(QStringLiteral("CREATE TABLE Resolucion_quejas (PID INTEGER PRIMARY KEY, IDQueja INTEGER, Detalle TEXT "
+                            "CHECK (Detalle <> 'rechazada'), Sancion TEXT, Monto TEXT, Fecha DATE, Cerrada INTEGER, "
+                            "Usuario INTEGER, supervisor TEXT, FechaFin DATE, Anulado INTEGER, usr_Anula INTEGER)"));
+    RegResolucion r = ResolucionVacia();
+    r.IDQueja = 40;
+    r.Detalle = QStringLiteral("vigente");
+    ASSERT_TRUE(GuardarResolucion(r));
+
+    r.Detalle = QStringLiteral("rechazada");
+    EXPECT_FALSE(GuardarResolucion(r));
+    EXPECT_EQ(entorno->terminaciones, 1);
+    EXPECT_EQ(filas(40), QStringLiteral("1:vigente"));
+
+    // The import's insert is silent: logged, and the import goes on.
+    EXPECT_EQ(InsertarResolucion(r), 0);
+    EXPECT_EQ(entorno->terminaciones, 1);
+    EXPECT_EQ(filas(40), QStringLiteral("1:vigente"));
+    EXPECT_TRUE(entorno->errLog().contains(QStringLiteral("Insert Into Resolucion_quejas")));
+}
+
+TEST_P(ResolucionesDatos, SavesFromTwoWorkstationsAtOnceKeepOneRowPerComplaint)
+{
+    constexpr int kPorHilo = 40;
+    std::atomic<int> fallas{0};
+    std::vector<std::thread> hilos;
+    for (int h = 0; h < 2; ++h)
+        hilos.emplace_back([&, h] {
+            ConectarHilo();
+            for (int i = 0; i < kPorHilo; ++i) {
+                RegResolucion r = ResolucionVacia();
+                r.IDQueja = h * 1000 + i % 10; // each complaint saved several times
+                r.Detalle = QStringLiteral("vuelta %1").arg(i);
+                if (!GuardarResolucion(r))
+                    ++fallas;
+                RegResolucion imp = importada(5000 + h, QStringLiteral("import"), 0);
+                InsertarResolucion(imp);
+            }
+            fallas += ErroresQuery;
+            const QString nombre = MotorBD::Conexion().connectionName();
+            MotorBD::Conexion().close();
+            QSqlDatabase::removeDatabase(nombre);
+        });
+    for (std::thread& t : hilos)
+        t.join();
+    EXPECT_EQ(fallas, 0);
+    EXPECT_EQ(leer(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE IDQueja < 5000")),
+              QStringLiteral("20"));
+    EXPECT_EQ(leer(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE IDQueja >= 5000")),
+              QString::number(2 * kPorHilo));
+    EXPECT_EQ(GetResolucion(1009).Detalle, QStringLiteral("vuelta 39"));
+    EXPECT_TRUE(entorno->errLog().isEmpty());
+}
+
+INSTANCIAR_EN_MOTORES(ResolucionesDatos);
