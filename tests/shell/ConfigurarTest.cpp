@@ -3,6 +3,7 @@
 #include "Configurar.h"
 #include "Formularios.h"
 #include "Login.h"
+#include "VersionSistema.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -16,7 +17,12 @@
 class VentanaConfigurar : public ::testing::Test
 {
 protected:
-    void SetUp() override { ventana = Formulario<Configurar>::Obtener(); }
+    void SetUp() override
+    {
+        // The running version is already recorded, so the login window announces nothing.
+        ASSERT_TRUE(VerificarVersion() || VerificarVersion());
+        ventana = Formulario<Configurar>::Obtener();
+    }
     void TearDown() override
     {
         Formulario<Configurar>::Descargar();

@@ -5,6 +5,7 @@
 #include "Formularios.h"
 #include "Inicio.h"
 #include "Login.h"
+#include "VersionSistema.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -36,6 +37,8 @@ void descargarTodo()
 class Arranque : public ::testing::Test
 {
 protected:
+    // The running version is already recorded, so the login window announces nothing.
+    void SetUp() override { ASSERT_TRUE(VerificarVersion() || VerificarVersion()); }
     void TearDown() override { descargarTodo(); }
     EntornoDePrueba entorno;
 };

@@ -1,0 +1,419 @@
+#include "AtPrinc.h"
+
+#include "Aplicacion.h"
+#include "BarraVer.h"
+#include "BasePing.h"
+#include "Bienvenido.h"
+#include "Bsnue.h"
+#include "Conexion.h"
+#include "Configurar.h"
+#include "DetallesL.h"
+#include "Dialogos.h"
+#include "Equipos.h"
+#include "ErrLog.h"
+#include "Estadisticas.h"
+#include "FResolucion.h"
+#include "F_Abrir.h"
+#include "F_Comprobante.h"
+#include "F_Nuevo.h"
+#include "FechasPeriodo.h"
+#include "Formularios.h"
+#include "Inicio.h"
+#include "Login.h"
+#include "Lugar.h"
+#include "MenAb.h"
+#include "MenuSecA.h"
+#include "PCarga.h"
+#include "Registros.h"
+#include "Reportes.h"
+#include "Seguimiento.h"
+#include "Textos.h"
+#include "Usuarios.h"
+#include "VisAtte.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMenuBar>
+#include <QPointer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kTwipsPorPixel = 15;
+
+int px(int twips)
+{
+    return twips / kTwipsPorPixel;
+}
+
+// Layout of the statistics frame, in pixels.
+constexpr int kAnchoMarco = 700;
+constexpr int kAltoMarco = 490;
+constexpr int kCentrosBarras[3] = {170, 350, 530};
+constexpr int kAnchoTitulo = 170;
+
+QLabel* titulo(QWidget* padre, int indice, const QString& texto, int centro, int tope)
+{
+    auto* l = new QLabel(texto, padre);
+    l->setObjectName(QStringLiteral("Label1%1").arg(indice));
+    l->setFont(QFont(QStringLiteral("Arial Narrow"), 10));
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setWordWrap(true);
+    l->setGeometry(centro - kAnchoTitulo / 2, tope, kAnchoTitulo, 40);
+    return l;
+}
+
+QAction* accion(QMenu* menu, const char* nombre, const QString& texto)
+{
+    QAction* a = menu->addAction(texto);
+    a->setObjectName(QString::fromLatin1(nombre));
+    return a;
+}
+
+} // namespace
+
+AtPrinc::AtPrinc()
+{
+    setObjectName(QStringLiteral("AtPrinc"));
+    setWindowTitle(QStringLiteral("Ostrevia"));
+
+    auto* barra = new QMenuBar(this);
+    barra->setObjectName(QStringLiteral("BarraMenu"));
+    QMenu* arc = barra->addMenu(QStringLiteral("Archivo"));
+    arc->setObjectName(QStringLiteral("Arc"));
+    connect(accion(arc, "Salir", QStringLiteral("Salir")), &QAction::triggered, this, &AtPrinc::Salir_Click);
+    m_importar = barra->addMenu(QStringLiteral("Importar"));
+    m_importar->setObjectName(QStringLiteral("Importar"));
+    connect(accion(m_importar, "ImpP1", QStringLiteral("Importar pasos 1-2 y 4")), &QAction::triggered, this,
+            &AtPrinc::ImpP1_Click);
+    connect(accion(m_importar, "ImSeg", QStringLiteral("Importar seguimientos")), &QAction::triggered, this,
+            &AtPrinc::ImSeg_Click);
+    connect(accion(m_importar, "Actualizadt", QStringLiteral("Actualizar datos")), &QAction::triggered, this,
+            &AtPrinc::Actualizadt_Click);
+    connect(accion(m_importar, "ImpoCom", QStringLiteral("Importar Comprobantes")), &QAction::triggered, this,
+            &AtPrinc::ImpoCom_Click);
+    connect(accion(m_importar, "impoexp", QStringLiteral("Importar Expedientes")), &QAction::triggered, this,
+            &AtPrinc::impoexp_Click);
+    m_usuariosCn = barra->addAction(QStringLiteral("Registros"));
+    m_usuariosCn->setObjectName(QStringLiteral("UsuariosCn"));
+    connect(m_usuariosCn, &QAction::triggered, this, &AtPrinc::UsuariosCn_Click);
+
+    auto* area = new QWidget(this);
+    auto* capa = new QVBoxLayout(this);
+    capa->setContentsMargins(0, 0, 0, 0);
+    capa->setMenuBar(barra);
+    capa->addWidget(area, 1);
+
+    auto* marco = new QFrame(area);
+    marco->setObjectName(QStringLiteral("FrEstadisticas"));
+    marco->setFrameShape(QFrame::StyledPanel);
+    marco->setGeometry(180, 112, kAnchoMarco, kAltoMarco);
+    m_lblCm = new QLabel(marco);
+    m_lblCm->setObjectName(QStringLiteral("LblCm"));
+    m_lblCm->setWordWrap(true);
+    m_lblCm->setGeometry(16, 12, kAnchoMarco - 32, 44);
+
+    // Left to right: BV2, BV1, BV3; each caption stands under the count its bar shows.
+    const int topeBarras = px(1200);
+    BarraVer** barras[3] = {&m_bv2, &m_bv1, &m_bv3};
+    const char* nombres[3] = {"BV2", "BV1", "BV3"};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new BarraVer(marco);
+        b->setObjectName(QString::fromLatin1(nombres[i]));
+        b->setGeometry(kCentrosBarras[i] - px(975) / 2, topeBarras, px(975), px(5175));
+        *barras[i] = b;
+    }
+    const int topeTitulos = topeBarras + px(5175) + 6;
+    titulo(marco, 0, QStringLiteral("Finalizados sin cerrar"), kCentrosBarras[0], topeTitulos);
+    titulo(marco, 1, QStringLiteral("Cerrados"), kCentrosBarras[1], topeTitulos);
+    titulo(marco, 2, QStringLiteral("Sin finalizar"), kCentrosBarras[2], topeTitulos);
+
+    m_menAb1 = new MenAb(area);
+    m_menAb1->setObjectName(QStringLiteral("MenAb1"));
+    m_menAb1->move(8, 8);
+    m_mnu = new MenuSecA(area);
+    m_mnu->setObjectName(QStringLiteral("MNU"));
+    m_mnu->move(8, 112);
+    m_mnu->hide();
+    // The side menu folds out over the statistics.
+    m_mnu->raise();
+    connect(m_menAb1, &MenAb::Presionado, this, &AtPrinc::MenAb1_Presionado);
+    connect(m_mnu, &MenuSecA::Presionado, this, &AtPrinc::MNU_Presionado);
+
+    resize(900, 640);
+
+    m_tmrBarr.setObjectName(QStringLiteral("TmrBarr"));
+    m_tmrBarr.setInterval(100);
+    m_tmrOffLine.setObjectName(QStringLiteral("TmrOffLine"));
+    m_tmrOffLine.setInterval(60000);
+    connect(&m_tmrBarr, &QTimer::timeout, this, &AtPrinc::TmrBarr_Timer);
+    connect(&m_tmrOffLine, &QTimer::timeout, this, &AtPrinc::TmrOffLine_Timer);
+
+    // The progress window switches this window off while it is loaded.
+    PCarga::EstablecerInterruptorPrincipal([](bool habilitada) {
+        if (AtPrinc* w = Formulario<AtPrinc>::SiCargado())
+            w->setEnabled(habilitada);
+    });
+
+    Form_Load();
+    m_tmrBarr.start();
+    m_tmrOffLine.start();
+}
+
+void AtPrinc::Form_Load()
+{
+    m_indiceBarra = 0;
+    for (BarraVer* b : {m_bv1, m_bv2, m_bv3}) {
+        b->Set_Max(100);
+        b->Set_Min(0);
+        b->Set_Curr(0);
+    }
+    try {
+        setWindowTitle(windowTitle() + QStringLiteral(" - ") + UsuarioActual.Apellido + QStringLiteral(", ") +
+                       UsuarioActual.Nombres);
+        setWindowTitle(windowTitle() + QStringLiteral(" - ") + GetNivelDesc(UsuarioActual.Nivel));
+        if (UsuarioActual.Nivel < 3) {
+            m_importar->menuAction()->setEnabled(false);
+            m_usuariosCn->setEnabled(false);
+        }
+        show();
+        const QString hasta = FechaHoy();
+        const QString desde = FechaMesAtras();
+        MostrarPeriodo(desde, hasta, ContarPorEstado(desde, hasta, 2));
+    } catch (const ErrorEjecucion& e) {
+        EscribirErrLog(QStringLiteral("Caption me.caption en AtPrinc"), e);
+    }
+    show();
+}
+
+void AtPrinc::MostrarPeriodo(const QString& desde, const QString& hasta, qint32 total)
+{
+    m_lblCm->setText(QStringLiteral("Cantidad de solicitudes cargadas en el periodo entre ") + desde +
+                     QStringLiteral(" hasta ") + hasta + QStringLiteral(": ") + QString::number(total));
+}
+
+void AtPrinc::TiempoACero()
+{
+    m_tiempoOcioso = 0;
+}
+
+void AtPrinc::TmrBarr_Timer()
+{
+    // A read that yielded still holds the shared result set: refresh at the next tick instead.
+    if (LecturaEnCurso())
+        return;
+    for (int i = 0; i < 3; ++i)
+        ActualizarBarra(m_indiceBarra++);
+    m_tmrBarr.stop();
+    m_indiceBarra = 0;
+}
+
+void AtPrinc::ActualizarBarra(int n)
+{
+    const QString hasta = FechaHoy();
+    const QString desde = FechaMesAtras();
+    const qint32 total = ContarPorEstado(desde, hasta, 2);
+    const qint32 cerrados = ContarPorEstado(desde, hasta, 1);
+    const qint32 sinCerrar = ContarPorEstado(desde, hasta, 0);
+    const qint32 sinResolucion = ContarPorEstado(desde, hasta, 3);
+    MostrarPeriodo(desde, hasta, total);
+    if (n < 0 || n > 2)
+        return;
+    BarraVer* const barras[3] = {m_bv2, m_bv1, m_bv3};
+    const qint32 actuales[3] = {sinCerrar, cerrados, sinResolucion};
+    barras[n]->Set_Max(total);
+    barras[n]->Set_Curr(actuales[n]);
+}
+
+void AtPrinc::TmrOffLine_Timer()
+{
+    if (LecturaEnCurso())
+        return;
+    // A failed heartbeat is retried at the next tick; the user is not disturbed.
+    try {
+        RegistrarMAC(MacLocal(), NombrePC());
+    } catch (...) {
+    }
+}
+
+void AtPrinc::MenAb1_Presionado()
+{
+    m_mnu->setVisible(!m_mnu->isVisible());
+}
+
+void AtPrinc::MNU_Presionado()
+{
+    QPointer<AtPrinc> yo(this);
+    Aplicacion::HacerEventos();
+    if (!yo)
+        return;
+    const int item = m_mnu->NrPresionado();
+    if (item >= 3 && item <= 7 && UsuarioActual.Nivel < 2) {
+        MsgBox(QStringLiteral("Nivel de usuario insuficiente para realizar modificaciones"), Botones::Aceptar,
+               Icono::Informacion, QStringLiteral("Error de permisos"));
+        return;
+    }
+    switch (item) {
+    case 0: Nuevo_Click(); break;
+    case 1: Abrir_Click(); break;
+    case 2: break;
+    case 3: AbrirRelaciones(); break;
+    case 4:
+        m_mnu->setVisible(false);
+        AbrirAbmMotivo();
+        return;
+    case 5: AbrirAgregarCat(); break;
+    case 6: AbrirAltaUsr(); break;
+    case 7: AbrirFUsuarios(); break;
+    case 8: AbrirCambiarPass(); break;
+    case 98: PreguntarSalida(); return;
+    case 99: AbrirReportes(); break;
+    default: return;
+    }
+    if (yo)
+        m_mnu->setVisible(false);
+}
+
+void AtPrinc::PreguntarSalida()
+{
+    if (MsgBox(QStringLiteral("Esta seguro/a que desea salir?"), Botones::SiNo, Icono::Ninguno,
+               QStringLiteral("Salir del sistema")) != Respuesta::Si)
+        return;
+    m_mnu->setVisible(false);
+    Formulario<AtPrinc>::Descargar();
+}
+
+void AtPrinc::Nuevo_Click()
+{
+    TiempoACero();
+    Bsnue* b = Formulario<Bsnue>::Obtener();
+    b->show();
+    b->raise();
+}
+
+void AtPrinc::Abrir_Click()
+{
+    TiempoACero();
+    PCarga* carga = Formulario<PCarga>::Obtener();
+    carga->descripcion(QStringLiteral("Abriendo formulario de carga"));
+    carga->Valor(QStringLiteral("Abriendo"));
+    carga->show();
+    Aplicacion::HacerEventos();
+    F_Abrir* abrir = Formulario<F_Abrir>::Obtener();
+    abrir->show();
+    abrir->raise();
+    Formulario<PCarga>::Descargar();
+}
+
+void AtPrinc::AbrirRelaciones()
+{
+    // The relations window Relaciones is not built yet: nothing to show.
+}
+
+void AtPrinc::AbrirAbmMotivo()
+{
+    // The reasons window AbmMotivo is not built yet: nothing to show.
+}
+
+void AtPrinc::AbrirAgregarCat()
+{
+    // The add-category window AgregarCat is not built yet: nothing to show.
+}
+
+void AtPrinc::AbrirAltaUsr()
+{
+    TiempoACero();
+    // The add-user window AltaUsr is not built yet: nothing to show.
+}
+
+void AtPrinc::AbrirFUsuarios()
+{
+    // The users window FUsuarios is not built yet: nothing to show.
+}
+
+void AtPrinc::AbrirCambiarPass()
+{
+    TiempoACero();
+    // The password window CambiarPass is not built yet: nothing to show.
+}
+
+void AtPrinc::AbrirReportes()
+{
+    Reportes* r = Formulario<Reportes>::Obtener();
+    r->show();
+    r->raise();
+}
+
+void AtPrinc::Salir_Click()
+{
+    TiempoACero();
+    Formulario<Login>::Obtener()->show();
+    Formulario<AtPrinc>::Descargar();
+}
+
+void AtPrinc::UsuariosCn_Click()
+{
+    Registros* r = Formulario<Registros>::Obtener();
+    r->show();
+    r->raise();
+}
+
+// The imports are not built yet: each menu item stays without effect until its import exists.
+void AtPrinc::ImpP1_Click() {}
+void AtPrinc::ImSeg_Click() {}
+void AtPrinc::Actualizadt_Click() {}
+void AtPrinc::ImpoCom_Click() {}
+void AtPrinc::impoexp_Click() {}
+
+void AtPrinc::closeEvent(QCloseEvent* evento)
+{
+    // Unloading is never cancelled: every way out is the logout.
+    evento->accept();
+    Form_Unload();
+}
+
+void AtPrinc::Form_Unload()
+{
+    if (m_descargado)
+        return;
+    m_descargado = true;
+    CerrarSesion();
+    // After the logout: the case window's unload inside it re-arms the bars' timer.
+    m_tmrBarr.stop();
+    m_tmrOffLine.stop();
+    DesconectarMAC(MacLocal());
+    Formulario<Login>::Obtener()->show();
+}
+
+void CerrarSesion()
+{
+    Aplicacion::HacerEventos();
+    Formulario<Login>::Descargar();
+    CerrarRs();
+    // The windows not built yet keep their places in this order as comments.
+    // AltaUsr
+    Formulario<Bienvenido>::Descargar();
+    // CambiarPass
+    Formulario<PCarga>::Descargar();
+    // AgregarCat
+    Formulario<Configurar>::Descargar();
+    Formulario<F_Abrir>::Descargar();
+    Formulario<F_Nuevo>::Descargar();
+    Formulario<FResolucion>::Descargar();
+    // FUsuarios
+    Formulario<Inicio>::Descargar();
+    // Listado
+    Formulario<Lugar>::Descargar();
+    Formulario<Reportes>::Descargar();
+    Formulario<Seguimiento>::Descargar();
+    // Relaciones
+    Formulario<F_Comprobante>::Descargar();
+    Formulario<VisAtte>::Descargar();
+    Formulario<Reportes>::Descargar();
+    Formulario<PCarga>::Descargar();
+    Formulario<DetallesL>::Descargar();
+    Formulario<AtPrinc>::Descargar();
+    Formulario<Registros>::Descargar();
+    Aplicacion::HacerEventos();
+    Formulario<Login>::Obtener()->show();
+}

@@ -1,0 +1,382 @@
+#include "FResolucion.h"
+
+#include "BaseDePrueba.h"
+#include "Calendario.h"
+#include "Conexion.h"
+#include "Formularios.h"
+#include "PCarga.h"
+#include "Usuarios.h"
+#include "VisAtte.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+const QString kHoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+// The resolution window over complaints 42 and 43, three supervisors and two users.
+class FResolucionVentana : public BaseDePrueba
+{
+protected:
+    void SetUp() override
+    {
+        BaseDePrueba::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        UsuarioActual.Pid = 5;
+        UsuarioActual.Nivel = 3;
+        for (const char* sql : {
+                 "INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
+                 "(5, 'aperez', 'Ana María', 'Pérez', 3, ''), (6, 'jsosa', 'Jorge', 'Sosa', 1, '')",
+                 "INSERT INTO supervisores_quejas (pid, supervisor) VALUES (1, 'Carlos Benítez'), "
+                 "(2, 'Marta Quiroga'), (3, 'Raúl D''Angelo')",
+                 "INSERT INTO Master_Quejas (pid, Apellido, Nombres) VALUES (42, 'Gómez', 'Lucía'), "
+                 "(43, 'Ferreyra', 'Hugo')",
+             })
+            ejecutar(QString::fromUtf8(sql));
+    }
+
+    void TearDown() override
+    {
+        cerrar();
+        Formulario<VisAtte>::Descargar();
+        Formulario<PCarga>::Descargar();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        BaseDePrueba::TearDown();
+    }
+
+    // Closing asks about unsaved changes when a save is allowed; No closes without saving.
+    void cerrar()
+    {
+        FResolucion* w = Formulario<FResolucion>::SiCargado();
+        if (!w)
+            return;
+        if (w->findChild<QPushButton*>(QStringLiteral("Solucionar"))->isEnabled())
+            entorno->dialogos->Responder(Respuesta::No);
+        Formulario<FResolucion>::Descargar();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
+    // The stored resolution of a complaint, its columns joined by "|".
+    QString fila(qint32 queja)
+    {
+        EjecutarQuery(QStringLiteral("SELECT Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, supervisor, FechaFin, "
+                                     "Anulado, usr_Anula FROM Resolucion_quejas WHERE IDQueja = %1")
+                          .arg(queja));
+        Rs.Requery();
+        QStringList r;
+        if (!Rs.Eof())
+            for (int i = 0; i < 10; ++i)
+                r << (i == 3 || i == 7 ? Rs.Fecha(i) : Rs.Texto(i));
+        CerrarRs();
+        return r.isEmpty() ? QStringLiteral("<none>") : r.join(QLatin1Char('|'));
+    }
+    int filas(qint32 queja)
+    {
+        EjecutarQuery(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE IDQueja = %1").arg(queja));
+        Rs.Requery();
+        const int n = Rs.Entero32(0);
+        CerrarRs();
+        return n;
+    }
+    void resolucion(qint32 queja, int cerrada, int anulado, const QString& monto = QStringLiteral("0"))
+    {
+        ejecutar(QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Detalle, Sancion, Monto, Fecha, Cerrada, "
+                                "Usuario, supervisor, FechaFin, Anulado, usr_Anula) VALUES (%1, %1, 'Se reintegró "
+                                "el pasaje', 'Apercibimiento', '%2', '2025-03-20', %3, 5, 'Marta Quiroga', "
+                                "'2025-03-22', %4, 6)")
+                     .arg(queja)
+                     .arg(monto)
+                     .arg(cerrada)
+                     .arg(anulado));
+    }
+
+    // As the case window does: show, then give the number.
+    FResolucion* abrir(qint32 n = 42)
+    {
+        FResolucion* w = Formulario<FResolucion>::Obtener();
+        w->show();
+        w->SNqueja(n);
+        return w;
+    }
+    template <typename T> T* control(const char* nombre)
+    {
+        T* c = Formulario<FResolucion>::SiCargado()->findChild<T*>(QString::fromLatin1(nombre));
+        EXPECT_NE(c, nullptr) << nombre;
+        return c;
+    }
+    QLineEdit* caja(const char* nombre) { return control<QLineEdit>(nombre); }
+    QPlainTextEdit* texto(const char* nombre) { return control<QPlainTextEdit>(nombre); }
+    QCheckBox* marca(const char* nombre) { return control<QCheckBox>(nombre); }
+    QPushButton* guardar() { return control<QPushButton>("Solucionar"); }
+    void pulsarGuardar() { QTest::mouseClick(guardar(), Qt::LeftButton); }
+
+    const QVector<CuadroMostrado>& mostrados() const { return entorno->dialogos->mostrados; }
+    CuadroMostrado ultimo() const { return mostrados().value(mostrados().size() - 1); }
+    bool guardadoYCerrado()
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return ultimo().texto == QStringLiteral("Guardado") && !Formulario<FResolucion>::Cargado();
+    }
+};
+
+TEST_P(FResolucionVentana, FreshWindowWithoutResolutionIsEmptyAndSavableAtAnyLevel)
+{
+    for (qint16 nivel : {1, 2, 3}) {
+        UsuarioActual.Nivel = nivel;
+        FResolucion* w = abrir();
+        EXPECT_EQ(w->windowTitle(), QStringLiteral("Resolución"));
+        EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("0"));
+        EXPECT_EQ(caja("Fecha")->text(), QString());
+        EXPECT_EQ(caja("FechaFin")->text(), QString());
+        EXPECT_EQ(texto("Detalle")->toPlainText(), QString());
+        EXPECT_FALSE(marca("Solucionado")->isChecked());
+        EXPECT_FALSE(marca("Anulado")->isChecked());
+        EXPECT_TRUE(guardar()->isEnabled()) << nivel;
+        EXPECT_FALSE(control<Calendario>("MV1")->isVisible());
+        auto* sup = control<QComboBox>("cmbsup");
+        ASSERT_EQ(sup->count(), 3);
+        EXPECT_EQ(sup->itemText(2), QStringLiteral("Raúl D'Angelo"));
+        EXPECT_EQ(sup->currentIndex(), -1);
+        cerrar();
+    }
+}
+
+TEST_P(FResolucionVentana, SolvingStoresTheRowAsTypedAndReloadsTheCaseWindow)
+{
+    VisAtte* caso = Formulario<VisAtte>::Obtener();
+    caso->Cargar_Reclamo(42);
+    ASSERT_EQ(caso->EstadoCaso(), 0);
+
+    abrir();
+    texto("Detalle")->setPlainText(QStringLiteral("Se reintegró el 50% a D'Amico"));
+    texto("Sancion")->setPlainText(QStringLiteral("Suspensión del chofer 'JP'"));
+    caja("MontoI")->setText(QStringLiteral("1500.5"));
+    control<QComboBox>("cmbsup")->setCurrentIndex(2);
+    QTest::mouseClick(control<QPushButton>("CMV1"), Qt::LeftButton);
+    EXPECT_TRUE(control<Calendario>("MV1")->isVisible());
+    control<Calendario>("MV1")->Elegir(QDate::currentDate());
+    EXPECT_EQ(caja("Fecha")->text(), kHoy);
+    EXPECT_FALSE(control<Calendario>("MV1")->isVisible());
+    marca("Solucionado")->setChecked(true);
+    pulsarGuardar();
+
+    ASSERT_TRUE(guardadoYCerrado()) << ultimo().texto.toStdString();
+    EXPECT_EQ(ultimo().titulo, QStringLiteral("Incidente guardado correctamente"));
+    EXPECT_EQ(ultimo().icono, Icono::Informacion);
+    EXPECT_EQ(fila(42), QStringLiteral("Se reintegró el 50% a D'Amico|Suspensión del chofer 'JP'|1500.5|") + kHoy +
+                            QStringLiteral("|1|5|Raúl D'Angelo|01/01/1900|0|-1"));
+    EXPECT_EQ(caso->EstadoCaso(), 1);
+    EXPECT_EQ(caso->NumeroCargado(), 42);
+
+    // Reopened: the stored texts come back unchanged and the empty end date stays empty.
+    abrir();
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QStringLiteral("Se reintegró el 50% a D'Amico"));
+    EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("1500.50"));
+    EXPECT_EQ(caja("Fecha")->text(), kHoy);
+    EXPECT_EQ(caja("FechaFin")->text(), QString());
+    EXPECT_EQ(control<QLabel>("Label4")->text(), QStringLiteral("Raúl D'Angelo"));
+    EXPECT_EQ(control<QLabel>("Usuario")->text(), QStringLiteral("Pérez, Ana María"));
+    EXPECT_TRUE(marca("Solucionado")->isChecked());
+    // Saved again without choosing a supervisor: the stored one is replaced by none.
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado());
+    EXPECT_EQ(filas(42), 1);
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 6, 6), QString());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QStringLiteral("1500.5"));
+}
+
+TEST_P(FResolucionVentana, AmountMustBeEmptyOrANumberNotBelowZero)
+{
+    abrir();
+    caja("MontoI")->setText(QString());
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QStringLiteral("0"));
+
+    abrir();
+    EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("0.00"));
+    for (const char* malo : {"abc", "12a", "inf"}) {
+        caja("MontoI")->setText(QString::fromLatin1(malo));
+        pulsarGuardar();
+        EXPECT_EQ(ultimo().texto, QStringLiteral("El monto tiene que ser numerico o vacio")) << malo;
+        EXPECT_EQ(ultimo().titulo, QString());
+    }
+    caja("MontoI")->setText(QStringLiteral("-5"));
+    pulsarGuardar();
+    EXPECT_EQ(ultimo().texto, QStringLiteral("El monto tiene que ser mayor que cero o vacio"));
+    EXPECT_TRUE(Formulario<FResolucion>::Cargado());
+
+    caja("MontoI")->setText(QStringLiteral("0.00"));
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QStringLiteral("0"));
+}
+
+TEST_P(FResolucionVentana, DateBoxesAcceptDatesOrNothing)
+{
+    abrir();
+    caja("Fecha")->setText(QStringLiteral("31/02/2025"));
+    pulsarGuardar();
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Fecha Incorrecta"));
+    EXPECT_EQ(ultimo().titulo, QStringLiteral("Error al guardar"));
+    EXPECT_EQ(filas(42), 0);
+
+    // Double-click fills an empty date with today only.
+    caja("Fecha")->clear();
+    QTest::mouseDClick(caja("Fecha"), Qt::LeftButton);
+    EXPECT_EQ(caja("Fecha")->text(), kHoy);
+    caja("Fecha")->setText(QStringLiteral("5/3/2025"));
+    QTest::mouseDClick(caja("Fecha"), Qt::LeftButton);
+    EXPECT_EQ(caja("Fecha")->text(), QStringLiteral("5/3/2025"));
+
+    // A later day is refused and the calendar stays open.
+    QTest::mouseClick(control<QPushButton>("CMV2"), Qt::LeftButton);
+    control<Calendario>("MV2")->Elegir(QDate::currentDate().addDays(1));
+    EXPECT_EQ(ultimo().texto, QStringLiteral("No se puede cargar una fecha posterior al día de hoy"));
+    EXPECT_TRUE(control<Calendario>("MV2")->isVisible());
+    EXPECT_EQ(caja("FechaFin")->text(), QString());
+    control<Calendario>("MV2")->Elegir(QDate::currentDate());
+    EXPECT_EQ(caja("FechaFin")->text(), kHoy);
+    EXPECT_FALSE(control<Calendario>("MV2")->isVisible());
+
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 3, 3), QStringLiteral("05/03/2025"));
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 7, 7), kHoy);
+}
+
+TEST_P(FResolucionVentana, AnnullingNeedsConfirmationAndADetailAndStoresToday)
+{
+    abrir();
+    marca("Anulado")->setChecked(true);
+    caja("Fecha")->setText(QStringLiteral("01/02/2024"));
+    texto("Detalle")->setPlainText(QStringLiteral("ok"));
+    pulsarGuardar(); // the confirmation is answered No
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Esta seguro/a que desea anular el reclamo?"));
+    EXPECT_EQ(ultimo().botones, Botones::SiNo);
+    EXPECT_EQ(ultimo().titulo, QStringLiteral("Anular reclamo"));
+    EXPECT_EQ(filas(42), 0);
+
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsarGuardar();
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Para anular un reclamo debe escribir un detalle"));
+    EXPECT_EQ(ultimo().titulo, QStringLiteral("Anular reclamo"));
+    EXPECT_EQ(filas(42), 0);
+
+    texto("Detalle")->setPlainText(QStringLiteral("Dup"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado());
+    EXPECT_EQ(fila(42), QStringLiteral("Dup||0|") + kHoy + QStringLiteral("|0|5||01/01/1900|1|5"));
+    EXPECT_EQ(Formulario<VisAtte>::SiCargado()->EstadoCaso(), 2);
+
+    UsuarioActual.Nivel = 3;
+    abrir();
+    EXPECT_EQ(control<QLabel>("Usuario")->text(), QStringLiteral("Anulado por: Pérez, Ana María"));
+    EXPECT_TRUE(marca("Anulado")->isChecked());
+}
+
+TEST_P(FResolucionVentana, SolvedOrAnnulledCaseIsSavedAgainOnlyFromLevelThree)
+{
+    resolucion(42, 1, 0);
+    resolucion(43, 0, 1);
+    for (qint32 queja : {42, 43}) {
+        for (qint16 nivel : {1, 2, 3}) {
+            UsuarioActual.Nivel = nivel;
+            abrir(queja);
+            EXPECT_EQ(guardar()->isEnabled(), nivel >= 3) << queja << " level " << nivel;
+            cerrar();
+        }
+    }
+    // Level 3 clears both boxes: the case is editable again.
+    abrir(42);
+    EXPECT_EQ(caja("FechaFin")->text(), QStringLiteral("22/03/2025"));
+    EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("0.00"));
+    marca("Solucionado")->setChecked(false);
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 4, 4), QStringLiteral("0"));
+    EXPECT_EQ(Formulario<VisAtte>::SiCargado()->EstadoCaso(), 0);
+}
+
+TEST_P(FResolucionVentana, LevelOneUserCannotReopenASolvedCaseByClosingTheWindow)
+{
+    resolucion(42, 1, 0);
+    UsuarioActual.Nivel = 1;
+    abrir();
+    marca("Solucionado")->setChecked(false);
+    const int antes = mostrados().size();
+    entorno->dialogos->Responder(Respuesta::Si);
+    EXPECT_TRUE(Formulario<FResolucion>::Descargar());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Nothing may be saved, so nothing is asked.
+    EXPECT_EQ(mostrados().size(), antes);
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 4, 4), QStringLiteral("1"));
+}
+
+TEST_P(FResolucionVentana, ClosingWithoutSavingAsksAndCancelKeepsTheWindow)
+{
+    abrir();
+    entorno->dialogos->Responder(Respuesta::Cancelar);
+    EXPECT_FALSE(Formulario<FResolucion>::Descargar());
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Desea guardar los cambios sin solucionar el llamado?"));
+    EXPECT_EQ(ultimo().botones, Botones::SiNoCancelar);
+    EXPECT_EQ(ultimo().titulo, QString());
+    EXPECT_TRUE(Formulario<FResolucion>::Cargado());
+
+    // Yes saves, then the window closes whatever the outcome.
+    texto("Detalle")->setPlainText(QStringLiteral("Pasajero compensado"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    EXPECT_TRUE(Formulario<FResolucion>::Descargar());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(Formulario<FResolucion>::Cargado());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 0, 0), QStringLiteral("Pasajero compensado"));
+
+    abrir(43);
+    caja("MontoI")->setText(QStringLiteral("-1"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    EXPECT_TRUE(Formulario<FResolucion>::Descargar());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(Formulario<FResolucion>::Cargado());
+    EXPECT_EQ(filas(43), 0);
+
+    // No closes without saving.
+    abrir(43);
+    texto("Detalle")->setPlainText(QStringLiteral("borrador"));
+    entorno->dialogos->Responder(Respuesta::No);
+    EXPECT_TRUE(Formulario<FResolucion>::Descargar());
+    EXPECT_EQ(filas(43), 0);
+}
+
+TEST_P(FResolucionVentana, OpeningForAnotherComplaintDoesNotCarryTheFirstOnesResolution)
+{
+    resolucion(42, 1, 0, QStringLiteral("250"));
+    abrir(42);
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QStringLiteral("Se reintegró el pasaje"));
+    abrir(43);
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QString());
+    EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("0"));
+    EXPECT_FALSE(marca("Solucionado")->isChecked());
+    EXPECT_EQ(control<QLabel>("Label4")->text(), QString());
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado());
+    EXPECT_EQ(fila(43), QStringLiteral("||0|01/01/1900|0|5||01/01/1900|0|-1"));
+
+    // The same complaint again keeps what the window holds when it has no row.
+    abrir(43);
+    texto("Detalle")->setPlainText(QStringLiteral("en curso"));
+    ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas WHERE IDQueja = 43"));
+    abrir(43);
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QStringLiteral("en curso"));
+}
+
+INSTANCIAR_EN_MOTORES(FResolucionVentana);

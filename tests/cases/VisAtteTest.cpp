@@ -1,0 +1,487 @@
+#include "VisAtte.h"
+
+#include "AtPrinc.h"
+#include "BaseDePrueba.h"
+#include "Colores.h"
+#include "Conexion.h"
+#include "FResolucion.h"
+#include "F_Abrir.h"
+#include "F_Comprobante.h"
+#include "Formularios.h"
+#include "Login.h"
+#include "Lugar.h"
+#include "PCarga.h"
+#include "Red.h"
+#include "Seguimiento.h"
+#include "Usuarios.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+// The case window over a small catalogue: two categories with paired reasons, free reasons
+// (one annulled), a company, a user and complaint 42.
+class VisAtteVentana : public BaseDePrueba
+{
+protected:
+    void SetUp() override
+    {
+        BaseDePrueba::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        UsuarioActual.Pid = 5;
+        UsuarioActual.Nivel = 2;
+        for (const char* sql : {
+                 "INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
+                 "(5, 'aperez', 'Ana María', 'Pérez', 2, '')",
+                 "INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (1, 'Telefónico')",
+                 "INSERT INTO Motivos_quejas (PID, Detalle) VALUES (1, 'Equipaje'), (2, 'Atención al pasajero')",
+                 "INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (1, 'Demora en la salida', 0), "
+                 "(2, 'Valija extraviada', 0), (3, 'Trato descortés', 0), (4, 'Causa vieja', 1), "
+                 "(5, 'Bolso dañado', 0)",
+                 "INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (1, 2), (1, 5), (2, 3)",
+                 "INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (4, 'Autotransportes del Litoral S.A.', "
+                 "'30-71145820-0')",
+                 "INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, Apellido, "
+                 "Nombres, Telefono, Telefono2, Correo, DNI, causa, usuario, Empresa, Domicilio, Localidad, "
+                 "Provincia, Pais, NrLib, Mediador, NroQueja) VALUES (42, '2025-03-14', '09:35:00', 1, 1, "
+                 "'El chofer dijo |~|no hay lugar|~|', 'Gómez', 'Lucía', '0341 455-1020', '341 15 602 3311', "
+                 "'lucia.gomez@correo.com.ar', '28456123', 2, 5, 4, 'Av. Pellegrini 1450', 'Rosario', "
+                 "'Santa Fe', 'Argentina', 'EXP-118', 'Defensoría', 'Q-7781')",
+             })
+            ejecutar(QString::fromUtf8(sql));
+    }
+
+    void TearDown() override
+    {
+        Formulario<FResolucion>::Descargar();
+        Formulario<Seguimiento>::Descargar();
+        Formulario<F_Comprobante>::Descargar();
+        Formulario<Lugar>::Descargar();
+        Formulario<F_Abrir>::Descargar();
+        Formulario<VisAtte>::Descargar();
+        Formulario<PCarga>::Descargar();
+        if (Formulario<AtPrinc>::Cargado()) {
+            Formulario<AtPrinc>::Descargar();
+            Formulario<Login>::Descargar();
+            Red::EstablecerTabla(nullptr);
+            Red::EstablecerNombreEquipo(nullptr);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        BaseDePrueba::TearDown();
+    }
+
+    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
+    QString leer(const QString& sql)
+    {
+        EjecutarQuery(sql);
+        Rs.Requery();
+        const QString r = Rs.Eof() ? QStringLiteral("<none>") : Rs.Texto(0);
+        CerrarRs();
+        return r;
+    }
+    void resolucion(int cerrada, int anulado)
+    {
+        ejecutar(QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Cerrada, Anulado) VALUES (1, 42, %1, %2)")
+                     .arg(cerrada)
+                     .arg(anulado));
+    }
+
+    VisAtte* abrir(qint32 n = 42)
+    {
+        VisAtte* w = Formulario<VisAtte>::Obtener();
+        w->Cargar_Reclamo(n);
+        return w;
+    }
+    template <typename T> T* control(const char* nombre)
+    {
+        T* c = Formulario<VisAtte>::SiCargado()->findChild<T*>(QString::fromLatin1(nombre));
+        EXPECT_NE(c, nullptr) << nombre;
+        return c;
+    }
+    QString caja(const char* nombre) { return control<QLineEdit>(nombre)->text(); }
+    QString etiqueta(const char* nombre) { return control<QLabel>(nombre)->text(); }
+    QPlainTextEdit* detalle() { return control<QPlainTextEdit>("Detalle"); }
+    void pulsar(const char* nombre) { QTest::mouseClick(control<QPushButton>(nombre), Qt::LeftButton); }
+    void dobleClic(QWidget* w) { QTest::mouseDClick(w, Qt::LeftButton); }
+
+    // Picks an item of a panel combo as the user does.
+    void elegir(const char* combo, int indice)
+    {
+        auto* c = control<QComboBox>(combo);
+        c->setCurrentIndex(indice);
+        emit c->activated(indice);
+    }
+    QStringList items(const char* combo)
+    {
+        QStringList r;
+        for (int i = 0; i < control<QComboBox>(combo)->count(); ++i)
+            r << control<QComboBox>(combo)->itemText(i);
+        return r;
+    }
+
+    const QVector<CuadroMostrado>& mostrados() const { return entorno->dialogos->mostrados; }
+    CuadroMostrado ultimo() const { return mostrados().value(mostrados().size() - 1); }
+
+    // The main window of a logged-in user, as the logout and the statistics timer need it.
+    AtPrinc* principal()
+    {
+        Red::DireccionLocal d;
+        d.ip = {10, 4, 0, 7};
+        d.hardware = QByteArray::fromHex("001BA005FF0A");
+        Red::EstablecerTabla([d] { return QVector<Red::DireccionLocal>{d}; });
+        Red::EstablecerNombreEquipo([] { return QStringLiteral("PUESTO-07"); });
+        return Formulario<AtPrinc>::Obtener();
+    }
+};
+
+TEST_P(VisAtteVentana, ShowsTheLoadedComplaintInItsFields)
+{
+    VisAtte* w = abrir();
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Atencion Abierta"));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_TRUE(control<QGroupBox>("Carga")->isVisible());
+    EXPECT_EQ(etiqueta("NrQueja"), QStringLiteral("Numero de reclamo: 000042"));
+    const std::pair<const char*, const char*> cajas[] = {{"Apellido", "Gómez"},
+                                                         {"Nombres", "Lucía"},
+                                                         {"DNI", "28456123"},
+                                                         {"Fecha", "14/03/2025"},
+                                                         {"Hora", "09:35:00"},
+                                                         {"Telefono", "0341 455-1020"},
+                                                         {"Celular", "341 15 602 3311"},
+                                                         {"Correo", "lucia.gomez@correo.com.ar"},
+                                                         {"Domicilio", "Av. Pellegrini 1450"},
+                                                         {"Localidad", "Rosario"},
+                                                         {"Provincia", "Santa Fe"},
+                                                         {"Pais", "Argentina"}};
+    for (const auto& [nombre, valor] : cajas)
+        EXPECT_EQ(caja(nombre), QString::fromUtf8(valor)) << nombre;
+    const std::pair<const char*, const char*> etiquetas[] = {{"Numero", "EXP-118"},
+                                                             {"Mediador", "Defensoría"},
+                                                             {"NroQueja", "Q-7781"},
+                                                             {"LblTipo", "Telefónico"},
+                                                             {"LblMotivo", "Equipaje"},
+                                                             {"LblCausa", "Valija extraviada"},
+                                                             {"LblEmpresa", "Autotransportes del Litoral S.A."},
+                                                             {"Usuario", "Pérez, Ana María"}};
+    for (const auto& [nombre, valor] : etiquetas)
+        EXPECT_EQ(etiqueta(nombre), QString::fromUtf8(valor)) << nombre;
+    EXPECT_EQ(detalle()->toPlainText(), QStringLiteral("El chofer dijo 'no hay lugar'"));
+    EXPECT_TRUE(detalle()->isReadOnly());
+    EXPECT_TRUE(control<QLineEdit>("Apellido")->isReadOnly());
+    EXPECT_EQ(control<QLineEdit>("Apellido")->palette().color(QPalette::Base), ColorBGR(0xAFF3B3));
+    EXPECT_EQ(control<QLineEdit>("Fecha")->palette().color(QPalette::Base), ColorBGR(0xE6FBE3));
+    EXPECT_FALSE(control<QPushButton>("Guarda_Detalle")->isEnabled());
+    EXPECT_FALSE(control<QGroupBox>("FrmeCmbMotCau")->isVisible());
+    // The progress window came and went.
+    EXPECT_FALSE(Formulario<PCarga>::Cargado());
+    EXPECT_EQ(w->EstadoCaso(), 0);
+}
+
+TEST_P(VisAtteVentana, NumberCaptionPadsToSixDigitsAndShowsLongerNumbersInFull)
+{
+    ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, Apellido) VALUES (1234567, 'Ruiz')"));
+    abrir(1234567);
+    EXPECT_EQ(etiqueta("NrQueja"), QStringLiteral("Numero de reclamo: 1234567"));
+    EXPECT_EQ(caja("Apellido"), QStringLiteral("Ruiz"));
+}
+
+TEST_P(VisAtteVentana, CerrarReclamoEmptiesTheWindowAndKeepsTheCaseState)
+{
+    resolucion(1, 0);
+    VisAtte* w = abrir();
+    w->Cerrar_Reclamo();
+    EXPECT_EQ(w->NumeroCargado(), 0);
+    EXPECT_FALSE(control<QGroupBox>("Carga")->isVisible());
+    EXPECT_EQ(caja("Apellido"), QString());
+    EXPECT_EQ(w->EstadoCaso(), 1);
+}
+
+TEST_P(VisAtteVentana, CaseStateTakesAnyFlagAndAnnulledWins)
+{
+    struct Caso
+    {
+        int cerrada, anulado;
+        qint16 estado;
+        const char* mensaje;
+    };
+    const Caso casos[] = {{1, 0, 1, "Reclamo solucionado, no se puede modificar"},
+                          {2, 0, 1, "Reclamo solucionado, no se puede modificar"},
+                          {0, 1, 2, "Reclamo anulado, no se puede modificar"},
+                          {1, 1, 2, "Reclamo anulado, no se puede modificar"},
+                          {0, 0, 0, nullptr}};
+    for (const Caso& c : casos) {
+        ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas"));
+        resolucion(c.cerrada, c.anulado);
+        VisAtte* w = abrir();
+        EXPECT_EQ(w->EstadoCaso(), c.estado) << c.cerrada << "/" << c.anulado;
+        const int antes = mostrados().size();
+        dobleClic(control<QLineEdit>("Apellido"));
+        if (c.mensaje) {
+            ASSERT_EQ(mostrados().size(), antes + 1);
+            EXPECT_EQ(ultimo().texto, QString::fromLatin1(c.mensaje));
+            EXPECT_EQ(ultimo().icono, Icono::Informacion);
+            EXPECT_EQ(ultimo().titulo, QString());
+        } else {
+            // Editable: the input box comes, then the confirmation (answered No by default).
+            ASSERT_EQ(mostrados().size(), antes + 2);
+            EXPECT_EQ(mostrados()[antes].titulo, QStringLiteral("Cambiar"));
+        }
+    }
+    ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas"));
+    EXPECT_EQ(abrir()->EstadoCaso(), 0);
+}
+
+TEST_P(VisAtteVentana, FieldEditsStoreTheValueAsTypedApostrophesIncluded)
+{
+    abrir();
+    entorno->dialogos->Escribir(QStringLiteral("D'Alessandro"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(control<QLineEdit>("Apellido"));
+    ASSERT_GE(mostrados().size(), 2);
+    EXPECT_EQ(mostrados()[0].texto, QStringLiteral("Ingrese un nuevo valor"));
+    EXPECT_EQ(mostrados()[0].titulo, QStringLiteral("Cambiar"));
+    EXPECT_EQ(mostrados()[1].texto, QStringLiteral("Desea modificarlo?"));
+    EXPECT_EQ(mostrados()[1].botones, Botones::SiNo);
+    EXPECT_EQ(mostrados()[1].icono, Icono::Ninguno);
+    EXPECT_EQ(mostrados()[1].titulo, QStringLiteral("Modificar?"));
+    EXPECT_EQ(leer(QStringLiteral("SELECT Apellido FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("D'Alessandro"));
+    EXPECT_EQ(caja("Apellido"), QStringLiteral("D'Alessandro"));
+
+    // The labels: the file number by a single click, the mediator by a double-click.
+    entorno->dialogos->Escribir(QStringLiteral("EXP-118/B"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    QTest::mouseClick(control<QLabel>("Numero"), Qt::LeftButton);
+    EXPECT_EQ(leer(QStringLiteral("SELECT NrLib FROM Master_Quejas WHERE pid = 42")), QStringLiteral("EXP-118/B"));
+    EXPECT_EQ(etiqueta("Numero"), QStringLiteral("EXP-118/B"));
+
+    entorno->dialogos->Escribir(QStringLiteral("  O'Neill; drop table x  "));
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(control<QLabel>("Mediador"));
+    EXPECT_EQ(leer(QStringLiteral("SELECT Mediador FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("  O'Neill; drop table x  "));
+
+    entorno->dialogos->Escribir(QStringLiteral("0341 400-0000"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(control<QLineEdit>("Celular"));
+    EXPECT_EQ(leer(QStringLiteral("SELECT Telefono2 FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("0341 400-0000"));
+    EXPECT_EQ(leer(QStringLiteral("SELECT Telefono FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("0341 455-1020"));
+    EXPECT_EQ(entorno->terminaciones, 0);
+}
+
+TEST_P(VisAtteVentana, AnsweringNoChangesNothingAndACancelledInputStoresEmptyOnYes)
+{
+    abrir();
+    entorno->dialogos->Escribir(QStringLiteral("Otro"));
+    entorno->dialogos->Responder(Respuesta::No);
+    dobleClic(control<QLineEdit>("DNI"));
+    EXPECT_EQ(leer(QStringLiteral("SELECT DNI FROM Master_Quejas WHERE pid = 42")), QStringLiteral("28456123"));
+    EXPECT_EQ(caja("DNI"), QStringLiteral("28456123"));
+
+    // The input box gives "" when cancelled; the confirmation still decides.
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(control<QLineEdit>("Correo"));
+    EXPECT_EQ(leer(QStringLiteral("SELECT Correo FROM Master_Quejas WHERE pid = 42")), QString());
+}
+
+TEST_P(VisAtteVentana, DetailEditIsEscapedStoredAndShownBack)
+{
+    abrir();
+    dobleClic(detalle()->viewport());
+    EXPECT_FALSE(detalle()->isReadOnly());
+    EXPECT_EQ(detalle()->palette().color(QPalette::Base), ColorBGR(0xFFFFFF));
+    EXPECT_TRUE(control<QPushButton>("Guarda_Detalle")->isEnabled());
+    EXPECT_TRUE(control<QPushButton>("Cancelar")->isEnabled());
+
+    detalle()->setPlainText(QStringLiteral("Reclama por 'demora' de 2 horas"));
+    pulsar("Guarda_Detalle"); // No: stays in edit
+    EXPECT_FALSE(detalle()->isReadOnly());
+    EXPECT_TRUE(control<QPushButton>("Guarda_Detalle")->isEnabled());
+    EXPECT_EQ(leer(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("El chofer dijo |~|no hay lugar|~|"));
+
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsar("Guarda_Detalle");
+    EXPECT_EQ(leer(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("Reclama por |~|demora|~| de 2 horas"));
+    EXPECT_EQ(detalle()->toPlainText(), QStringLiteral("Reclama por 'demora' de 2 horas"));
+    EXPECT_TRUE(detalle()->isReadOnly());
+    EXPECT_EQ(detalle()->palette().color(QPalette::Base), ColorBGR(0xAFF3B3));
+    EXPECT_FALSE(control<QPushButton>("Guarda_Detalle")->isEnabled());
+    EXPECT_FALSE(control<QPushButton>("Cancelar")->isEnabled());
+
+    // Cancelar puts the stored text back.
+    dobleClic(detalle()->viewport());
+    detalle()->setPlainText(QStringLiteral("borrador"));
+    pulsar("Cancelar");
+    EXPECT_EQ(detalle()->toPlainText(), QStringLiteral("Reclama por 'demora' de 2 horas"));
+    EXPECT_TRUE(detalle()->isReadOnly());
+    EXPECT_FALSE(control<QPushButton>("Cancelar")->isEnabled());
+
+    // The box holds at most 4000 characters.
+    dobleClic(detalle()->viewport());
+    detalle()->setPlainText(QString(4100, QLatin1Char('x')));
+    EXPECT_EQ(detalle()->toPlainText().size(), 4000);
+}
+
+TEST_P(VisAtteVentana, PanelListsReasonsOfTheChosenCategoryAndChecksBothChoices)
+{
+    abrir();
+    dobleClic(control<QLabel>("LblCausa"));
+    EXPECT_TRUE(control<QGroupBox>("FrmeCmbMotCau")->isVisible());
+    EXPECT_EQ(items("Motivo_rec"), (QStringList{QStringLiteral("0 - Reclamo general"), QStringLiteral("1 - Equipaje"),
+                                                QStringLiteral("2 - Atención al pasajero")}));
+    EXPECT_TRUE(items("Causa_rec").isEmpty());
+
+    pulsar("CmdGuarMotRe");
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Seleccione un motivo de llamado"));
+    EXPECT_EQ(ultimo().titulo, QStringLiteral("Ostrevia"));
+    EXPECT_EQ(ultimo().icono, Icono::Informacion);
+
+    // The general category offers the reasons in no pair, without the annulled one.
+    elegir("Motivo_rec", 0);
+    EXPECT_EQ(items("Causa_rec"), (QStringList{QStringLiteral("1 - Demora en la salida")}));
+    elegir("Motivo_rec", 1);
+    EXPECT_EQ(items("Causa_rec"),
+              (QStringList{QStringLiteral("2 - Valija extraviada"), QStringLiteral("5 - Bolso dañado")}));
+    pulsar("CmdGuarMotRe");
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Seleccione una causa de llamado"));
+    EXPECT_EQ(ultimo().titulo, QStringLiteral("Ostrevia"));
+
+    pulsar("CmdCancelmtq");
+    EXPECT_FALSE(control<QGroupBox>("FrmeCmbMotCau")->isVisible());
+    EXPECT_EQ(leer(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("2"));
+}
+
+TEST_P(VisAtteVentana, PanelStoresCategoryAsMotivoAndReasonAsCausa)
+{
+    abrir();
+    dobleClic(control<QLabel>("LblCausa"));
+    elegir("Motivo_rec", 2);
+    elegir("Causa_rec", 0);
+    pulsar("CmdGuarMotRe");
+    EXPECT_EQ(leer(QStringLiteral("SELECT motivo FROM Master_Quejas WHERE pid = 42")), QStringLiteral("2"));
+    EXPECT_EQ(leer(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("3"));
+    EXPECT_EQ(etiqueta("LblMotivo"), QStringLiteral("Atención al pasajero"));
+    EXPECT_EQ(etiqueta("LblCausa"), QStringLiteral("Trato descortés"));
+    EXPECT_FALSE(control<QGroupBox>("FrmeCmbMotCau")->isVisible());
+}
+
+// The road of a case: solved, then annulled, through the resolution window; each time the case
+// refuses field edits but still opens its detail windows and takes a new category and reason.
+TEST_P(VisAtteVentana, SolvedAndAnnulledCasesRefuseEditsButOpenDetailsAndChangeCategory)
+{
+    UsuarioActual.Nivel = 3;
+    abrir();
+
+    pulsar("Resolucion");
+    FResolucion* r = Formulario<FResolucion>::SiCargado();
+    ASSERT_NE(r, nullptr);
+    EXPECT_TRUE(r->isVisible());
+    r->findChild<QCheckBox*>(QStringLiteral("Solucionado"))->setChecked(true);
+    QTest::mouseClick(r->findChild<QPushButton*>(QStringLiteral("Solucionar")), Qt::LeftButton);
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Guardado"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(Formulario<FResolucion>::Cargado());
+    VisAtte* w = Formulario<VisAtte>::SiCargado();
+    EXPECT_EQ(w->EstadoCaso(), 1);
+
+    const auto comprobarCaso = [&](const QString& negativa) {
+        for (const char* nombre : {"Apellido", "Domicilio", "Pais"}) {
+            dobleClic(control<QLineEdit>(nombre));
+            EXPECT_EQ(ultimo().texto, negativa) << nombre;
+        }
+        QTest::mouseClick(control<QLabel>("NroQueja"), Qt::LeftButton);
+        EXPECT_EQ(ultimo().texto, negativa);
+        dobleClic(detalle()->viewport());
+        EXPECT_EQ(ultimo().texto, negativa);
+        EXPECT_TRUE(detalle()->isReadOnly());
+        EXPECT_EQ(leer(QStringLiteral("SELECT Apellido FROM Master_Quejas WHERE pid = 42")), QStringLiteral("Gómez"));
+
+        pulsar("Datoss");
+        ASSERT_TRUE(Formulario<Lugar>::Cargado());
+        EXPECT_TRUE(Formulario<Lugar>::SiCargado()->isVisible());
+        pulsar("Scomp");
+        ASSERT_TRUE(Formulario<F_Comprobante>::Cargado());
+        EXPECT_TRUE(Formulario<F_Comprobante>::SiCargado()->isVisible());
+        pulsar("Seguimientos");
+        ASSERT_TRUE(Formulario<Seguimiento>::Cargado());
+        EXPECT_EQ(Formulario<Seguimiento>::SiCargado()->findChild<QLabel*>(QStringLiteral("NrQueja0"))->text(),
+                  QStringLiteral("42"));
+        pulsar("Resolucion");
+        ASSERT_TRUE(Formulario<FResolucion>::Cargado());
+        pulsar("Imprimir_Atte");
+        for (bool cerrado : {Formulario<Lugar>::Descargar(), Formulario<F_Comprobante>::Descargar(),
+                             Formulario<Seguimiento>::Descargar()})
+            EXPECT_TRUE(cerrado);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    comprobarCaso(QStringLiteral("Reclamo solucionado, no se puede modificar"));
+
+    dobleClic(control<QLabel>("LblCausa"));
+    elegir("Motivo_rec", 2);
+    elegir("Causa_rec", 0);
+    pulsar("CmdGuarMotRe");
+    EXPECT_EQ(leer(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("3"));
+    EXPECT_EQ(etiqueta("LblCausa"), QStringLiteral("Trato descortés"));
+
+    // Now annul it from the resolution window still open.
+    r = Formulario<FResolucion>::SiCargado();
+    ASSERT_NE(r, nullptr);
+    r->findChild<QCheckBox*>(QStringLiteral("Anulado"))->setChecked(true);
+    r->findChild<QPlainTextEdit*>(QStringLiteral("Detalle"))->setPlainText(QStringLiteral("Duplicado del 41"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    QTest::mouseClick(r->findChild<QPushButton*>(QStringLiteral("Solucionar")), Qt::LeftButton);
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Guardado"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(w->EstadoCaso(), 2);
+    comprobarCaso(QStringLiteral("Reclamo anulado, no se puede modificar"));
+
+    dobleClic(control<QLabel>("LblCausa"));
+    elegir("Motivo_rec", 0);
+    elegir("Causa_rec", 0);
+    pulsar("CmdGuarMotRe");
+    EXPECT_EQ(leer(QStringLiteral("SELECT motivo FROM Master_Quejas WHERE pid = 42")), QStringLiteral("0"));
+    EXPECT_EQ(leer(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("1"));
+    EXPECT_EQ(etiqueta("LblMotivo"), QStringLiteral("Reclamo general"));
+    EXPECT_EQ(entorno->terminaciones, 0);
+}
+
+TEST_P(VisAtteVentana, AbrirReclamoBringsTheMinimisedSearchWindowBack)
+{
+    abrir();
+    F_Abrir* buscar = Formulario<F_Abrir>::Obtener();
+    buscar->showMinimized();
+    ASSERT_TRUE(buscar->windowState() & Qt::WindowMinimized);
+    pulsar("CmdARec");
+    EXPECT_FALSE(buscar->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(buscar->isVisible());
+    // The case window stays as it was.
+    EXPECT_EQ(Formulario<VisAtte>::SiCargado()->NumeroCargado(), 42);
+}
+
+TEST_P(VisAtteVentana, ClosingReArmsTheMainWindowStatisticsEachTime)
+{
+    AtPrinc* p = principal();
+    for (int vez = 0; vez < 2; ++vez) {
+        abrir();
+        p->TmrBarr()->stop();
+        ASSERT_TRUE(Formulario<VisAtte>::Descargar());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(Formulario<VisAtte>::Cargado());
+        EXPECT_TRUE(p->TmrBarr()->isActive()) << vez;
+    }
+    // The progress window of each load gave the main window back.
+    EXPECT_TRUE(p->isEnabled());
+}
+
+INSTANCIAR_EN_MOTORES(VisAtteVentana);

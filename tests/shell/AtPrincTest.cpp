@@ -1,0 +1,379 @@
+#include "AtPrinc.h"
+#include "BarraVer.h"
+#include "BaseDePrueba.h"
+#include "Conexion.h"
+#include "DetallesL.h"
+#include "FechasPeriodo.h"
+#include "Formularios.h"
+#include "Login.h"
+#include "MenAb.h"
+#include "MenuSecA.h"
+#include "PCarga.h"
+#include "Red.h"
+#include "Registros.h"
+#include "Reportes.h"
+#include "Sql.h"
+#include "Textos.h"
+#include "Usuarios.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QMenu>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+QString haceDias(int dias)
+{
+    return QDate::currentDate().addDays(-dias).toString(QStringLiteral("dd/MM/yyyy"));
+}
+
+int loginsAbiertos()
+{
+    int n = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (qobject_cast<Login*>(w))
+            ++n;
+    return n;
+}
+
+void descargarTodo()
+{
+    Formulario<AtPrinc>::Descargar();
+    Formulario<Reportes>::Descargar();
+    Formulario<DetallesL>::Descargar();
+    Formulario<Registros>::Descargar();
+    Formulario<PCarga>::Descargar();
+    Formulario<Login>::Descargar();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+// The main window of a logged-in user, on both engines.
+class VentanaPrincipal : public BaseDePrueba
+{
+protected:
+    void SetUp() override
+    {
+        BaseDePrueba::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        Red::DireccionLocal d;
+        d.ip = {10, 4, 0, 7};
+        d.hardware = QByteArray::fromHex("001BA005FF0A");
+        Red::EstablecerTabla([d] { return QVector<Red::DireccionLocal>{d}; });
+        Red::EstablecerNombreEquipo([] { return QStringLiteral("PUESTO-07"); });
+        entrar(3);
+    }
+    void TearDown() override
+    {
+        descargarTodo();
+        Red::EstablecerTabla(nullptr);
+        Red::EstablecerNombreEquipo(nullptr);
+        BaseDePrueba::TearDown();
+    }
+
+    void entrar(qint16 nivel)
+    {
+        UsuarioActual.Pid = 5;
+        UsuarioActual.Nivel = nivel;
+        UsuarioActual.Apellido = QStringLiteral("Pérez");
+        UsuarioActual.Nombres = QStringLiteral("Ana María");
+    }
+    AtPrinc* abrir() { return Formulario<AtPrinc>::Obtener(); }
+
+    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
+    // A complaint whose event happened `dias` ago; cerrada -1 means no resolution row.
+    void queja(qint32 pid, int dias, int cerrada)
+    {
+        ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, causa) VALUES (%1, %2, 1)")
+                     .arg(pid)
+                     .arg(SqlFecha(haceDias(dias))));
+        ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (%1, %2)")
+                     .arg(pid)
+                     .arg(SqlFecha(haceDias(dias))));
+        if (cerrada >= 0)
+            ejecutar(
+                QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Cerrada, Anulado) VALUES (%1, %1, %2, 0)")
+                    .arg(pid)
+                    .arg(cerrada));
+    }
+    QString conectado()
+    {
+        EjecutarQuery(QStringLiteral("SELECT Conectado, PC FROM Registros_Quejas WHERE MAC = '00:1B:A0:05:FF:0A' "
+                                     "AND Usuario = 5"));
+        Rs.Requery();
+        const QString r = Rs.Eof() ? QStringLiteral("none") : Rs.Texto(0) + QLatin1Char(' ') + Rs.Texto(1);
+        CerrarRs();
+        return r;
+    }
+
+    MenuSecA* menu(AtPrinc* w) { return w->findChild<MenuSecA*>(QStringLiteral("MNU")); }
+    BarraVer* barra(AtPrinc* w, const char* nombre) { return w->findChild<BarraVer*>(QString::fromLatin1(nombre)); }
+    QString periodo(AtPrinc* w) { return w->findChild<QLabel*>(QStringLiteral("LblCm"))->text(); }
+    // On the picture: once open, the widened control's centre is the title band, not the button.
+    void pulsarBoton(AtPrinc* w)
+    {
+        QTest::mouseClick(w->findChild<MenAb*>(QStringLiteral("MenAb1")), Qt::LeftButton, {}, QPoint(20, 20));
+    }
+    // Presses a side-menu item as the user does: opens its section, then presses its picture.
+    void pulsarItem(AtPrinc* w, int item)
+    {
+        auto prop = [&](int i) { return menu(w)->findChild<QToolButton*>(QStringLiteral("Prop%1").arg(i)); };
+        if (item == 99 || item == 98) {
+            QTest::mouseClick(prop(item == 99 ? 3 : 4), Qt::LeftButton);
+            return;
+        }
+        QTest::mouseClick(prop(item / 3), Qt::LeftButton);
+        QTest::mouseClick(menu(w)->findChild<QToolButton*>(QStringLiteral("Sec%1").arg(item)), Qt::LeftButton);
+    }
+};
+
+TEST_P(VentanaPrincipal, CaptionNamesTheUserAndLevelAndTheMenusFollowTheLevel)
+{
+    AtPrinc* w = abrir();
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Ostrevia - Pérez, Ana María - Administrador"));
+    EXPECT_TRUE(w->findChild<QMenu*>(QStringLiteral("Importar"))->menuAction()->isEnabled());
+    EXPECT_TRUE(w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->isEnabled());
+
+    for (qint16 nivel : {1, 2}) {
+        descargarTodo();
+        entrar(nivel);
+        w = abrir();
+        EXPECT_FALSE(w->findChild<QMenu*>(QStringLiteral("Importar"))->menuAction()->isEnabled()) << nivel;
+        EXPECT_FALSE(w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->isEnabled()) << nivel;
+        EXPECT_TRUE(w->findChild<QAction*>(QStringLiteral("Salir"))->isEnabled()) << nivel;
+    }
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Ostrevia - Pérez, Ana María - Usuario Avanzado"));
+}
+
+TEST_P(VentanaPrincipal, MenuButtonFoldsTheSideMenuOnceForEachPress)
+{
+    AtPrinc* w = abrir();
+    EXPECT_FALSE(menu(w)->isVisible());
+    pulsarBoton(w);
+    EXPECT_TRUE(menu(w)->isVisible());
+    pulsarBoton(w);
+    EXPECT_FALSE(menu(w)->isVisible());
+}
+
+TEST_P(VentanaPrincipal, BelowLevelTwoCatalogueAndUserItemsAreRefused)
+{
+    entrar(1);
+    AtPrinc* w = abrir();
+    pulsarBoton(w);
+    for (int item = 3; item <= 7; ++item) {
+        pulsarItem(w, item);
+        ASSERT_EQ(entorno->dialogos->mostrados.size(), item - 2) << item;
+        const CuadroMostrado& c = entorno->dialogos->mostrados.last();
+        EXPECT_EQ(c.texto, QStringLiteral("Nivel de usuario insuficiente para realizar modificaciones"));
+        EXPECT_EQ(c.titulo, QStringLiteral("Error de permisos"));
+        EXPECT_EQ(c.icono, Icono::Informacion);
+        EXPECT_TRUE(menu(w)->isVisible()) << "a refused item leaves the side menu open: " << item;
+    }
+    // The items every level may use still work and fold the menu.
+    for (int item : {0, 1, 2, 8}) {
+        pulsarItem(w, item);
+        EXPECT_FALSE(menu(w)->isVisible()) << item;
+        pulsarBoton(w);
+    }
+    pulsarItem(w, 99);
+    EXPECT_FALSE(menu(w)->isVisible());
+    ASSERT_TRUE(Formulario<Reportes>::Cargado());
+    EXPECT_TRUE(Formulario<Reportes>::SiCargado()->isVisible());
+    EXPECT_EQ(entorno->dialogos->mostrados.size(), 5) << "no message beyond the five refusals";
+    EXPECT_TRUE(w->isEnabled()) << "the progress window of item 1 gave the window back";
+}
+
+TEST_P(VentanaPrincipal, FromLevelTwoEveryItemFoldsTheSideMenu)
+{
+    entrar(2);
+    AtPrinc* w = abrir();
+    for (int item = 0; item <= 8; ++item) {
+        pulsarBoton(w);
+        ASSERT_TRUE(menu(w)->isVisible());
+        pulsarItem(w, item);
+        EXPECT_FALSE(menu(w)->isVisible()) << item;
+    }
+    EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
+}
+
+TEST_P(VentanaPrincipal, NoItemPressedYetDoesNothing)
+{
+    AtPrinc* w = abrir();
+    pulsarBoton(w);
+    w->MNU_Presionado(); // the side menu reports -1 before its first press
+    EXPECT_TRUE(menu(w)->isVisible());
+    EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
+}
+
+TEST_P(VentanaPrincipal, ExitQuestionAnsweredNoKeepsTheUserLoggedIn)
+{
+    AtPrinc* w = abrir();
+    pulsarBoton(w);
+    entorno->dialogos->Responder(Respuesta::No);
+    pulsarItem(w, 98);
+    ASSERT_EQ(entorno->dialogos->mostrados.size(), 1);
+    const CuadroMostrado& c = entorno->dialogos->mostrados[0];
+    EXPECT_EQ(c.texto, QStringLiteral("Esta seguro/a que desea salir?"));
+    EXPECT_EQ(c.titulo, QStringLiteral("Salir del sistema"));
+    EXPECT_EQ(c.botones, Botones::SiNo);
+    EXPECT_EQ(c.icono, Icono::Ninguno);
+    EXPECT_TRUE(menu(w)->isVisible());
+    EXPECT_TRUE(Formulario<AtPrinc>::Cargado());
+    EXPECT_FALSE(Formulario<Login>::Cargado());
+}
+
+TEST_P(VentanaPrincipal, ExitQuestionAnsweredYesLogsOutToOneLoginWindow)
+{
+    AtPrinc* w = abrir();
+    w->TmrOffLine_Timer();
+    ASSERT_EQ(conectado(), QStringLiteral("1 PUESTO-07"));
+    Formulario<Reportes>::Obtener()->show();
+    Formulario<DetallesL>::Obtener()->show();
+    pulsarBoton(w);
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsarItem(w, 98);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_FALSE(Formulario<AtPrinc>::Cargado());
+    EXPECT_FALSE(Formulario<Reportes>::Cargado());
+    EXPECT_FALSE(Formulario<DetallesL>::Cargado());
+    EXPECT_EQ(loginsAbiertos(), 1);
+    ASSERT_TRUE(Formulario<Login>::Cargado());
+    EXPECT_TRUE(Formulario<Login>::SiCargado()->isVisible());
+    EXPECT_EQ(conectado(), QStringLiteral("0 PUESTO-07"));
+}
+
+TEST_P(VentanaPrincipal, SalirShowsTheLoginFirstAndEndsWithExactlyOneLoginWindow)
+{
+    AtPrinc* w = abrir();
+    Formulario<Registros>::Obtener()->show();
+    Formulario<PCarga>::Obtener()->show();
+    EXPECT_FALSE(w->isEnabled());
+    w->Salir_Click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    EXPECT_FALSE(Formulario<AtPrinc>::Cargado());
+    EXPECT_FALSE(Formulario<Registros>::Cargado());
+    EXPECT_FALSE(Formulario<PCarga>::Cargado());
+    EXPECT_EQ(loginsAbiertos(), 1);
+    EXPECT_TRUE(Formulario<Login>::SiCargado()->isVisible());
+    EXPECT_FALSE(Rs.Abierto());
+}
+
+TEST_P(VentanaPrincipal, ClosingTheWindowIsALogoutToo)
+{
+    Formulario<Login>::Obtener()->show();
+    AtPrinc* w = abrir();
+    w->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(Formulario<AtPrinc>::Cargado());
+    EXPECT_EQ(loginsAbiertos(), 1);
+    EXPECT_TRUE(Formulario<Login>::SiCargado()->isVisible());
+}
+
+TEST_P(VentanaPrincipal, TheProgressWindowSwitchesTheMainWindowOffAndOn)
+{
+    AtPrinc* w = abrir();
+    Formulario<PCarga>::Obtener()->descripcion(QStringLiteral("Importando"));
+    EXPECT_FALSE(w->isEnabled());
+    Formulario<PCarga>::Descargar();
+    EXPECT_TRUE(w->isEnabled());
+}
+
+TEST_P(VentanaPrincipal, RegistryMenuOpensTheRegistryWindow)
+{
+    AtPrinc* w = abrir();
+    w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->trigger();
+    ASSERT_TRUE(Formulario<Registros>::Cargado());
+    EXPECT_TRUE(Formulario<Registros>::SiCargado()->isVisible());
+}
+
+TEST_P(VentanaPrincipal, BarsShowTheLastThirtyOneDaysByResolutionState)
+{
+    queja(1, 0, 1);  // closed
+    queja(2, 31, 0); // resolution not closed, on the first day of the period
+    queja(3, 5, -1); // no resolution
+    queja(4, 32, 1); // before the period
+    AtPrinc* w = abrir();
+    const QString texto = QStringLiteral("Cantidad de solicitudes cargadas en el periodo entre ") + FechaMesAtras() +
+                          QStringLiteral(" hasta ") + FechaHoy() + QStringLiteral(": 3");
+    EXPECT_EQ(periodo(w), texto);
+    EXPECT_EQ(w->TmrBarr()->interval(), 100);
+    EXPECT_TRUE(w->TmrBarr()->isActive());
+    EXPECT_EQ(w->TmrOffLine()->interval(), 60000);
+    EXPECT_TRUE(w->TmrOffLine()->isActive());
+    for (const char* b : {"BV1", "BV2", "BV3"}) {
+        EXPECT_EQ(barra(w, b)->Maximo(), 100) << b << ": the bars wait for the timer";
+        EXPECT_EQ(barra(w, b)->Actual(), 0) << b;
+    }
+
+    w->TmrBarr_Timer();
+    EXPECT_FALSE(w->TmrBarr()->isActive()) << "the timer fires once per enabling";
+    for (const char* b : {"BV1", "BV2", "BV3"}) {
+        BarraVer* x = barra(w, b);
+        EXPECT_EQ(x->Maximo(), 3) << b;
+        EXPECT_EQ(x->Actual(), 1) << b;
+        EXPECT_DOUBLE_EQ(x->Porcentaje(), 33.33) << b;
+        EXPECT_EQ(x->ColorBarra(), 0x29E278) << b;
+        EXPECT_EQ(x->AltoBarra(), qRound(x->AltoMarco() * 0.3333)) << b;
+    }
+    EXPECT_EQ(periodo(w), texto);
+}
+
+TEST_P(VentanaPrincipal, BarsFollowEachStateCountAndStayWhenThePeriodIsEmpty)
+{
+    AtPrinc* w = abrir();
+    EXPECT_TRUE(periodo(w).endsWith(QStringLiteral(": 0")));
+    w->TmrBarr_Timer();
+    for (const char* b : {"BV1", "BV2", "BV3"}) {
+        EXPECT_EQ(barra(w, b)->Maximo(), 0) << b;
+        EXPECT_EQ(barra(w, b)->ColorBarra(), 0x42E02C) << b << ": a total of 0 leaves the load values";
+        EXPECT_EQ(barra(w, b)->AltoBarra(), qRound(barra(w, b)->AltoMarco() / 100.0)) << b;
+    }
+
+    queja(1, 1, -1);
+    queja(2, 2, -1);
+    queja(3, 3, -1);
+    queja(4, 4, 0);
+    // The case window re-arms the timer when it closes.
+    w->TmrBarr()->start();
+    w->TmrBarr_Timer();
+    EXPECT_EQ(barra(w, "BV3")->Actual(), 3);
+    EXPECT_DOUBLE_EQ(barra(w, "BV3")->Porcentaje(), 75);
+    EXPECT_EQ(barra(w, "BV3")->ColorBarra(), 0x28C2E3);
+    EXPECT_EQ(barra(w, "BV2")->Actual(), 1);
+    EXPECT_EQ(barra(w, "BV2")->ColorBarra(), 0x29E278);
+    EXPECT_EQ(barra(w, "BV1")->Actual(), 0);
+    EXPECT_EQ(barra(w, "BV1")->ColorBarra(), 0x42E02C);
+    EXPECT_EQ(barra(w, "BV1")->AltoBarra(), qRound(barra(w, "BV1")->AltoMarco() / 100.0))
+        << "an empty bar keeps a one-percent sliver";
+    EXPECT_TRUE(periodo(w).endsWith(QStringLiteral(": 4")));
+}
+
+TEST_P(VentanaPrincipal, TimerTicksWaitWhileAReadHoldsTheResultSet)
+{
+    queja(1, 0, 1);
+    AtPrinc* w = abrir();
+    ASSERT_TRUE(EjecutarQuery(QStringLiteral("SELECT pid FROM Master_Quejas")));
+    ASSERT_TRUE(LecturaEnCurso());
+    w->TmrBarr_Timer();
+    w->TmrOffLine_Timer();
+    EXPECT_EQ(barra(w, "BV1")->Maximo(), 100);
+    EXPECT_TRUE(w->TmrBarr()->isActive()) << "the refresh runs at the next tick";
+    EXPECT_TRUE(Rs.Abierto()) << "the other reader's result set is left alone";
+    CerrarRs();
+    EXPECT_EQ(conectado(), QStringLiteral("none"));
+
+    w->TmrBarr_Timer();
+    w->TmrOffLine_Timer();
+    EXPECT_EQ(barra(w, "BV1")->Maximo(), 1);
+    EXPECT_FALSE(w->TmrBarr()->isActive());
+    EXPECT_EQ(conectado(), QStringLiteral("1 PUESTO-07"));
+}
+
+INSTANCIAR_EN_MOTORES(VentanaPrincipal);
