@@ -8,8 +8,8 @@
 #include "F_Nuevo.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
+#include "Textos.h"
 
-#include <QDateTime>
 #include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -18,6 +18,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QTime>
 
 namespace {
 
@@ -173,7 +174,7 @@ void Bsnue::Nuevo_Click()
     f->Apellido()->setText(nombre.value(0));
     f->Nombres()->setText(nombre.value(1));
     f->Domicilio()->setFocus();
-    f->Fecha()->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    f->Fecha()->setText(FechaHoy());
     f->Hora()->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
     f->show();
     f->raise();

@@ -2,6 +2,7 @@
 
 #include "Calendario.h"
 #include "Catalogos.h"
+#include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
 #include "Resoluciones.h"
@@ -19,22 +20,12 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <cmath>
 
 namespace {
 
 const QString kSinFecha = QStringLiteral("01/01/1900");
 constexpr int kLargoDetalle = 200;
-
-// The day-first dates the database takes ("31/12/2025", also "1/3/2024"); anything else would be
-// stored as no date at all.
-bool esFecha(const QString& texto)
-{
-    static const QRegularExpression patron(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4})\\s*$"));
-    const auto m = patron.match(texto);
-    return m.hasMatch() && QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()).isValid();
-}
 
 // Amounts as the workstation writes them, or with a decimal point as the window shows them.
 bool leerMonto(const QString& texto, double& valor)
@@ -45,13 +36,6 @@ bool leerMonto(const QString& texto, double& valor)
         valor = QLocale::c().toDouble(texto.trimmed(), &ok);
     // "inf" and "nan" read as numbers but are no amount.
     return ok && std::isfinite(valor);
-}
-
-QLabel* etiqueta(QWidget* padre, const QString& nombre, const QString& texto)
-{
-    auto* l = new QLabel(texto, padre);
-    l->setObjectName(nombre);
-    return l;
 }
 
 QPushButton* botonCalendario(QWidget* padre, const QString& nombre)
@@ -97,8 +81,8 @@ FResolucion::FResolucion()
     m_sancion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_cmbsup = new QComboBox(this);
     m_cmbsup->setObjectName(QStringLiteral("cmbsup"));
-    m_label4 = etiqueta(this, QStringLiteral("Label4"), QString());
-    m_usuario = etiqueta(this, QStringLiteral("Usuario"), QString());
+    m_label4 = Etiqueta(this, QStringLiteral("Label4"), QString());
+    m_usuario = Etiqueta(this, QStringLiteral("Usuario"), QString());
     m_solucionado = new QCheckBox(QStringLiteral("Solucionado"), this);
     m_solucionado->setObjectName(QStringLiteral("Solucionado"));
     m_anulado = new QCheckBox(QStringLiteral("Anulado"), this);
@@ -107,27 +91,27 @@ FResolucion::FResolucion()
     m_solucionar->setObjectName(QStringLiteral("Solucionar"));
 
     auto* g = new QGridLayout(this);
-    g->addWidget(etiqueta(this, QStringLiteral("Resoluci"), QStringLiteral("Detalle")), 0, 0, Qt::AlignTop);
+    g->addWidget(Etiqueta(this, QStringLiteral("Resoluci"), QStringLiteral("Detalle")), 0, 0, Qt::AlignTop);
     g->addWidget(m_detalle, 0, 1, 1, 3);
-    g->addWidget(etiqueta(this, QStringLiteral("Label10"), QStringLiteral("Fecha ")), 1, 0);
+    g->addWidget(Etiqueta(this, QStringLiteral("Label10"), QStringLiteral("Fecha ")), 1, 0);
     auto* fila1 = new QHBoxLayout;
     fila1->addWidget(m_fecha);
     fila1->addWidget(m_cmv1);
     g->addLayout(fila1, 1, 1);
-    g->addWidget(etiqueta(this, QStringLiteral("Label11"), QStringLiteral("Fecha Fin")), 1, 2);
+    g->addWidget(Etiqueta(this, QStringLiteral("Label11"), QStringLiteral("Fecha Fin")), 1, 2);
     auto* fila2 = new QHBoxLayout;
     fila2->addWidget(m_fechaFin);
     fila2->addWidget(m_cmv2);
     g->addLayout(fila2, 1, 3);
     g->addWidget(m_mv1, 2, 1);
     g->addWidget(m_mv2, 2, 3);
-    g->addWidget(etiqueta(this, QStringLiteral("Label2"), QStringLiteral("Monto Indemnización")), 3, 0);
+    g->addWidget(Etiqueta(this, QStringLiteral("Label2"), QStringLiteral("Monto Indemnización")), 3, 0);
     g->addWidget(m_montoI, 3, 1);
-    g->addWidget(etiqueta(this, QStringLiteral("Label3"), QStringLiteral("Sanción")), 4, 0, Qt::AlignTop);
+    g->addWidget(Etiqueta(this, QStringLiteral("Label3"), QStringLiteral("Sanción")), 4, 0, Qt::AlignTop);
     g->addWidget(m_sancion, 4, 1, 1, 3);
-    g->addWidget(etiqueta(this, QStringLiteral("Label5"), QStringLiteral("Supervisor")), 5, 0);
+    g->addWidget(Etiqueta(this, QStringLiteral("Label5"), QStringLiteral("Supervisor")), 5, 0);
     g->addWidget(m_cmbsup, 5, 1);
-    g->addWidget(etiqueta(this, QStringLiteral("Label6"), QStringLiteral("Supervisor guardado:")), 5, 2);
+    g->addWidget(Etiqueta(this, QStringLiteral("Label6"), QStringLiteral("Supervisor guardado:")), 5, 2);
     g->addWidget(m_label4, 5, 3);
     g->addWidget(m_usuario, 6, 0, 1, 4);
     auto* pie = new QHBoxLayout;
@@ -276,7 +260,7 @@ void FResolucion::Solucionar_Click()
     if (m_cmbsup->currentIndex() >= 0)
         r.Supervisor = m_cmbsup->currentText();
 
-    if (!m_fecha->text().isEmpty() && !esFecha(m_fecha->text())) {
+    if (!m_fecha->text().isEmpty() && !EsFechaValida(m_fecha->text())) {
         MsgBox(QStringLiteral("Fecha Incorrecta"), Botones::Aceptar, Icono::Informacion,
                QStringLiteral("Error al guardar"));
         return;
@@ -300,9 +284,9 @@ void FResolucion::Solucionar_Click()
     }
 
     r.IDQueja = m_nroQueja;
-    if (!esFecha(r.Fecha))
+    if (!EsFechaValida(r.Fecha))
         r.Fecha = kSinFecha;
-    if (!esFecha(r.FechaFin))
+    if (!EsFechaValida(r.FechaFin))
         r.FechaFin = kSinFecha;
     // A failed replacement keeps the old row: it must not be reported as saved.
     if (!GuardarResolucion(r))

@@ -3,17 +3,16 @@
 #include "Aplicacion.h"
 #include "AtPrinc.h"
 #include "Busquedas.h"
+#include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
 #include "PCarga.h"
-#include "Sql.h"
 #include "Textos.h"
 #include "VisAtte.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QDate>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,18 +33,6 @@ namespace {
 constexpr int kEnter = 13;
 const QString kRenglon = QStringLiteral("\r\n");
 
-void habilitarPrincipal(bool habilitada)
-{
-    if (AtPrinc* w = Formulario<AtPrinc>::SiCargado())
-        w->setEnabled(habilitada);
-}
-
-// Only the day-first dates the database compares as dates.
-bool esFecha(const QString& texto)
-{
-    return SqlFecha(texto) != QLatin1String("NULL");
-}
-
 // A typed number rounded to the nearest whole number (halves to even); false when the text is
 // not a number or does not fit a complaint number.
 bool leerNumero(const QString& texto, double& valor)
@@ -53,34 +40,6 @@ bool leerNumero(const QString& texto, double& valor)
     bool ok = false;
     valor = texto.trimmed().toDouble(&ok);
     return ok && std::isfinite(valor);
-}
-
-QString primerDiaDelMes()
-{
-    return QStringLiteral("01") + QDate::currentDate().toString(QStringLiteral("/MM/yyyy"));
-}
-
-QLineEdit* caja(QWidget* padre, const char* nombre, const QString& ayuda)
-{
-    auto* c = new QLineEdit(padre);
-    c->setObjectName(QString::fromLatin1(nombre));
-    c->setToolTip(ayuda);
-    return c;
-}
-
-QPushButton* boton(QWidget* padre, const char* nombre, const QString& texto, const QString& ayuda = QString())
-{
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(QString::fromLatin1(nombre));
-    b->setToolTip(ayuda);
-    return b;
-}
-
-QLabel* etiqueta(QWidget* padre, const QString& nombre, const QString& texto)
-{
-    auto* l = new QLabel(texto, padre);
-    l->setObjectName(nombre);
-    return l;
 }
 
 } // namespace
@@ -97,11 +56,11 @@ F_Abrir::F_Abrir()
 
     m_frame2 = new QGroupBox(QStringLiteral("ENTRE FECHAS"), this);
     m_frame2->setObjectName(QStringLiteral("Frame2"));
-    m_desde = caja(m_frame2, "Desde", QStringLiteral("Fecha desde"));
-    m_hasta = caja(m_frame2, "Hasta", QStringLiteral("Fecha Hasta"));
-    m_ir = boton(m_frame2, "Ir", QStringLiteral("Ir"),
+    m_desde = Caja(m_frame2, "Desde", QStringLiteral("Fecha desde"));
+    m_hasta = Caja(m_frame2, "Hasta", QStringLiteral("Fecha Hasta"));
+    m_ir = Boton(m_frame2, "Ir", QStringLiteral("Ir"),
                  QStringLiteral("Buscar con este filtro de fecha o presione \"Mas Filtros\""));
-    m_cmdMF = boton(this, "CmdMF", QStringLiteral("Más Filtros"),
+    m_cmdMF = Boton(this, "CmdMF", QStringLiteral("Más Filtros"),
                     QStringLiteral("Haga click para buscar con otras opciones"));
 
     m_frmOB = new QGroupBox(QStringLiteral("Otras busquedas"), this);
@@ -113,23 +72,23 @@ F_Abrir::F_Abrir()
         m_seleccion[i]->setObjectName(QStringLiteral("Seleccion%1").arg(i));
     }
     m_tbusqueda =
-        caja(m_frmOB, "Tbusqueda", QStringLiteral("Ingrese aqui el parametro de busqueda y precione enter o buscar"));
-    m_cmdBuscar = boton(m_frmOB, "CmdBuscar", QStringLiteral("Buscar"),
+        Caja(m_frmOB, "Tbusqueda", QStringLiteral("Ingrese aqui el parametro de busqueda y precione enter o buscar"));
+    m_cmdBuscar = Boton(m_frmOB, "CmdBuscar", QStringLiteral("Buscar"),
                         QStringLiteral("Haga click aqui para buscar con este filtro"));
-    m_cBus1 = boton(m_frmOB, "CBus1", QStringLiteral("Cerrar"));
-    m_command1 = boton(m_frmOB, "Command1", QStringLiteral("Buscar boleto o encomienda:->"),
+    m_cBus1 = Boton(m_frmOB, "CBus1", QStringLiteral("Cerrar"));
+    m_command1 = Boton(m_frmOB, "Command1", QStringLiteral("Buscar boleto o encomienda:->"),
                        QStringLiteral("Haga click aqui para buscar otro tipo de filtro"));
 
     m_frmeBoE = new QGroupBox(QStringLiteral("Boleto o encomienda"), this);
     m_frmeBoE->setObjectName(QStringLiteral("FrmeBoE"));
-    m_bolEquip = caja(m_frmeBoE, "BolEquip", QStringLiteral("Ingrese aqui el Nro de boleto o ticket de equipaje"));
-    m_f1 = caja(m_frmeBoE, "F1", QStringLiteral("Los datos importados solo ingreselos aqui"));
+    m_bolEquip = Caja(m_frmeBoE, "BolEquip", QStringLiteral("Ingrese aqui el Nro de boleto o ticket de equipaje"));
+    m_f1 = Caja(m_frmeBoE, "F1", QStringLiteral("Los datos importados solo ingreselos aqui"));
     m_f1->setMaxLength(10);
-    m_f2 = caja(m_frmeBoE, "F2", QStringLiteral("Ingrese aqui el segundo dato de la terna"));
+    m_f2 = Caja(m_frmeBoE, "F2", QStringLiteral("Ingrese aqui el segundo dato de la terna"));
     m_f2->setMaxLength(4);
-    m_f3 = caja(m_frmeBoE, "F3", QStringLiteral("Ingrese aqui el tercer dato de la terna"));
+    m_f3 = Caja(m_frmeBoE, "F3", QStringLiteral("Ingrese aqui el tercer dato de la terna"));
     m_f3->setMaxLength(10);
-    m_busqueda = boton(m_frmeBoE, "Busqueda", QStringLiteral("Buscar"),
+    m_busqueda = Boton(m_frmeBoE, "Busqueda", QStringLiteral("Buscar"),
                        QStringLiteral("Haga click aqui para buscar boleto, ticket o guia"));
 
     m_frame1 = new QGroupBox(QStringLiteral("Abrir"), this);
@@ -140,10 +99,10 @@ F_Abrir::F_Abrir()
                                 QStringLiteral("Nombres:"), QStringLiteral("DNI:"), QStringLiteral("Nro Queja:")};
     QLabel* etiquetas[6];
     for (int i = 0; i < 6; ++i) {
-        etiquetas[i] = etiqueta(m_frame1, QStringLiteral("Etiquetas%1").arg(i), titulos[i]);
-        m_datos[i] = etiqueta(m_frame1, QStringLiteral("Datos%1").arg(i), QString());
+        etiquetas[i] = Etiqueta(m_frame1, QStringLiteral("Etiquetas%1").arg(i), titulos[i]);
+        m_datos[i] = Etiqueta(m_frame1, QStringLiteral("Datos%1").arg(i), QString());
     }
-    m_abrir = boton(m_frame1, "Abrir", QStringLiteral("Abrir"));
+    m_abrir = Boton(m_frame1, "Abrir", QStringLiteral("Abrir"));
     m_abrir->setEnabled(false);
 
     // Layout: the list on the left, the filters and the chosen complaint on the right.
@@ -161,11 +120,11 @@ F_Abrir::F_Abrir()
     gOB->addWidget(m_cBus1, 3, 1);
 
     auto* gBoE = new QGridLayout(m_frmeBoE);
-    gBoE->addWidget(etiqueta(m_frmeBoE, QStringLiteral("LblInfo2"),
+    gBoE->addWidget(Etiqueta(m_frmeBoE, QStringLiteral("LblInfo2"),
                              QStringLiteral("Ingrese Nro de boleto, tiquet de equipaje o parte de el")),
                     0, 0, 1, 3);
     gBoE->addWidget(m_bolEquip, 1, 0, 1, 3);
-    gBoE->addWidget(etiqueta(m_frmeBoE, QStringLiteral("LblInfo3"), QStringLiteral("Ingrese los datos de encomientas")),
+    gBoE->addWidget(Etiqueta(m_frmeBoE, QStringLiteral("LblInfo3"), QStringLiteral("Ingrese los datos de encomientas")),
                     2, 0, 1, 3);
     gBoE->addWidget(m_f1, 3, 0);
     gBoE->addWidget(m_f2, 3, 1);
@@ -174,10 +133,10 @@ F_Abrir::F_Abrir()
 
     auto* g1 = new QGridLayout(m_frame1);
     g1->addWidget(
-        etiqueta(m_frame1, QStringLiteral("LblInfo0"), QStringLiteral("Nro de reclamo: (ingrese y press enter)")), 0,
+        Etiqueta(m_frame1, QStringLiteral("LblInfo0"), QStringLiteral("Nro de reclamo: (ingrese y press enter)")), 0,
         0);
     g1->addWidget(m_numero, 0, 1);
-    g1->addWidget(etiqueta(m_frame1, QStringLiteral("LblInfo1"), QStringLiteral("Datos del reclamo seleccionado:")), 1,
+    g1->addWidget(Etiqueta(m_frame1, QStringLiteral("LblInfo1"), QStringLiteral("Datos del reclamo seleccionado:")), 1,
                   0, 1, 2);
     for (int i = 0; i < 6; ++i) {
         g1->addWidget(etiquetas[i], 2 + i, 0);
@@ -228,10 +187,10 @@ void F_Abrir::Form_Load()
 
 void F_Abrir::fijarFechas()
 {
-    habilitarPrincipal(false);
+    AtPrinc::Habilitar(false);
     m_hasta->setText(FechaHoy());
     if (m_desde->text().isEmpty())
-        m_desde->setText(primerDiaDelMes());
+        m_desde->setText(PrimerDiaDelMes());
 }
 
 bool F_Abrir::eventFilter(QObject* objeto, QEvent* evento)
@@ -274,7 +233,7 @@ void F_Abrir::Vfin_Click()
 void F_Abrir::Desde_DblClick()
 {
     if (m_desde->text().isEmpty())
-        m_desde->setText(primerDiaDelMes());
+        m_desde->setText(PrimerDiaDelMes());
 }
 
 void F_Abrir::Hasta_DblClick()
@@ -285,7 +244,7 @@ void F_Abrir::Hasta_DblClick()
 
 void F_Abrir::Ir_Click()
 {
-    if (!esFecha(m_desde->text()) || !esFecha(m_hasta->text())) {
+    if (!EsFechaValida(m_desde->text()) || !EsFechaValida(m_hasta->text())) {
         MsgBox(QStringLiteral("Fecha incorrecta"), Botones::Aceptar, Icono::Informacion);
         return;
     }
@@ -475,5 +434,5 @@ void F_Abrir::Form_Unload()
     if (m_descargado)
         return;
     m_descargado = true;
-    habilitarPrincipal(true);
+    AtPrinc::Habilitar(true);
 }

@@ -3,17 +3,16 @@
 #include "Aplicacion.h"
 #include "AtPrinc.h"
 #include "Catalogos.h"
+#include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
 #include "Quejas.h"
-#include "Sql.h"
 #include "Textos.h"
 #include "Usuarios.h"
 #include "VisAtte.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTime>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -24,6 +23,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTextCursor>
+#include <QTime>
 #include <QVBoxLayout>
 
 namespace {
@@ -66,28 +66,9 @@ qint16 pidDeItem(const QString& texto)
     return static_cast<qint16>(texto.section(kSeparador, 0, 0).trimmed().toInt());
 }
 
-// Only the day-first dates the database stores; any other text would be stored as no date.
-bool esFecha(const QString& texto)
-{
-    return SqlFecha(texto) != QLatin1String("NULL");
-}
-
 void aviso(const QString& texto)
 {
     MsgBox(texto, Botones::Aceptar, Icono::Informacion);
-}
-
-void habilitarPrincipal(bool habilitada)
-{
-    if (AtPrinc* w = Formulario<AtPrinc>::SiCargado())
-        w->setEnabled(habilitada);
-}
-
-QLineEdit* caja(QWidget* padre, const char* nombre)
-{
-    auto* c = new QLineEdit(padre);
-    c->setObjectName(QString::fromLatin1(nombre));
-    return c;
 }
 
 QComboBox* lista(QWidget* padre, const char* nombre)
@@ -111,13 +92,13 @@ F_Nuevo::F_Nuevo()
     m_dtRec = new QGroupBox(QStringLiteral("Tipos, motivos y datos"), this);
     m_dtRec->setObjectName(QStringLiteral("DTRec"));
 
-    m_apellido = caja(m_frame1, "Apellido");
-    m_nombres = caja(m_frame1, "Nombres");
-    m_dni = caja(m_frame1, "DNI");
-    m_fecha = caja(m_frame1, "Fecha");
-    m_hora = caja(m_frame1, "Hora");
-    m_domicilio = caja(m_frame1, "Domicilio");
-    m_localidad = caja(m_frame1, "Localidad");
+    m_apellido = Caja(m_frame1, "Apellido");
+    m_nombres = Caja(m_frame1, "Nombres");
+    m_dni = Caja(m_frame1, "DNI");
+    m_fecha = Caja(m_frame1, "Fecha");
+    m_hora = Caja(m_frame1, "Hora");
+    m_domicilio = Caja(m_frame1, "Domicilio");
+    m_localidad = Caja(m_frame1, "Localidad");
     m_provincia = lista(m_frame1, "Provincia");
     m_provincia->setEditable(true);
     m_provincia->setInsertPolicy(QComboBox::NoInsert);
@@ -125,11 +106,11 @@ F_Nuevo::F_Nuevo()
         m_provincia->addItem(QString::fromUtf8(p));
     m_provincia->setCurrentIndex(-1);
     m_provincia->setEditText(QStringLiteral("Provincia"));
-    m_pais = caja(m_frame1, "Pais");
+    m_pais = Caja(m_frame1, "Pais");
     m_pais->setText(QStringLiteral("Argentina"));
-    m_telefono = caja(m_frame1, "Telefono");
-    m_celular = caja(m_frame1, "Celular");
-    m_correo = caja(m_frame1, "Correo");
+    m_telefono = Caja(m_frame1, "Telefono");
+    m_celular = Caja(m_frame1, "Celular");
+    m_correo = Caja(m_frame1, "Correo");
     m_usuario = new QLabel(m_frame1);
     m_usuario->setObjectName(QStringLiteral("Usuario"));
 
@@ -137,8 +118,8 @@ F_Nuevo::F_Nuevo()
     m_motivoRec = lista(m_dtRec, "Motivo_rec");
     m_causaRec = lista(m_dtRec, "Causa_rec");
     m_cmbEmpresa = lista(m_dtRec, "CmbEmpresa");
-    m_numero = caja(m_dtRec, "Numero");
-    m_mediador = caja(m_dtRec, "Mediador");
+    m_numero = Caja(m_dtRec, "Numero");
+    m_mediador = Caja(m_dtRec, "Mediador");
     m_detalle = new QPlainTextEdit(m_dtRec);
     m_detalle->setObjectName(QStringLiteral("Detalle"));
     m_detalle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -233,7 +214,7 @@ F_Nuevo::F_Nuevo()
 
 void F_Nuevo::Form_Load()
 {
-    habilitarPrincipal(false);
+    AtPrinc::Habilitar(false);
 
     m_tipoRec->clear();
     const RegListaCatalogo tipos = GetTipos();
@@ -330,7 +311,7 @@ void F_Nuevo::Fecha_KeyPress(int tecla)
 
 void F_Nuevo::Fecha_DblClick()
 {
-    m_fecha->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+    m_fecha->setText(FechaHoy());
 }
 
 void F_Nuevo::Hora_KeyPress(int tecla)
@@ -418,7 +399,7 @@ void F_Nuevo::Guardar_Click()
         return aviso(QStringLiteral("No se puede ingresar sin la hora del reclamo"));
     if (m_telefono->text().isEmpty() && m_celular->text().isEmpty() && m_correo->text().isEmpty())
         return aviso(QStringLiteral("No se puede ingresar sin un contacto de reclamante"));
-    if (!esFecha(m_fecha->text()))
+    if (!EsFechaValida(m_fecha->text()))
         return aviso(QStringLiteral("Fecha cargada invalida"));
     if (m_motivoRec->currentIndex() < 0)
         return aviso(QStringLiteral("Seleccione un motivo de llamado"));
@@ -478,5 +459,5 @@ void F_Nuevo::Form_Unload()
     if (m_descargado)
         return;
     m_descargado = true;
-    habilitarPrincipal(true);
+    AtPrinc::Habilitar(true);
 }

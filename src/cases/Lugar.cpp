@@ -2,6 +2,7 @@
 
 #include "Aplicacion.h"
 #include "Calendario.h"
+#include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
 #include "Lugares.h"
@@ -30,31 +31,6 @@ bool soloDigitos(const QString& texto)
     return digitos.match(texto).hasMatch();
 }
 
-// The day-first dates the database accepts ("31/12/2025", also "1/3/2024"); anything else is
-// not a date, so a save never stores a date the database would turn into nothing.
-QDate fechaDeTexto(const QString& texto)
-{
-    static const QRegularExpression patron(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4})\\s*$"));
-    const auto m = patron.match(texto);
-    if (!m.hasMatch())
-        return QDate();
-    return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
-}
-
-QLineEdit* caja(QWidget* padre, const QString& nombre)
-{
-    auto* c = new QLineEdit(padre);
-    c->setObjectName(nombre);
-    return c;
-}
-
-QLabel* etiqueta(QWidget* padre, const QString& nombre, const QString& texto)
-{
-    auto* l = new QLabel(texto, padre);
-    l->setObjectName(nombre);
-    return l;
-}
-
 } // namespace
 
 Lugar::Lugar()
@@ -74,7 +50,7 @@ Lugar::Lugar()
     datos->setObjectName(QStringLiteral("Datos"));
 
     // Created in tab order: kind, code, date, time, details, staff, trip, save.
-    m_etiqueta[11] = etiqueta(frame1, QStringLiteral("Etiqueta11"), QStringLiteral("Seleccione"));
+    m_etiqueta[11] = Etiqueta(frame1, QStringLiteral("Etiqueta11"), QStringLiteral("Seleccione"));
     m_lugar = new QComboBox(frame1);
     m_lugar->setObjectName(QStringLiteral("Lugar"));
     m_lugar->addItems({QStringLiteral("Otros"), QStringLiteral("Agencia"), QStringLiteral("Unidad")});
@@ -82,8 +58,8 @@ Lugar::Lugar()
 
     for (int i = 0; i < 10; ++i) {
         QWidget* padre = i < 3 ? lugarH1 : datos;
-        m_etiqueta[i] = etiqueta(padre, QStringLiteral("Etiqueta%1").arg(i), QString());
-        m_dato[i] = caja(padre, QStringLiteral("Dato%1").arg(i));
+        m_etiqueta[i] = Etiqueta(padre, QStringLiteral("Etiqueta%1").arg(i), QString());
+        m_dato[i] = Caja(padre, QStringLiteral("Dato%1").arg(i));
         m_dato[i]->setEnabled(i < 3);
         m_dato[i]->installEventFilter(this);
     }
@@ -97,18 +73,18 @@ Lugar::Lugar()
     m_mv1->setObjectName(QStringLiteral("MV1"));
     m_mv1->setVisible(false);
 
-    m_etiqueta[10] = etiqueta(frame2, QStringLiteral("Etiqueta10"), QStringLiteral("Responsable/s"));
-    m_legajos = caja(frame2, QStringLiteral("Legajos"));
+    m_etiqueta[10] = Etiqueta(frame2, QStringLiteral("Etiqueta10"), QStringLiteral("Responsable/s"));
+    m_legajos = Caja(frame2, QStringLiteral("Legajos"));
 
     const QStringList titulosServicio{QStringLiteral("Desde"), QStringLiteral("Hasta"),
                                       QStringLiteral("Horario del servicio"), QStringLiteral("Unidad")};
     QLabel* lblDetServ[4];
     for (int i = 0; i < 4; ++i)
-        lblDetServ[i] = etiqueta(frame3, QStringLiteral("LblDetServ%1").arg(i), titulosServicio[i]);
-    m_desde = caja(frame3, QStringLiteral("Desde"));
-    m_hasta = caja(frame3, QStringLiteral("Hasta"));
-    m_horaServ = caja(frame3, QStringLiteral("Hora_Serv"));
-    m_unidad = caja(frame3, QStringLiteral("Unidad"));
+        lblDetServ[i] = Etiqueta(frame3, QStringLiteral("LblDetServ%1").arg(i), titulosServicio[i]);
+    m_desde = Caja(frame3, QStringLiteral("Desde"));
+    m_hasta = Caja(frame3, QStringLiteral("Hasta"));
+    m_horaServ = Caja(frame3, QStringLiteral("Hora_Serv"));
+    m_unidad = Caja(frame3, QStringLiteral("Unidad"));
 
     m_guarda = new QPushButton(QStringLiteral("Guardar"), this);
     m_guarda->setObjectName(QStringLiteral("Guarda"));
@@ -322,7 +298,7 @@ void Lugar::buscarLugar()
 void Lugar::Dato_DblClick(int indice)
 {
     if (indice == 1)
-        m_dato[1]->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
+        m_dato[1]->setText(FechaHoy());
 }
 
 void Lugar::OpenFecha_Click()
@@ -423,7 +399,7 @@ void Lugar::Guarda_Click()
                QStringLiteral("Error al guardar"));
         return;
     }
-    const QDate fecha = fechaDeTexto(r.Fecha);
+    const QDate fecha = FechaDiaPrimero(r.Fecha);
     if (!fecha.isValid() || fecha > QDate::currentDate()) {
         MsgBox(QStringLiteral("Fecha de suceso no valida"), Botones::Aceptar, Icono::Informacion,
                QStringLiteral("Error en fecha"));

@@ -10,7 +10,6 @@
 #include "Usuarios.h"
 
 #include <QCloseEvent>
-#include <QDate>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,26 +18,12 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int kLargoNota = 3000;
 constexpr int kAltoFila = 320;
-
-void interruptorPrincipal(bool habilitada)
-{
-    if (AtPrinc* w = Formulario<AtPrinc>::SiCargado())
-        w->setEnabled(habilitada);
-}
-
-bool esFecha(const QString& texto)
-{
-    static const QRegularExpression patron(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4})\\s*$"));
-    const auto m = patron.match(texto);
-    return m.hasMatch() && QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()).isValid();
-}
 
 QPlainTextEdit* textoLargo(QWidget* padre, const QString& nombre)
 {
@@ -140,8 +125,8 @@ Seguimiento::~Seguimiento()
 
 void Seguimiento::Form_Load()
 {
-    m_fecha->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
-    interruptorPrincipal(false);
+    m_fecha->setText(FechaHoy());
+    AtPrinc::Habilitar(false);
 }
 
 void Seguimiento::Form_Unload()
@@ -149,7 +134,7 @@ void Seguimiento::Form_Unload()
     if (m_descargado)
         return;
     m_descargado = true;
-    interruptorPrincipal(true);
+    AtPrinc::Habilitar(true);
 }
 
 void Seguimiento::closeEvent(QCloseEvent* evento)
@@ -198,7 +183,7 @@ void Seguimiento::Agregar_Click()
 {
     if (m_numero == 0)
         return;
-    if (!esFecha(m_fecha->text())) {
+    if (!EsFechaValida(m_fecha->text())) {
         MsgBox(QStringLiteral("Fecha Invalida"), Botones::Aceptar, Icono::Informacion);
         return;
     }

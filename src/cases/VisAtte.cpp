@@ -5,6 +5,7 @@
 #include "Catalogos.h"
 #include "Colores.h"
 #include "Conexion.h"
+#include "Controles.h"
 #include "Dialogos.h"
 #include "FResolucion.h"
 #include "F_Abrir.h"
@@ -78,22 +79,6 @@ QLineEdit* campo(QWidget* padre, const QString& nombre, long bgr = kFondoCampo)
     return c;
 }
 
-QLabel* etiqueta(QWidget* padre, const QString& nombre, const QString& texto = QString())
-{
-    auto* l = new QLabel(texto, padre);
-    l->setObjectName(nombre);
-    return l;
-}
-
-QPushButton* boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString())
-{
-    auto* b = new QPushButton(texto, padre);
-    b->setObjectName(nombre);
-    if (!ayuda.isEmpty())
-        b->setToolTip(ayuda);
-    return b;
-}
-
 // Combo items of catalogues read "PID - Detalle".
 void llenarCatalogo(QComboBox* combo, const RegListaCatalogo& lista)
 {
@@ -118,7 +103,7 @@ VisAtte::VisAtte()
     m_carga = new QGroupBox(this);
     m_carga->setObjectName(QStringLiteral("Carga"));
 
-    m_nrQueja = etiqueta(m_carga, QStringLiteral("NrQueja"));
+    m_nrQueja = Etiqueta(m_carga, QStringLiteral("NrQueja"));
     QFont grande = m_nrQueja->font();
     grande.setBold(true);
     grande.setPointSize(grande.pointSize() + 3);
@@ -136,8 +121,8 @@ VisAtte::VisAtte()
     m_localidad = campo(m_carga, QStringLiteral("Localidad"));
     m_provincia = campo(m_carga, QStringLiteral("Provincia"));
     m_pais = campo(m_carga, QStringLiteral("Pais"));
-    m_lblEmpresa = etiqueta(m_carga, QStringLiteral("LblEmpresa"));
-    m_usuario = etiqueta(m_carga, QStringLiteral("Usuario"));
+    m_lblEmpresa = Etiqueta(m_carga, QStringLiteral("LblEmpresa"));
+    m_usuario = Etiqueta(m_carga, QStringLiteral("Usuario"));
 
     auto* datos = new QGridLayout;
     const std::pair<const char*, QWidget*> filas[] = {
@@ -156,25 +141,25 @@ VisAtte::VisAtte()
     };
     int n = 0;
     for (const auto& [texto, control] : filas) {
-        datos->addWidget(etiqueta(m_carga, QStringLiteral("Lbl") + control->objectName(), QString::fromUtf8(texto)),
+        datos->addWidget(Etiqueta(m_carga, QStringLiteral("Lbl") + control->objectName(), QString::fromUtf8(texto)),
                          n / 2, (n % 2) * 2);
         datos->addWidget(control, n / 2, (n % 2) * 2 + 1);
         ++n;
     }
-    datos->addWidget(etiqueta(m_carga, QStringLiteral("LblAtendio"), QStringLiteral("Atendió")), n / 2, 0);
+    datos->addWidget(Etiqueta(m_carga, QStringLiteral("LblAtendio"), QStringLiteral("Atendió")), n / 2, 0);
     datos->addWidget(m_usuario, n / 2, 1);
     datos->addWidget(m_lblEmpresa, n / 2, 2, 1, 2);
 
     // Types, category, reason, numbers, detail and the buttons of the case.
     m_dtRec = new QGroupBox(QStringLiteral("Tipos, motivos y datos"), m_carga);
     m_dtRec->setObjectName(QStringLiteral("DTRec"));
-    m_lblTipo = etiqueta(m_dtRec, QStringLiteral("LblTipo"));
-    m_lblMotivo = etiqueta(m_dtRec, QStringLiteral("LblMotivo"));
-    m_lblCausa = etiqueta(m_dtRec, QStringLiteral("LblCausa"));
+    m_lblTipo = Etiqueta(m_dtRec, QStringLiteral("LblTipo"));
+    m_lblMotivo = Etiqueta(m_dtRec, QStringLiteral("LblMotivo"));
+    m_lblCausa = Etiqueta(m_dtRec, QStringLiteral("LblCausa"));
     m_lblCausa->setToolTip(QStringLiteral("Doble click para cambiar motivo y causa"));
-    m_numeroLbl = etiqueta(m_dtRec, QStringLiteral("Numero"));
-    m_mediador = etiqueta(m_dtRec, QStringLiteral("Mediador"));
-    m_nroQueja = etiqueta(m_dtRec, QStringLiteral("NroQueja"));
+    m_numeroLbl = Etiqueta(m_dtRec, QStringLiteral("Numero"));
+    m_mediador = Etiqueta(m_dtRec, QStringLiteral("Mediador"));
+    m_nroQueja = Etiqueta(m_dtRec, QStringLiteral("NroQueja"));
     m_detalle = new QPlainTextEdit(m_dtRec);
     m_detalle->setObjectName(QStringLiteral("Detalle"));
     m_detalle->setReadOnly(true);
@@ -191,13 +176,13 @@ VisAtte::VisAtte()
     m_motivoRec->setObjectName(QStringLiteral("Motivo_rec"));
     m_causaRec = new QComboBox(m_frmeCmbMotCau);
     m_causaRec->setObjectName(QStringLiteral("Causa_rec"));
-    m_cmdGuarMotRe = boton(m_frmeCmbMotCau, QStringLiteral("CmdGuarMotRe"), QStringLiteral("Guardar"));
-    m_cmdCancelmtq = boton(m_frmeCmbMotCau, QStringLiteral("CmdCancelmtq"), QStringLiteral("Cancelar"));
+    m_cmdGuarMotRe = Boton(m_frmeCmbMotCau, QStringLiteral("CmdGuarMotRe"), QStringLiteral("Guardar"));
+    m_cmdCancelmtq = Boton(m_frmeCmbMotCau, QStringLiteral("CmdCancelmtq"), QStringLiteral("Cancelar"));
     auto* panel = new QGridLayout(m_frmeCmbMotCau);
-    panel->addWidget(etiqueta(m_frmeCmbMotCau, QStringLiteral("LblMotivoRec"), QStringLiteral("Motivo de contacto")), 0,
+    panel->addWidget(Etiqueta(m_frmeCmbMotCau, QStringLiteral("LblMotivoRec"), QStringLiteral("Motivo de contacto")), 0,
                      0);
     panel->addWidget(m_motivoRec, 0, 1);
-    panel->addWidget(etiqueta(m_frmeCmbMotCau, QStringLiteral("LblCausaRec"), QStringLiteral("Causa de la llamada")), 1,
+    panel->addWidget(Etiqueta(m_frmeCmbMotCau, QStringLiteral("LblCausaRec"), QStringLiteral("Causa de la llamada")), 1,
                      0);
     panel->addWidget(m_causaRec, 1, 1);
     auto* botonesPanel = new QHBoxLayout;
@@ -207,17 +192,17 @@ VisAtte::VisAtte()
     panel->addLayout(botonesPanel, 2, 0, 1, 2);
     m_frmeCmbMotCau->setVisible(false);
 
-    m_datoss = boton(m_dtRec, QStringLiteral("Datoss"), QStringLiteral("Datos del suceso."),
+    m_datoss = Boton(m_dtRec, QStringLiteral("Datoss"), QStringLiteral("Datos del suceso."),
                      QStringLiteral("Fecha, hora, lugar responsables y datos del servicio"));
-    m_scomp = boton(m_dtRec, QStringLiteral("Scomp"), QStringLiteral("Comprobantes"));
-    m_seguimientos = boton(m_dtRec, QStringLiteral("Seguimientos"), QStringLiteral("Seguimientos"));
-    m_resolucion = boton(m_dtRec, QStringLiteral("Resolucion"), QStringLiteral("Resolución"));
-    m_imprimirAtte = boton(m_dtRec, QStringLiteral("Imprimir_Atte"), QStringLiteral("Exportar para imprimir"));
-    m_cmdARec = boton(m_dtRec, QStringLiteral("CmdARec"), QStringLiteral("Abrir reclamo"));
-    m_cmdGNue = boton(m_dtRec, QStringLiteral("CmdGNue"), QStringLiteral("Nuevo reclamo"),
+    m_scomp = Boton(m_dtRec, QStringLiteral("Scomp"), QStringLiteral("Comprobantes"));
+    m_seguimientos = Boton(m_dtRec, QStringLiteral("Seguimientos"), QStringLiteral("Seguimientos"));
+    m_resolucion = Boton(m_dtRec, QStringLiteral("Resolucion"), QStringLiteral("Resolución"));
+    m_imprimirAtte = Boton(m_dtRec, QStringLiteral("Imprimir_Atte"), QStringLiteral("Exportar para imprimir"));
+    m_cmdARec = Boton(m_dtRec, QStringLiteral("CmdARec"), QStringLiteral("Abrir reclamo"));
+    m_cmdGNue = Boton(m_dtRec, QStringLiteral("CmdGNue"), QStringLiteral("Nuevo reclamo"),
                       QStringLiteral("Se cerrará el parte actual"));
-    m_guardaDetalle = boton(m_dtRec, QStringLiteral("Guarda_Detalle"), QStringLiteral("Guardar"));
-    m_cancelar = boton(m_dtRec, QStringLiteral("Cancelar"), QStringLiteral("Cancelar"));
+    m_guardaDetalle = Boton(m_dtRec, QStringLiteral("Guarda_Detalle"), QStringLiteral("Guardar"));
+    m_cancelar = Boton(m_dtRec, QStringLiteral("Cancelar"), QStringLiteral("Cancelar"));
     m_guardaDetalle->setEnabled(false);
     m_cancelar->setEnabled(false);
 
@@ -232,14 +217,14 @@ VisAtte::VisAtte()
     };
     n = 0;
     for (const auto& [texto, control] : valores) {
-        rec->addWidget(etiqueta(m_dtRec, QStringLiteral("Lbl") + control->objectName() + QStringLiteral("Titulo"),
+        rec->addWidget(Etiqueta(m_dtRec, QStringLiteral("Lbl") + control->objectName() + QStringLiteral("Titulo"),
                                 QString::fromUtf8(texto)),
                        n % 3, (n / 3) * 2);
         rec->addWidget(control, n % 3, (n / 3) * 2 + 1);
         ++n;
     }
     rec->addWidget(m_frmeCmbMotCau, 3, 0, 1, 4);
-    rec->addWidget(etiqueta(m_dtRec, QStringLiteral("LblDetalle"), QStringLiteral("Detalle de la llamada")), 4, 0, 1,
+    rec->addWidget(Etiqueta(m_dtRec, QStringLiteral("LblDetalle"), QStringLiteral("Detalle de la llamada")), 4, 0, 1,
                    4);
     rec->addWidget(m_detalle, 5, 0, 1, 4);
     auto* botonesDetalle = new QHBoxLayout;

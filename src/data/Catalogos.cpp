@@ -1,6 +1,5 @@
 #include "Catalogos.h"
 
-#include "Aplicacion.h"
 #include "Conexion.h"
 #include "Sql.h"
 
@@ -11,19 +10,17 @@ RegListaCatalogo leerCatalogo(const QString& sql, bool conAnulada)
 {
     RegListaCatalogo lista;
     EjecutarQuery(sql);
-    Rs.Requery();
-    while (!Rs.Eof()) {
-        RegCatalogo c;
-        c.PID = Rs.Entero16(0);
-        c.Detalle = Rs.Texto(1);
-        if (conAnulada)
-            c.Anulada = Rs.Entero16(2);
-        lista.Items.append(c);
-        Rs.MoveNext();
-        Aplicacion::HacerEventos();
-    }
+    lista.Items = LeerFilas(
+        [conAnulada] {
+            RegCatalogo c;
+            c.PID = Rs.Entero16(0);
+            c.Detalle = Rs.Texto(1);
+            if (conAnulada)
+                c.Anulada = Rs.Entero16(2);
+            return c;
+        },
+        true);
     lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
-    CerrarRs();
     return lista;
 }
 
@@ -107,18 +104,16 @@ RegListaEmpresas GetEmpresas()
 {
     RegListaEmpresas lista;
     EjecutarQuery(QStringLiteral("Select Pid, Detalle, Cuit from Empresas_quejas order by PID"));
-    Rs.Requery();
-    while (!Rs.Eof()) {
-        RegEmpresa e;
-        e.PID = Rs.Entero16(0);
-        e.Detalle = Rs.Texto(1);
-        e.Cuit = Rs.Texto(2);
-        lista.Items.append(e);
-        Rs.MoveNext();
-        Aplicacion::HacerEventos();
-    }
+    lista.Items = LeerFilas(
+        [] {
+            RegEmpresa e;
+            e.PID = Rs.Entero16(0);
+            e.Detalle = Rs.Texto(1);
+            e.Cuit = Rs.Texto(2);
+            return e;
+        },
+        true);
     lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
-    CerrarRs();
     return lista;
 }
 
@@ -126,11 +121,8 @@ RegListaSupervisores GetSupervisores()
 {
     RegListaSupervisores lista;
     EjecutarQuery(QStringLiteral("Select supervisor from supervisores_quejas order by pid"));
-    Rs.Requery();
-    for (; !Rs.Eof(); Rs.MoveNext())
-        lista.Items.append(Rs.Texto(0));
+    lista.Items = LeerFilas([] { return Rs.Texto(0); });
     lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
-    CerrarRs();
     return lista;
 }
 

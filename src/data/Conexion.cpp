@@ -233,6 +233,18 @@ void CerrarRs() { Rs.Close(); }
 
 bool LecturaEnCurso() { return Rs.Abierto(); }
 
+void RecorrerFilas(const std::function<void()>& porFila, bool cederEventos)
+{
+    Rs.Requery();
+    while (!Rs.Eof()) {
+        porFila();
+        Rs.MoveNext();
+        if (cederEventos)
+            Aplicacion::HacerEventos();
+    }
+    CerrarRs();
+}
+
 bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso)
 {
     return conPolitica(sentencias.join(QStringLiteral("; ")), silencioso,

@@ -7,6 +7,7 @@
 #include <QVariant>
 #include <QVector>
 #include <functional>
+#include <type_traits>
 
 // The one result set of every statement: the whole result is read when the statement runs
 // (a static cursor), then walked with MoveNext until Eof.
@@ -61,6 +62,18 @@ void CerrarRs();
 
 // True while a read holds the shared result set: timers must not start another read then.
 bool LecturaEnCurso();
+
+// Walks every row of the statement that just ran, calling porFila on each, then closes the
+// result set. With cederEventos, pending window events run once per row (the list readers
+// behind windows keep them responsive).
+void RecorrerFilas(const std::function<void()>& porFila, bool cederEventos = false);
+// The rows of the statement that just ran, one item each as leerFila reads it from Rs.
+template <typename LeerFila> auto LeerFilas(LeerFila leerFila, bool cederEventos = false)
+{
+    QVector<std::decay_t<decltype(leerFila())>> filas;
+    RecorrerFilas([&] { filas.append(leerFila()); }, cederEventos);
+    return filas;
+}
 
 // Runs the statements in one transaction under the same policy: all or nothing, so a
 // replacement (delete then insert) never leaves the old rows gone without the new ones.

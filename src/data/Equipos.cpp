@@ -131,8 +131,7 @@ RegListaEquipos GetRegistrosDepurados()
     RegListaEquipos lista;
     EjecutarQuery(QStringLiteral("Select PID, MAC, Nombre, Usuario, Fecha, Hora, PC, Version, Conectado from "
                                  "Registros_Quejas order by Conectado desc NULLS LAST, PID"));
-    Rs.Requery();
-    for (; !Rs.Eof(); Rs.MoveNext()) {
+    lista.Items = LeerFilas([] {
         RegEquipo e;
         e.PID = Rs.Entero32(0);
         e.MAC = Rs.Texto(1);
@@ -145,10 +144,9 @@ RegListaEquipos GetRegistrosDepurados()
         e.PC = Rs.Texto(6);
         e.Version = Rs.Texto(7);
         e.Conectado = Rs.Texto(8);
-        lista.Items.append(e);
-    }
+        return e;
+    });
     lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
-    CerrarRs();
 
     const QDateTime momento = ahora();
     for (RegEquipo& e : lista.Items) {

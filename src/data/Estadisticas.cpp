@@ -132,18 +132,17 @@ RegListaQuejas GetQuejasCausa(qint16 causa, const QString& desde, const QString&
         lista.Cantidad = -1;
         return lista;
     }
-    while (!Rs.Eof()) {
-        RegQueja q = QuejaVacia();
-        q.pid = Rs.Entero32(0);
-        q.fecha_queja = Rs.Fecha(1);
-        q.hora_queja = Rs.Texto(2);
-        q.Apellido = Rs.Texto(3);
-        q.Nombres = Rs.Texto(4);
-        lista.Quejas.append(q);
-        Rs.MoveNext();
-        Aplicacion::HacerEventos();
-    }
-    CerrarRs();
+    lista.Quejas = LeerFilas(
+        [] {
+            RegQueja q = QuejaVacia();
+            q.pid = Rs.Entero32(0);
+            q.fecha_queja = Rs.Fecha(1);
+            q.hora_queja = Rs.Texto(2);
+            q.Apellido = Rs.Texto(3);
+            q.Nombres = Rs.Texto(4);
+            return q;
+        },
+        true);
     lista.Cantidad = lista.Quejas.size();
     return lista;
 }

@@ -24,19 +24,17 @@ RegArbolReporte GetRelaciones()
     for (RegCategoriaReporte& c : arbol.Categorias) {
         EjecutarQuery(QStringLiteral("Select Motivo from RelCatMov_Quejas where Categoria = ") + SqlEntero(c.Pid) +
                       QStringLiteral(" order by Motivo"));
-        Rs.Requery();
-        while (!Rs.Eof()) {
+        c.Causas = LeerFilas([] {
             RegCausaReporte r;
             r.Pid = Rs.Entero16(0);
-            c.Causas.append(r);
-            arbol.Relacionados.append(r.Pid);
-            Rs.MoveNext();
-        }
-        CerrarRs();
+            return r;
+        });
         c.Ultimo = static_cast<qint16>(c.Causas.size() - 1);
         // A pair whose reason no longer exists keeps its place with an empty name.
-        for (RegCausaReporte& r : c.Causas)
+        for (RegCausaReporte& r : c.Causas) {
+            arbol.Relacionados.append(r.Pid);
             r.Detalle = GetCausaDesc(r.Pid);
+        }
     }
     arbol.UltimoRelacionado = static_cast<qint16>(arbol.Relacionados.size() - 1);
 
@@ -66,15 +64,13 @@ RegCausaReporte GetReporteCausa(const QString& desde, const QString& hasta, qint
         CerrarRs();
         return nodo;
     }
-    while (!Rs.Eof()) {
+    nodo.Quejas = LeerFilas([] {
         RegLineaReporte l;
         l.Pid = Rs.Entero32(0);
         l.Empresa = Rs.Entero16(1);
         l.Usuario = Rs.Entero16(2);
-        nodo.Quejas.append(l);
-        Rs.MoveNext();
-    }
-    CerrarRs();
+        return l;
+    });
     nodo.Ultima = static_cast<qint16>(nodo.Quejas.size() - 1);
 
     // A Null column or a missing company or user leaves its field empty.

@@ -14,16 +14,13 @@ RegListaSeguimientos GetSeguimientos(qint32 numero)
     RegListaSeguimientos lista;
     EjecutarQuery(QStringLiteral("select Pid, Detalle, Usuario, fecha from Seguimiento_quejas where Queja =") +
                   SqlEntero(numero) + QStringLiteral(" order by PID desc"));
-    Rs.Requery();
-    while (!Rs.Eof()) {
+    lista.Items = LeerFilas([] {
         RegSeguimiento s;
         s.Detalle = Rs.Texto(1);
         s.Usuario = Rs.Entero16(2);
         s.Fecha = Rs.Fecha(3);
-        lista.Items.append(s);
-        Rs.MoveNext();
-    }
-    CerrarRs();
+        return s;
+    });
     lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
 
     EjecutarQuery(QStringLiteral("Select Apellido, Nombres from Master_Quejas where PID = ") + SqlEntero(numero));

@@ -1,7 +1,6 @@
 #include "Sql.h"
 
-#include <QDate>
-#include <QRegularExpression>
+#include "Textos.h"
 
 namespace {
 // Upper- and lower-case accented letters, folded in SQL by translate(): PostgreSQL's lower()
@@ -21,11 +20,7 @@ QString SqlEntero(qint64 valor) { return QString::number(valor); }
 
 QString SqlFecha(const QString& fechaDiaPrimero)
 {
-    static const QRegularExpression patron(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4})\\s*$"));
-    const auto m = patron.match(fechaDiaPrimero);
-    if (!m.hasMatch())
-        return QStringLiteral("NULL");
-    const QDate d(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    const QDate d = FechaDiaPrimero(fechaDiaPrimero);
     if (!d.isValid())
         return QStringLiteral("NULL");
     return QLatin1Char('\'') + d.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');

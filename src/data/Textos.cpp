@@ -30,7 +30,26 @@ QString FormatoFecha(const QString& texto)
     return d.isValid() ? d.toString(QStringLiteral("dd/MM/yyyy")) : texto;
 }
 
+QDate FechaDiaPrimero(const QString& texto)
+{
+    static const QRegularExpression patron(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4})\\s*$"));
+    const auto m = patron.match(texto);
+    if (!m.hasMatch())
+        return QDate();
+    return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+}
+
+bool EsFechaValida(const QString& texto)
+{
+    return FechaDiaPrimero(texto).isValid();
+}
+
 QString FechaHoy() { return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")); }
+
+QString PrimerDiaDelMes()
+{
+    return QStringLiteral("01") + QDate::currentDate().toString(QStringLiteral("/MM/yyyy"));
+}
 
 QString GetNivelDesc(qint16 nivel)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDate>
 #include <QString>
 
 // Date texts, level names, apostrophe escaping and the Base64 codec shared by the whole program.
@@ -8,7 +9,14 @@
 // A date or date-like text (day first, or ISO as the database gives it) as "DD/MM/YYYY";
 // a text that is not a date comes back unchanged.
 QString FormatoFecha(const QString& texto);
+// A typed day-first date ("31/12/2025", also "1/3/2024", blanks around allowed) that is a real
+// calendar date; an invalid QDate for any other text. The one test of what the database stores
+// as a date, so no window accepts a date that would be saved as none.
+QDate FechaDiaPrimero(const QString& texto);
+bool EsFechaValida(const QString& texto);
+// Today, and the first day of this month, as "DD/MM/YYYY".
 QString FechaHoy();
+QString PrimerDiaDelMes();
 
 QString GetNivelDesc(qint16 nivel);
 

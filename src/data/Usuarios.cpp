@@ -133,18 +133,16 @@ RegListaUsuarios GetUsuarios()
     RegListaUsuarios lista;
     EjecutarQuery(QStringLiteral("Select Pid, Usuario, Apellido, Nombres, Nivel from Usuarios_quejas where pid <> 0 "
                                  "order by pid asc"));
-    Rs.Requery();
-    for (; !Rs.Eof(); Rs.MoveNext()) {
+    lista.Items = LeerFilas([] {
         RegFilaUsuario f;
         f.Pid = Rs.Entero16(0);
         f.Usuario = Rs.Texto(1);
         f.Apellido = Rs.Texto(2);
         f.Nombres = Rs.Texto(3);
         f.Nivel = QString::number(Rs.Entero16(4));
-        lista.Items.append(f);
-    }
+        return f;
+    });
     lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
-    CerrarRs();
     return lista;
 }
 

@@ -1,6 +1,6 @@
 #include "FechasPeriodo.h"
 
-#include <QRegularExpression>
+#include "Textos.h"
 
 namespace {
 
@@ -50,9 +50,3 @@ QString FechaMesAtras(const QDate& hoy)
     return hoy.addDays(-31).toString(QStringLiteral("dd/MM/yyyy"));
 }
 
-bool EsFecha(const QString& texto)
-{
-    static const QRegularExpression patron(QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4})\\s*$"));
-    const auto m = patron.match(texto);
-    return m.hasMatch() && QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt()).isValid();
-}

@@ -19,6 +19,3 @@ QString FinMesAnterior(const QDate& hoy = QDate::currentDate());
 // The day 31 days before today.
 QString FechaMesAtras(const QDate& hoy = QDate::currentDate());
 
-// Whether a typed text is a day-first date ("01/03/2024", also "1/3/2024"), the only form the
-// statistics bounds accept.
-bool EsFecha(const QString& texto);

@@ -9,7 +9,6 @@
 #include "Formularios.h"
 #include "Textos.h"
 
-#include <QDate>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -115,7 +114,7 @@ bool Reportes::eventFilter(QObject* objeto, QEvent* evento)
 void Reportes::Desde_DblClick()
 {
     if (m_desde->text().isEmpty())
-        m_desde->setText(QStringLiteral("01") + QDate::currentDate().toString(QStringLiteral("/MM/yyyy")));
+        m_desde->setText(PrimerDiaDelMes());
 }
 
 void Reportes::Hasta_DblClick()
@@ -146,7 +145,7 @@ void Reportes::SacarConsulta_Click()
         return;
     const QString desde = m_desde->text();
     const QString hasta = m_hasta->text();
-    if (!EsFecha(desde) || !EsFecha(hasta)) {
+    if (!EsFechaValida(desde) || !EsFechaValida(hasta)) {
         MsgBox(QStringLiteral("Establesca fecha desde o hasta"), Botones::Aceptar, Icono::Informacion);
         return;
     }

@@ -150,10 +150,7 @@ AtPrinc::AtPrinc()
     connect(&m_tmrOffLine, &QTimer::timeout, this, &AtPrinc::TmrOffLine_Timer);
 
     // The progress window switches this window off while it is loaded.
-    PCarga::EstablecerInterruptorPrincipal([](bool habilitada) {
-        if (AtPrinc* w = Formulario<AtPrinc>::SiCargado())
-            w->setEnabled(habilitada);
-    });
+    PCarga::EstablecerInterruptorPrincipal(&AtPrinc::Habilitar);
 
     Form_Load();
     m_tmrBarr.start();
@@ -195,6 +192,12 @@ void AtPrinc::MostrarPeriodo(const QString& desde, const QString& hasta, qint32 
 void AtPrinc::TiempoACero()
 {
     m_tiempoOcioso = 0;
+}
+
+void AtPrinc::Habilitar(bool habilitada)
+{
+    if (AtPrinc* w = Formulario<AtPrinc>::SiCargado())
+        w->setEnabled(habilitada);
 }
 
 void AtPrinc::TmrBarr_Timer()

@@ -24,6 +24,9 @@ public:
     void Nuevo_Click();
     // Called by the windows that keep the user busy.
     void TiempoACero();
+    // Switches the main window off while a window that holds the user is loaded, and on again;
+    // nothing happens when the main window is not loaded (a window opened on its own).
+    static void Habilitar(bool habilitada);
 
     // The case window re-arms the bars when it closes.
     QTimer* TmrBarr() { return &m_tmrBarr; }

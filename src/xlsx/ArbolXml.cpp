@@ -42,18 +42,22 @@ std::string GuardarXml(const pugi::xml_document& doc)
     return texto;
 }
 
-std::string_view NombreLocal(const pugi::xml_node& nodo)
+namespace {
+std::string_view sinPrefijo(const char* n)
 {
-    const char* n = nodo.name();
     const char* dos = std::strrchr(n, ':');
     return dos ? std::string_view(dos + 1) : std::string_view(n);
+}
+} // namespace
+
+std::string_view NombreLocal(const pugi::xml_node& nodo)
+{
+    return sinPrefijo(nodo.name());
 }
 
 std::string_view NombreLocal(const pugi::xml_attribute& atributo)
 {
-    const char* n = atributo.name();
-    const char* dos = std::strrchr(n, ':');
-    return dos ? std::string_view(dos + 1) : std::string_view(n);
+    return sinPrefijo(atributo.name());
 }
 
 pugi::xml_node Hijo(const pugi::xml_node& padre, std::string_view local)
@@ -85,6 +89,19 @@ std::string Prefijo(const pugi::xml_node& raiz)
     const std::string_view n = raiz.name();
     const size_t dos = n.rfind(':');
     return dos == std::string_view::npos ? std::string() : std::string(n.substr(0, dos + 1));
+}
+
+void JuntarTextos(const pugi::xml_node& n, std::string& destino)
+{
+    for (pugi::xml_node h = n.first_child(); h; h = h.next_sibling()) {
+        if (h.type() != pugi::node_element)
+            continue;
+        const std::string_view local = NombreLocal(h);
+        if (local == "t")
+            destino += h.text().get();
+        else if (local == "r")
+            JuntarTextos(h, destino);
+    }
 }
 
 } // namespace xlsx

@@ -22,5 +22,8 @@ pugi::xml_attribute AtributoLocal(const pugi::xml_node& nodo, std::string_view l
 void PonerAtributo(pugi::xml_node nodo, const char* nombre, std::string_view valor);
 // "x:" when the root is "x:name", "" otherwise.
 std::string Prefijo(const pugi::xml_node& raiz);
+// Appends the text of a string item (a shared string's "si" or an inline "is"): its "t" and the
+// "t" of its runs, phonetic runs left out, escapes not yet undone.
+void JuntarTextos(const pugi::xml_node& n, std::string& destino);
 
 } // namespace xlsx

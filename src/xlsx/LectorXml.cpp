@@ -23,6 +23,8 @@ std::string_view Local(std::string_view nombre)
     return dos == std::string_view::npos ? nombre : nombre.substr(dos + 1);
 }
 
+} // namespace
+
 void AgregarUtf8(std::string& s, unsigned long cp)
 {
     if (cp < 0x80) {
@@ -41,8 +43,6 @@ void AgregarUtf8(std::string& s, unsigned long cp)
         s += char(0x80 | (cp & 0x3F));
     }
 }
-
-} // namespace
 
 void DecodificarXml(std::string_view t, std::string& s)
 {

@@ -66,5 +66,7 @@ private:
 // Decodes the predefined entities and character references of XML text (and normalises line
 // ends); throws Fallo for any other entity.
 void DecodificarXml(std::string_view crudo, std::string& destino);
+// Appends a code point (at most U+10FFFF) as UTF-8.
+void AgregarUtf8(std::string& destino, unsigned long codigo);
 
 } // namespace xlsx

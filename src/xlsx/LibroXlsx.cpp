@@ -77,19 +77,6 @@ std::string Carpeta(const std::string& parte)
     return barra == std::string::npos ? std::string() : parte.substr(0, barra + 1);
 }
 
-void JuntarTextos(const pugi::xml_node& n, std::string& destino)
-{
-    for (pugi::xml_node h = n.first_child(); h; h = h.next_sibling()) {
-        if (h.type() != pugi::node_element)
-            continue;
-        const std::string_view local = NombreLocal(h);
-        if (local == "t")
-            destino += h.text().get();
-        else if (local == "r")
-            JuntarTextos(h, destino);
-    }
-}
-
 } // namespace
 
 struct LibroXlsx::Impl

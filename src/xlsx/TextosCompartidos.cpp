@@ -11,19 +11,6 @@ const char* const kTablaVacia = "<?xml version=\"1.0\" encoding=\"UTF-8\" standa
                                 "<sst xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\" "
                                 "count=\"0\" uniqueCount=\"0\"/>";
 
-void Juntar(const pugi::xml_node& n, std::string& destino)
-{
-    for (pugi::xml_node h = n.first_child(); h; h = h.next_sibling()) {
-        if (h.type() != pugi::node_element)
-            continue;
-        const std::string_view local = NombreLocal(h);
-        if (local == "t")
-            destino += h.text().get();
-        else if (local == "r")
-            Juntar(h, destino);
-    }
-}
-
 } // namespace
 
 TextosCompartidos::TextosCompartidos(const std::string* xml)
@@ -38,7 +25,7 @@ TextosCompartidos::TextosCompartidos(const std::string* xml)
         if (si.type() != pugi::node_element || NombreLocal(si) != "si")
             continue;
         std::string texto;
-        Juntar(si, texto);
+        JuntarTextos(si, texto);
         DesescaparTexto(texto);
         const pugi::xml_node primero = si.first_child();
         if (primero && !primero.next_sibling() && NombreLocal(primero) == "t")

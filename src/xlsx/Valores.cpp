@@ -1,5 +1,7 @@
 #include "Valores.h"
 
+#include "LectorXml.h"
+
 #include <QDate>
 #include <charconv>
 #include <cmath>
@@ -245,25 +247,6 @@ void AgregarEscape(std::string& s, unsigned codigo)
     for (int d = 12; d >= 0; d -= 4)
         s += kHex[(codigo >> d) & 0xF];
     s += '_';
-}
-
-void AgregarUtf8(std::string& s, unsigned cp)
-{
-    if (cp < 0x80) {
-        s += char(cp);
-    } else if (cp < 0x800) {
-        s += char(0xC0 | (cp >> 6));
-        s += char(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        s += char(0xE0 | (cp >> 12));
-        s += char(0x80 | ((cp >> 6) & 0x3F));
-        s += char(0x80 | (cp & 0x3F));
-    } else {
-        s += char(0xF0 | (cp >> 18));
-        s += char(0x80 | ((cp >> 12) & 0x3F));
-        s += char(0x80 | ((cp >> 6) & 0x3F));
-        s += char(0x80 | (cp & 0x3F));
-    }
 }
 
 } // namespace

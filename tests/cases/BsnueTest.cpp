@@ -2,18 +2,14 @@
 
 #include "AtPrinc.h"
 #include "Ayuda.h"
-#include "BaseDePrueba.h"
-#include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "F_Abrir.h"
 #include "F_Nuevo.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
-#include "Login.h"
 #include "MenuSecA.h"
-#include "PCarga.h"
 #include "Quejas.h"
-#include "Sql.h"
-#include "Usuarios.h"
+#include "VentanaDePrueba.h"
 #include "VisAtte.h"
 
 #include <QComboBox>
@@ -34,58 +30,21 @@ const QString kHoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))
 
 // The DNI lookup and its help window, on both engines, over the earlier complaints of two
 // claimants whose DNIs share digits.
-class VentanaBsnue : public BaseDePrueba
+class VentanaBsnue : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        UsuarioActual.Pid = 5;
-        UsuarioActual.Nivel = 1;
-        UsuarioActual.Apellido = QStringLiteral("Pérez");
-        UsuarioActual.Nombres = QStringLiteral("Ana María");
-        queja(1, QStringLiteral("05/03/2024"), QStringLiteral("García"), QStringLiteral("Juan Carlos"),
-              QStringLiteral("30111222"));
-        queja(2, QStringLiteral("20/03/2024"), QStringLiteral("García"), QStringLiteral("Juan Carlos"),
-              QStringLiteral("30111222"));
-        queja(3, QStringLiteral("10/03/2024"), QStringLiteral("Benítez"), QString(), QStringLiteral("27111222"));
-        queja(4, QStringLiteral("11/03/2024"), QStringLiteral("Ibáñez"), QStringLiteral("Carla"),
-              QStringLiteral("18999000"));
+        entrar(1);
+        FilaQueja(1, QStringLiteral("05/03/2024"), QStringLiteral("García"), QStringLiteral("Juan Carlos"),
+                  QStringLiteral("30111222"));
+        FilaQueja(2, QStringLiteral("20/03/2024"), QStringLiteral("García"), QStringLiteral("Juan Carlos"),
+                  QStringLiteral("30111222"));
+        FilaQueja(3, QStringLiteral("10/03/2024"), QStringLiteral("Benítez"), QString(), QStringLiteral("27111222"));
+        FilaQueja(4, QStringLiteral("11/03/2024"), QStringLiteral("Ibáñez"), QStringLiteral("Carla"),
+                  QStringLiteral("18999000"));
     }
 
-    void TearDown() override
-    {
-        Formulario<VisAtte>::Descargar();
-        Formulario<F_Nuevo>::Descargar();
-        Formulario<F_Abrir>::Descargar();
-        Formulario<Bsnue>::Descargar();
-        Formulario<Ayuda>::Descargar();
-        Formulario<PCarga>::Descargar();
-        Formulario<AtPrinc>::Descargar();
-        Formulario<Login>::Descargar();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        BaseDePrueba::TearDown();
-    }
-
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
-    void queja(qint32 pid, const QString& fecha, const QString& apellido, const QString& nombres, const QString& dni)
-    {
-        ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, Apellido, Nombres, DNI, "
-                                "motivo, causa, tipo_queja, Empresa, usuario, detalle) VALUES (") +
-                 SqlEntero(pid) + QStringLiteral(", ") + SqlFecha(fecha) + QStringLiteral(", '10:15:00', ") +
-                 SqlTexto(apellido) + QStringLiteral(", ") + SqlTexto(nombres) + QStringLiteral(", ") + SqlTexto(dni) +
-                 QStringLiteral(", 0, 0, 0, 0, 5, '')"));
-    }
-
-    AtPrinc* principal()
-    {
-        AtPrinc* w = Formulario<AtPrinc>::Obtener();
-        w->TmrBarr()->stop();
-        w->TmrOffLine()->stop();
-        return w;
-    }
     Bsnue* abrir()
     {
         Bsnue* w = Formulario<Bsnue>::Obtener();
@@ -99,26 +58,10 @@ protected:
     QPushButton* boton(const char* nombre) { return ventana()->findChild<QPushButton*>(QString::fromLatin1(nombre)); }
     void pulsar(const char* nombre) { QTest::mouseClick(boton(nombre), Qt::LeftButton); }
 
-    void buscar(const QString& texto)
-    {
-        dni()->clear();
-        QTest::keyClicks(dni(), texto);
-        QTest::keyClick(dni(), Qt::Key_Return);
-    }
-    QStringList numeros()
-    {
-        QStringList r;
-        for (int f = 1; f < grilla()->Rows(); ++f)
-            r << grilla()->TextMatrix(f, 0);
-        return r;
-    }
-    QPoint centroCelda(int fila, int col) { return grilla()->visualRect(grilla()->model()->index(fila, col)).center(); }
-    void clicFila(int fila) { QTest::mouseClick(grilla()->viewport(), Qt::LeftButton, {}, centroCelda(fila, 1)); }
-    void dobleClicFila(int fila)
-    {
-        clicFila(fila);
-        QTest::mouseDClick(grilla()->viewport(), Qt::LeftButton, {}, centroCelda(fila, 1));
-    }
+    void buscar(const QString& texto) { EscribirYEnter(dni(), texto); }
+    QStringList numeros() { return ColumnaDeGrilla(*grilla()); }
+    void clicFila(int fila) { ClicCelda(grilla(), fila, 1); }
+    void dobleClicFila(int fila) { DobleClicCelda(grilla(), fila, 1); }
 
     QLineEdit* campo(const char* nombre)
     {
@@ -130,9 +73,6 @@ protected:
     }
     QString ayudaTitulo() { return Formulario<Ayuda>::SiCargado()->Titulo(); }
     QString ayudaTexto() { return Formulario<Ayuda>::SiCargado()->Texto(); }
-
-    const QVector<CuadroMostrado>& mostrados() const { return entorno->dialogos->mostrados; }
-    CuadroMostrado ultimo() const { return mostrados().value(mostrados().size() - 1); }
 };
 
 TEST_P(VentanaBsnue, EnterListsTheEarlierComplaintsWhoseDniContainsTheText)
@@ -174,7 +114,7 @@ TEST_P(VentanaBsnue, EnterWithoutDniRunsNoSearchAndHidesTheList)
 
 TEST_P(VentanaBsnue, AbrirNuevoCopiesTheChosenClaimantIntoTheEntryForm)
 {
-    AtPrinc* p = principal();
+    AtPrinc* p = principalQuieta();
     abrir();
     buscar(QStringLiteral("111222"));
     clicFila(3);
@@ -218,7 +158,7 @@ TEST_P(VentanaBsnue, AbrirNuevoWithoutAComplaintRowStartsFromTheTypedDni)
 
 TEST_P(VentanaBsnue, DoubleClickOpensTheComplaintInTheSearchWindowAndKeepsTheMainWindowOff)
 {
-    AtPrinc* p = principal();
+    AtPrinc* p = principalQuieta();
     abrir();
     buscar(QStringLiteral("111222"));
     dobleClicFila(2);
@@ -311,11 +251,11 @@ TEST_P(VentanaBsnue, HelpForAnotherWindowOrTopicKeepsThePreviousText)
 // The road of a new complaint from the main window's side menu to the case window.
 TEST_P(VentanaBsnue, NewComplaintFromTheSideMenuEndsInTheCaseWindow)
 {
-    ejecutar(QStringLiteral("INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (1, 'Telefónico')"));
-    ejecutar(QStringLiteral("INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (1, 'Demora', 0)"));
-    ejecutar(QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (1, 'Sin empresa', ''), "
+    Ejecutar(QStringLiteral("INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (1, 'Telefónico')"));
+    Ejecutar(QStringLiteral("INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (1, 'Demora', 0)"));
+    Ejecutar(QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (1, 'Sin empresa', ''), "
                             "(4, 'Autotransportes del Litoral S.A.', '30-71145820-0')"));
-    AtPrinc* p = principal();
+    AtPrinc* p = principalQuieta();
     MenuSecA* menu = p->findChild<MenuSecA*>(QStringLiteral("MNU"));
     menu->show();
     QTest::mouseClick(menu->findChild<QToolButton*>(QStringLiteral("Prop0")), Qt::LeftButton);
@@ -333,10 +273,7 @@ TEST_P(VentanaBsnue, NewComplaintFromTheSideMenuEndsInTheCaseWindow)
     F_Nuevo* f = Formulario<F_Nuevo>::SiCargado();
     QTest::keyClicks(campo("Domicilio"), QStringLiteral("San Martin 455"));
     QTest::keyClicks(campo("Telefono"), QStringLiteral("0341 4215566"));
-    auto elegir = [&](const char* nombre, int indice) {
-        lista(nombre)->setCurrentIndex(indice);
-        emit lista(nombre)->activated(indice);
-    };
+    auto elegir = [&](const char* nombre, int indice) { Elegir(lista(nombre), indice); };
     elegir("Tipo_Rec", 0);
     elegir("Motivo_rec", 0);
     QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("Guardar")), Qt::LeftButton);

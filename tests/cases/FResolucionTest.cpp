@@ -1,11 +1,11 @@
 #include "FResolucion.h"
 
-#include "BaseDePrueba.h"
 #include "Calendario.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Formularios.h"
-#include "PCarga.h"
 #include "Usuarios.h"
+#include "VentanaDePrueba.h"
 #include "VisAtte.h"
 
 #include <QCheckBox>
@@ -22,34 +22,26 @@ const QString kHoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))
 }
 
 // The resolution window over complaints 42 and 43, three supervisors and two users.
-class FResolucionVentana : public BaseDePrueba
+class FResolucionVentana : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        UsuarioActual.Pid = 5;
-        UsuarioActual.Nivel = 3;
-        for (const char* sql : {
-                 "INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
-                 "(5, 'aperez', 'Ana María', 'Pérez', 3, ''), (6, 'jsosa', 'Jorge', 'Sosa', 1, '')",
-                 "INSERT INTO supervisores_quejas (pid, supervisor) VALUES (1, 'Carlos Benítez'), "
-                 "(2, 'Marta Quiroga'), (3, 'Raúl D''Angelo')",
-                 "INSERT INTO Master_Quejas (pid, Apellido, Nombres) VALUES (42, 'Gómez', 'Lucía'), "
-                 "(43, 'Ferreyra', 'Hugo')",
-             })
-            ejecutar(QString::fromUtf8(sql));
+        entrar(3);
+        Ejecutar({
+            "INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
+            "(5, 'aperez', 'Ana María', 'Pérez', 3, ''), (6, 'jsosa', 'Jorge', 'Sosa', 1, '')",
+            "INSERT INTO supervisores_quejas (pid, supervisor) VALUES (1, 'Carlos Benítez'), "
+            "(2, 'Marta Quiroga'), (3, 'Raúl D''Angelo')",
+            "INSERT INTO Master_Quejas (pid, Apellido, Nombres) VALUES (42, 'Gómez', 'Lucía'), "
+            "(43, 'Ferreyra', 'Hugo')",
+        });
     }
 
     void TearDown() override
     {
         cerrar();
-        Formulario<VisAtte>::Descargar();
-        Formulario<PCarga>::Descargar();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        BaseDePrueba::TearDown();
+        VentanaDePrueba::TearDown();
     }
 
     // Closing asks about unsaved changes when a save is allowed; No closes without saving.
@@ -64,7 +56,6 @@ protected:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
     // The stored resolution of a complaint, its columns joined by "|".
     QString fila(qint32 queja)
     {
@@ -81,15 +72,11 @@ protected:
     }
     int filas(qint32 queja)
     {
-        EjecutarQuery(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE IDQueja = %1").arg(queja));
-        Rs.Requery();
-        const int n = Rs.Entero32(0);
-        CerrarRs();
-        return n;
+        return LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE IDQueja = %1").arg(queja));
     }
     void resolucion(qint32 queja, int cerrada, int anulado, const QString& monto = QStringLiteral("0"))
     {
-        ejecutar(QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Detalle, Sancion, Monto, Fecha, Cerrada, "
+        Ejecutar(QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Detalle, Sancion, Monto, Fecha, Cerrada, "
                                 "Usuario, supervisor, FechaFin, Anulado, usr_Anula) VALUES (%1, %1, 'Se reintegró "
                                 "el pasaje', 'Apercibimiento', '%2', '2025-03-20', %3, 5, 'Marta Quiroga', "
                                 "'2025-03-22', %4, 6)")
@@ -118,9 +105,6 @@ protected:
     QCheckBox* marca(const char* nombre) { return control<QCheckBox>(nombre); }
     QPushButton* guardar() { return control<QPushButton>("Solucionar"); }
     void pulsarGuardar() { QTest::mouseClick(guardar(), Qt::LeftButton); }
-
-    const QVector<CuadroMostrado>& mostrados() const { return entorno->dialogos->mostrados; }
-    CuadroMostrado ultimo() const { return mostrados().value(mostrados().size() - 1); }
     bool guardadoYCerrado()
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -374,7 +358,7 @@ TEST_P(FResolucionVentana, OpeningForAnotherComplaintDoesNotCarryTheFirstOnesRes
     // The same complaint again keeps what the window holds when it has no row.
     abrir(43);
     texto("Detalle")->setPlainText(QStringLiteral("en curso"));
-    ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas WHERE IDQueja = 43"));
+    Ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas WHERE IDQueja = 43"));
     abrir(43);
     EXPECT_EQ(texto("Detalle")->toPlainText(), QStringLiteral("en curso"));
 }

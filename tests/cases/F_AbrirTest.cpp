@@ -1,16 +1,12 @@
 #include "F_Abrir.h"
 
 #include "AtPrinc.h"
-#include "BaseDePrueba.h"
-#include "Bsnue.h"
-#include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
-#include "Login.h"
 #include "PCarga.h"
-#include "Red.h"
 #include "Sql.h"
-#include "Usuarios.h"
+#include "VentanaDePrueba.h"
 #include "VisAtte.h"
 
 #include <QCheckBox>
@@ -31,74 +27,36 @@ const QString kPrimeroDelMes = QStringLiteral("01") + QDate::currentDate().toStr
 } // namespace
 
 // The search-and-open window, on both engines, over a handful of complaints in every state.
-class VentanaF_Abrir : public BaseDePrueba
+class VentanaF_Abrir : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        UsuarioActual.Pid = 5;
-        UsuarioActual.Nivel = 1;
-        UsuarioActual.Apellido = QStringLiteral("Pérez");
-        UsuarioActual.Nombres = QStringLiteral("Ana María");
-        Red::EstablecerNombreEquipo([] { return QStringLiteral("PUESTO-07"); });
+        entrar(1);
+        fijarEquipo();
         // 1 open, 2 solved, 3 annulled, 4 open with a resolution not closed, 5 open.
-        queja(1, QStringLiteral("05/03/2024"), QStringLiteral("GARCÍA"), QStringLiteral("Juan"),
-              QStringLiteral("30111222"), QStringLiteral("EXP-7781"), QStringLiteral("B-12"));
-        queja(2, QStringLiteral("10/03/2024"), QStringLiteral("Gómez"), QStringLiteral("Laura"),
-              QStringLiteral("27444555"), QString(), QString());
-        queja(3, QStringLiteral("12/03/2024"), QStringLiteral("Núñez"), QStringLiteral("Raúl"),
-              QStringLiteral("20555666"), QString(), QString());
-        queja(4, QStringLiteral("20/03/2024"), QStringLiteral("Garciarena"), QStringLiteral("Sofía"),
-              QStringLiteral("33999111"), QString(), QStringLiteral("A-3"));
-        queja(5, QStringLiteral("02/04/2024"), QStringLiteral("Ibáñez"), QStringLiteral("Carla"),
-              QStringLiteral("18222333"), QStringLiteral("CNRT 55/24"), QString());
-        resolucion(2, 1, 0);
-        resolucion(3, 0, 1);
-        resolucion(4, 0, 0);
+        FilaQueja(1, QStringLiteral("05/03/2024"), QStringLiteral("GARCÍA"), QStringLiteral("Juan"),
+                  QStringLiteral("30111222"), QStringLiteral("EXP-7781"), QStringLiteral("B-12"));
+        FilaQueja(2, QStringLiteral("10/03/2024"), QStringLiteral("Gómez"), QStringLiteral("Laura"),
+                  QStringLiteral("27444555"), QString(), QString());
+        FilaQueja(3, QStringLiteral("12/03/2024"), QStringLiteral("Núñez"), QStringLiteral("Raúl"),
+                  QStringLiteral("20555666"), QString(), QString());
+        FilaQueja(4, QStringLiteral("20/03/2024"), QStringLiteral("Garciarena"), QStringLiteral("Sofía"),
+                  QStringLiteral("33999111"), QString(), QStringLiteral("A-3"));
+        FilaQueja(5, QStringLiteral("02/04/2024"), QStringLiteral("Ibáñez"), QStringLiteral("Carla"),
+                  QStringLiteral("18222333"), QStringLiteral("CNRT 55/24"), QString());
+        FilaResolucion(2, 2, 1, 0);
+        FilaResolucion(3, 3, 0, 1);
+        FilaResolucion(4, 4, 0, 0);
         comprobante(1, QStringLiteral("000123-4567"), QString(), QString(), 1, 1);
         comprobante(2, QStringLiteral("EQ-889"), QString(), QString(), 2, 4);
         comprobante(3, QStringLiteral("A"), QStringLiteral("0012"), QStringLiteral("00045678"), 3, 5);
         comprobante(4, QStringLiteral("B"), QStringLiteral("0099"), QStringLiteral("00011111"), 3, 1);
     }
 
-    void TearDown() override
-    {
-        Formulario<VisAtte>::Descargar();
-        Formulario<F_Abrir>::Descargar();
-        Formulario<Bsnue>::Descargar();
-        Formulario<PCarga>::Descargar();
-        Formulario<AtPrinc>::Descargar();
-        Formulario<Login>::Descargar();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        Red::EstablecerNombreEquipo(nullptr);
-        BaseDePrueba::TearDown();
-    }
-
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
-    void queja(qint32 pid, const QString& fecha, const QString& apellido, const QString& nombres, const QString& dni,
-               const QString& nrLib, const QString& nroQueja)
-    {
-        ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, Apellido, Nombres, DNI, "
-                                "NrLib, NroQueja, motivo, causa, tipo_queja, Empresa, usuario, detalle) VALUES (") +
-                 SqlEntero(pid) + QStringLiteral(", ") + SqlFecha(fecha) + QStringLiteral(", '10:15:00', ") +
-                 SqlTexto(apellido) + QStringLiteral(", ") + SqlTexto(nombres) + QStringLiteral(", ") + SqlTexto(dni) +
-                 QStringLiteral(", ") + SqlTexto(nrLib) + QStringLiteral(", ") + SqlTexto(nroQueja) +
-                 QStringLiteral(", 0, 0, 0, 0, 5, '')"));
-    }
-    void resolucion(qint32 queja, int cerrada, int anulado)
-    {
-        ejecutar(
-            QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Cerrada, Anulado) VALUES (%1, %1, %2, %3)")
-                .arg(queja)
-                .arg(cerrada)
-                .arg(anulado));
-    }
     void comprobante(qint32 pid, const QString& t1, const QString& t2, const QString& t3, int tipo, qint32 queja)
     {
-        ejecutar(QStringLiteral("INSERT INTO Comprobantes_Quejas (PID, T1, T2, T3, Tipo, NrQueja) VALUES (") +
+        Ejecutar(QStringLiteral("INSERT INTO Comprobantes_Quejas (PID, T1, T2, T3, Tipo, NrQueja) VALUES (") +
                  SqlEntero(pid) + QStringLiteral(", ") + SqlTexto(t1) + QStringLiteral(", ") + SqlTexto(t2) +
                  QStringLiteral(", ") + SqlTexto(t3) + QStringLiteral(", ") + SqlEntero(tipo) + QStringLiteral(", ") +
                  SqlEntero(queja) + QStringLiteral(")"));
@@ -120,13 +78,7 @@ protected:
     bool visible(const char* nombre) { return !control<QWidget>(QString::fromLatin1(nombre))->isHidden(); }
 
     // The complaint numbers listed, top to bottom.
-    QStringList numeros()
-    {
-        QStringList r;
-        for (int f = 1; f < grilla()->Rows(); ++f)
-            r << grilla()->TextMatrix(f, 0);
-        return r;
-    }
+    QStringList numeros() { return ColumnaDeGrilla(*grilla()); }
     void escribir(const char* nombre, const QString& texto)
     {
         caja(nombre)->clear();
@@ -158,16 +110,6 @@ protected:
         auto* c = control<QCheckBox>(QStringLiteral("Vfin"));
         QTest::mouseClick(c, Qt::LeftButton, {}, QPoint(8, c->height() / 2));
     }
-    const QVector<CuadroMostrado>& mostrados() const { return entorno->dialogos->mostrados; }
-    CuadroMostrado ultimo() const { return mostrados().value(mostrados().size() - 1); }
-
-    AtPrinc* principal()
-    {
-        AtPrinc* w = Formulario<AtPrinc>::Obtener();
-        w->TmrBarr()->stop();
-        w->TmrOffLine()->stop();
-        return w;
-    }
 };
 
 TEST_P(VentanaF_Abrir, LoadListsOpenComplaintsNewestFirstAndSetsTheDateRange)
@@ -185,7 +127,7 @@ TEST_P(VentanaF_Abrir, LoadListsOpenComplaintsNewestFirstAndSetsTheDateRange)
 
 TEST_P(VentanaF_Abrir, OpenedFromTheMainWindowLeavesItOnWhileOpenedDirectlyKeepsItOffUntilUnload)
 {
-    AtPrinc* w = principal();
+    AtPrinc* w = principalQuieta();
     w->Abrir_Click();
     ASSERT_TRUE(Formulario<F_Abrir>::Cargado());
     EXPECT_FALSE(Formulario<PCarga>::Cargado());
@@ -201,7 +143,7 @@ TEST_P(VentanaF_Abrir, OpenedFromTheMainWindowLeavesItOnWhileOpenedDirectlyKeeps
 
 TEST_P(VentanaF_Abrir, IncludeFinishedBoxListsEveryStateAndKeepsTheMainWindowOff)
 {
-    AtPrinc* w = principal();
+    AtPrinc* w = principalQuieta();
     w->Abrir_Click();
     escribir("Desde", QStringLiteral("15/02/2024"));
     caja("Hasta")->setText(QStringLiteral("01/01/2020"));
@@ -446,12 +388,8 @@ TEST_P(VentanaF_Abrir, DoubleClickOnAListedComplaintLooksItUp)
 {
     F_Abrir* w = abrir();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w));
-    GrillaTabla* g = grilla();
-    ASSERT_EQ(g->TextMatrix(2, 0), QStringLiteral("4"));
-    const QPoint centro = g->visualRect(g->model()->index(2, 2)).center();
-    // A double-click is a press and release followed by the double-click itself.
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centro);
-    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, centro);
+    ASSERT_EQ(grilla()->TextMatrix(2, 0), QStringLiteral("4"));
+    DobleClicCelda(grilla(), 2, 2);
     EXPECT_EQ(caja("Numero")->text(), QStringLiteral("4"));
     EXPECT_EQ(dato(2), QStringLiteral("Garciarena"));
     EXPECT_TRUE(boton("Abrir")->isEnabled());
@@ -468,7 +406,7 @@ TEST_P(VentanaF_Abrir, MostrarLooksUpTheNumberWrittenIntoTheWindow)
 
 TEST_P(VentanaF_Abrir, AbrirOpensTheComplaintInTheCaseWindowAndMinimisesTheSearch)
 {
-    AtPrinc* p = principal();
+    AtPrinc* p = principalQuieta();
     p->Abrir_Click();
     F_Abrir* w = ventana();
     buscarNumero(QStringLiteral("4"));

@@ -1,9 +1,9 @@
 #include "F_Comprobante.h"
 
-#include "BaseDePrueba.h"
 #include "Comprobantes.h"
 #include "Formularios.h"
 #include "Usuarios.h"
+#include "VentanaDePrueba.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -13,22 +13,10 @@
 #include <QPushButton>
 #include <QTest>
 
-class F_ComprobanteVentana : public BaseDePrueba
+class F_ComprobanteVentana : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
-    {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        UsuarioActual.Nivel = 2;
-    }
-
-    void TearDown() override
-    {
-        cerrar();
-        BaseDePrueba::TearDown();
-    }
+    void Preparar() override { UsuarioActual.Nivel = 2; }
 
     void cerrar()
     {
@@ -61,11 +49,7 @@ protected:
         return r;
     }
 
-    void elegirTipo(int indice)
-    {
-        tipo()->setCurrentIndex(indice);
-        emit tipo()->activated(indice);
-    }
+    void elegirTipo(int indice) { Elegir(tipo(), indice); }
 
     void escribirYEnter(const char* nombre, const QString& texto)
     {
@@ -88,11 +72,6 @@ protected:
         for (const RegComprobante& c : GetComprobantes(n).Items)
             r << QString::number(c.Tipo) + QLatin1Char(':') + c.Texto;
         return r;
-    }
-
-    CuadroMostrado ultimo() const
-    {
-        return entorno->dialogos->mostrados.value(entorno->dialogos->mostrados.size() - 1);
     }
 };
 

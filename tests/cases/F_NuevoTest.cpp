@@ -1,14 +1,11 @@
 #include "F_Nuevo.h"
 
 #include "AtPrinc.h"
-#include "BaseDePrueba.h"
-#include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Formularios.h"
-#include "Login.h"
-#include "PCarga.h"
 #include "Quejas.h"
 #include "Textos.h"
-#include "Usuarios.h"
+#include "VentanaDePrueba.h"
 #include "VisAtte.h"
 
 #include <QComboBox>
@@ -26,71 +23,29 @@ namespace {
 
 const QString kHoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
 
-QStringList items(QComboBox* c)
-{
-    QStringList r;
-    for (int i = 0; i < c->count(); ++i)
-        r << c->itemText(i);
-    return r;
-}
-
 } // namespace
 
 // The entry form over a small catalogue: types, the general category and two others, free,
 // paired and disabled reasons, three companies.
-class VentanaF_Nuevo : public BaseDePrueba
+class VentanaF_Nuevo : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        UsuarioActual.Pid = 5;
-        UsuarioActual.Nivel = 1;
-        UsuarioActual.Apellido = QStringLiteral("Pérez");
-        UsuarioActual.Nombres = QStringLiteral("Ana María");
-        for (const char* sql : {
-                 "INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (1, 'Telefónico'), (2, 'Correo electrónico')",
-                 "INSERT INTO Motivos_quejas (PID, Detalle) VALUES (3, 'Equipaje'), (5, 'Atención al pasajero')",
-                 "INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (1, 'Demora en la salida', 0), "
-                 "(2, 'Rotura de valija', 0), (3, 'Pérdida de bulto', 1), (4, 'Servicio cancelado', 1), "
-                 "(6, 'Maltrato del chofer', 0)",
-                 "INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (3, 2), (3, 3), (5, 6)",
-                 "INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (1, 'Sin empresa', ''), "
-                 "(4, 'Autotransportes del Litoral S.A.', '30-71145820-0'), (7, 'Expreso Andino', '30-50001234-9')",
-             })
-            ejecutar(QString::fromUtf8(sql));
+        entrar(1);
+        Ejecutar({
+            "INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (1, 'Telefónico'), (2, 'Correo electrónico')",
+            "INSERT INTO Motivos_quejas (PID, Detalle) VALUES (3, 'Equipaje'), (5, 'Atención al pasajero')",
+            "INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (1, 'Demora en la salida', 0), "
+            "(2, 'Rotura de valija', 0), (3, 'Pérdida de bulto', 1), (4, 'Servicio cancelado', 1), "
+            "(6, 'Maltrato del chofer', 0)",
+            "INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (3, 2), (3, 3), (5, 6)",
+            "INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (1, 'Sin empresa', ''), "
+            "(4, 'Autotransportes del Litoral S.A.', '30-71145820-0'), (7, 'Expreso Andino', '30-50001234-9')",
+        });
     }
 
-    void TearDown() override
-    {
-        Formulario<VisAtte>::Descargar();
-        Formulario<F_Nuevo>::Descargar();
-        Formulario<PCarga>::Descargar();
-        Formulario<AtPrinc>::Descargar();
-        Formulario<Login>::Descargar();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        BaseDePrueba::TearDown();
-    }
-
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
-    qint32 contar()
-    {
-        EjecutarQuery(QStringLiteral("SELECT COUNT(*) FROM Master_Quejas"));
-        Rs.Requery();
-        const qint32 n = Rs.Entero32(0);
-        CerrarRs();
-        return n;
-    }
-
-    AtPrinc* principal()
-    {
-        AtPrinc* w = Formulario<AtPrinc>::Obtener();
-        w->TmrBarr()->stop();
-        w->TmrOffLine()->stop();
-        return w;
-    }
+    qint32 contar() { return LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Master_Quejas")); }
     F_Nuevo* abrir()
     {
         F_Nuevo* w = Formulario<F_Nuevo>::Obtener();
@@ -106,12 +61,7 @@ protected:
         caja(nombre)->insert(texto);
     }
     // A pick in a list, as the user makes it.
-    void elegir(const char* nombre, int indice)
-    {
-        QComboBox* c = lista(nombre);
-        c->setCurrentIndex(indice);
-        emit c->activated(indice);
-    }
+    void elegir(const char* nombre, int indice) { Elegir(lista(nombre), indice); }
     void guardar() { QTest::mouseClick(ventana()->findChild<QPushButton*>(QStringLiteral("Guardar")), Qt::LeftButton); }
 
     // Everything a save needs, the category "Equipaje" with its reason "Rotura de valija".
@@ -128,24 +78,21 @@ protected:
         elegir("Causa_rec", 0);
         elegir("CmbEmpresa", 1);
     }
-
-    const QVector<CuadroMostrado>& mostrados() const { return entorno->dialogos->mostrados; }
-    CuadroMostrado ultimo() const { return mostrados().value(mostrados().size() - 1); }
 };
 
 TEST_P(VentanaF_Nuevo, LoadFillsTheListsAndTheDateAndSwitchesTheMainWindowOff)
 {
-    AtPrinc* p = principal();
+    AtPrinc* p = principalQuieta();
     abrir();
     EXPECT_FALSE(p->isEnabled());
     EXPECT_EQ(ventana()->windowTitle(), QStringLiteral("Alta de Incidencia"));
-    EXPECT_EQ(items(lista("Tipo_Rec")),
+    EXPECT_EQ(Items(lista("Tipo_Rec")),
               (QStringList{QStringLiteral("1 - Telefónico"), QStringLiteral("2 - Correo electrónico")}));
-    EXPECT_EQ(items(lista("Motivo_rec")),
+    EXPECT_EQ(Items(lista("Motivo_rec")),
               (QStringList{QStringLiteral("0 - Reclamo general"), QStringLiteral("3 - Equipaje"),
                            QStringLiteral("5 - Atención al pasajero")}));
     // The company with the lowest PID is never offered.
-    EXPECT_EQ(items(lista("CmbEmpresa")), (QStringList{QStringLiteral("4 - Autotransportes del Litoral S.A."),
+    EXPECT_EQ(Items(lista("CmbEmpresa")), (QStringList{QStringLiteral("4 - Autotransportes del Litoral S.A."),
                                                        QStringLiteral("7 - Expreso Andino")}));
     EXPECT_EQ(lista("Causa_rec")->count(), 0);
     EXPECT_EQ(lista("Provincia")->count(), 22);
@@ -161,12 +108,12 @@ TEST_P(VentanaF_Nuevo, ChoosingACategoryListsItsEnabledReasons)
 {
     abrir();
     elegir("Motivo_rec", 0);
-    EXPECT_EQ(items(lista("Causa_rec")), QStringList{QStringLiteral("1 - Demora en la salida")});
+    EXPECT_EQ(Items(lista("Causa_rec")), QStringList{QStringLiteral("1 - Demora en la salida")});
     elegir("Motivo_rec", 1);
-    EXPECT_EQ(items(lista("Causa_rec")), QStringList{QStringLiteral("2 - Rotura de valija")});
+    EXPECT_EQ(Items(lista("Causa_rec")), QStringList{QStringLiteral("2 - Rotura de valija")});
     EXPECT_EQ(lista("Causa_rec")->currentIndex(), -1);
     elegir("Motivo_rec", 2);
-    EXPECT_EQ(items(lista("Causa_rec")), QStringList{QStringLiteral("6 - Maltrato del chofer")});
+    EXPECT_EQ(Items(lista("Causa_rec")), QStringList{QStringLiteral("6 - Maltrato del chofer")});
     EXPECT_TRUE(lista("Causa_rec")->isVisible());
     EXPECT_EQ(ventana()->focusWidget(), lista("Motivo_rec"));
 }
@@ -267,9 +214,9 @@ TEST_P(VentanaF_Nuevo, AnyOneContactIsEnough)
 
 TEST_P(VentanaF_Nuevo, SavesWhatWasTypedShowsTheNumberAndOpensTheCaseWindow)
 {
-    ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, Apellido, Nombres, DNI) "
+    Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, Apellido, Nombres, DNI) "
                             "VALUES (41, '2024-01-02', '09:00:00', 'Previa', 'Queja', '1')"));
-    AtPrinc* p = principal();
+    AtPrinc* p = principalQuieta();
     abrir();
     completar();
     escribir("Telefono", QStringLiteral("(0341) 437-2260"));
@@ -333,7 +280,7 @@ TEST_P(VentanaF_Nuevo, AProvinceNotChosenFromTheListIsStoredEmpty)
 
 TEST_P(VentanaF_Nuevo, ClosingWithoutSavingStoresNothingAndSwitchesTheMainWindowOn)
 {
-    AtPrinc* p = principal();
+    AtPrinc* p = principalQuieta();
     abrir();
     completar();
     ventana()->close();

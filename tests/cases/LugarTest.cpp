@@ -1,12 +1,11 @@
 #include "Lugar.h"
 
-#include "BaseDePrueba.h"
 #include "Calendario.h"
-#include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Formularios.h"
 #include "Lugares.h"
-#include "PCarga.h"
 #include "Usuarios.h"
+#include "VentanaDePrueba.h"
 #include "VisAtte.h"
 
 #include <QAbstractItemView>
@@ -23,35 +22,21 @@ const QString kHoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))
 
 } // namespace
 
-class LugarVentana : public BaseDePrueba
+class LugarVentana : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         UsuarioActual.Nivel = 2;
-        ejecutar(QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES "
+        Ejecutar(QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES "
                                 "(4, 'Autotransportes del Litoral S.A.', '30-71145820-0')"));
-        ejecutar(QStringLiteral("INSERT INTO Coches_quejas (Pid, interno, Empresa, Asientos, Dominio) VALUES "
+        Ejecutar(QStringLiteral("INSERT INTO Coches_quejas (Pid, interno, Empresa, Asientos, Dominio) VALUES "
                                 "(1, 3012, 4, 52, 'AE 655 JP')"));
-        ejecutar(QStringLiteral(
+        Ejecutar(QStringLiteral(
             "INSERT INTO MasterAgencias (Pid, Codplu, CodEnco, Descripcion, GrupoInt, Telefono1, Correo, Domicilio, "
             "piso_depto, numeral, localidad, Provincia, pais) VALUES (7, '45', 'E45', 'Terminal Rosario', 3, "
             "'(0341) 437-2260', '', 'Cafferata 702', '', '', 'Rosario', 'Santa Fe', 'Argentina')"));
     }
-
-    void TearDown() override
-    {
-        Formulario<Lugar>::Descargar();
-        Formulario<VisAtte>::Descargar();
-        Formulario<PCarga>::Descargar();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        BaseDePrueba::TearDown();
-    }
-
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
 
     // As the case window does: show, then load the complaint.
     Lugar* abrir(qint32 n)
@@ -73,16 +58,7 @@ protected:
     // A pick in the kind list, as the user makes it.
     void elegirLugar(int indice)
     {
-        auto* lista = Formulario<Lugar>::SiCargado()->findChild<QComboBox*>(QStringLiteral("Lugar"));
-        lista->setCurrentIndex(indice);
-        emit lista->activated(indice);
-    }
-
-    void escribirYEnter(QLineEdit* c, const QString& texto)
-    {
-        c->clear();
-        QTest::keyClicks(c, texto);
-        QTest::keyClick(c, Qt::Key_Return);
+        Elegir(Formulario<Lugar>::SiCargado()->findChild<QComboBox*>(QStringLiteral("Lugar")), indice);
     }
 
     void guardar()
@@ -90,25 +66,20 @@ protected:
         QTest::mouseClick(Formulario<Lugar>::SiCargado()->findChild<QPushButton*>(QStringLiteral("Guarda")),
                           Qt::LeftButton);
     }
-
-    CuadroMostrado ultimo() const
-    {
-        return entorno->dialogos->mostrados.value(entorno->dialogos->mostrados.size() - 1);
-    }
 };
 
 TEST_P(LugarVentana, DateBoxTurnsEightDigitsIntoADateAndMovesToTheTime)
 {
     Lugar* w = abrir(1);
     dato(1)->setFocus();
-    escribirYEnter(dato(1), QStringLiteral("3112202"));
+    EscribirYEnter(dato(1), QStringLiteral("3112202"));
     EXPECT_EQ(dato(1)->text(), QStringLiteral("3112202"));
     EXPECT_EQ(w->focusWidget(), dato(1));
-    escribirYEnter(dato(1), QStringLiteral("31-12-2025"));
+    EscribirYEnter(dato(1), QStringLiteral("31-12-2025"));
     EXPECT_EQ(dato(1)->text(), QStringLiteral("31-12-2025"));
     EXPECT_EQ(w->focusWidget(), dato(1));
 
-    escribirYEnter(dato(1), QStringLiteral("31122025"));
+    EscribirYEnter(dato(1), QStringLiteral("31122025"));
     EXPECT_EQ(dato(1)->text(), QStringLiteral("31/12/2025"));
     EXPECT_EQ(w->focusWidget(), dato(2));
 }
@@ -119,7 +90,7 @@ TEST_P(LugarVentana, TimeBoxWritesHoursAndMinutes)
     const std::pair<const char*, const char*> casos[] = {{"945", "09:45"},   {"0945", "09:45"},  {"1430", "14:30"},
                                                          {"09:45", "09:45"}, {"12345", "12345"}, {"9a5", "9a5"}};
     for (const auto& [tecleado, queda] : casos) {
-        escribirYEnter(dato(2), QString::fromLatin1(tecleado));
+        EscribirYEnter(dato(2), QString::fromLatin1(tecleado));
         EXPECT_EQ(dato(2)->text(), QString::fromLatin1(queda)) << tecleado;
     }
 }
@@ -160,7 +131,7 @@ TEST_P(LugarVentana, AgencyLookupNormalisesTheCodeAndFillsTheAgency)
     abrir(1);
     elegirLugar(1);
     dato(8)->setText(QStringLiteral("resto"));
-    escribirYEnter(dato(0), QStringLiteral("00045"));
+    EscribirYEnter(dato(0), QStringLiteral("00045"));
     EXPECT_EQ(dato(0)->text(), QStringLiteral("00045")) << "the box keeps what was typed";
     EXPECT_EQ(dato(3)->text(), QStringLiteral("Terminal Rosario"));
     EXPECT_EQ(dato(4)->text(), QStringLiteral("(0341) 437-2260"));
@@ -172,7 +143,7 @@ TEST_P(LugarVentana, AgencyLookupNormalisesTheCodeAndFillsTheAgency)
     EXPECT_FALSE(visible(dato(9)));
     EXPECT_EQ(dato(8)->text(), QString());
 
-    escribirYEnter(dato(0), QStringLiteral("99"));
+    EscribirYEnter(dato(0), QStringLiteral("99"));
     for (int i = 3; i <= 7; ++i)
         EXPECT_EQ(dato(i)->text(), QString()) << i;
 }
@@ -181,7 +152,7 @@ TEST_P(LugarVentana, CoachLookupFillsCompanyPlateAndSeats)
 {
     abrir(1);
     elegirLugar(2);
-    escribirYEnter(dato(0), QStringLiteral("3012"));
+    EscribirYEnter(dato(0), QStringLiteral("3012"));
     EXPECT_EQ(dato(3)->text(), QStringLiteral("Autotransportes del Litoral S.A."));
     EXPECT_EQ(dato(4)->text(), QStringLiteral("AE 655 JP"));
     EXPECT_EQ(dato(5)->text(), QStringLiteral("52"));
@@ -191,11 +162,11 @@ TEST_P(LugarVentana, CoachLookupFillsCompanyPlateAndSeats)
         EXPECT_TRUE(dato(i)->isEnabled()) << i;
     EXPECT_EQ(etiqueta(8)->text(), QStringLiteral("Localidad"));
 
-    escribirYEnter(dato(0), QStringLiteral("7777"));
+    EscribirYEnter(dato(0), QStringLiteral("7777"));
     EXPECT_EQ(dato(3)->text(), QString());
     EXPECT_EQ(dato(5)->text(), QStringLiteral("0"));
     // A code that is not a number finds no coach instead of ending the program.
-    escribirYEnter(dato(0), QStringLiteral("30 12"));
+    EscribirYEnter(dato(0), QStringLiteral("30 12"));
     EXPECT_EQ(dato(3)->text(), QString());
     EXPECT_EQ(entorno->terminaciones, 0);
 }
@@ -204,9 +175,9 @@ TEST_P(LugarVentana, SaveStoresTextsAsTypedAndTheWindowShowsThemAgain)
 {
     abrir(20);
     elegirLugar(2);
-    escribirYEnter(dato(0), QStringLiteral("3012"));
-    escribirYEnter(dato(1), QStringLiteral("05032024"));
-    escribirYEnter(dato(2), QStringLiteral("930"));
+    EscribirYEnter(dato(0), QStringLiteral("3012"));
+    EscribirYEnter(dato(1), QStringLiteral("05032024"));
+    EscribirYEnter(dato(2), QStringLiteral("930"));
     dato(7)->setText(QStringLiteral("Ruta 9 km 12, frente a lo de D'Alessandro"));
     dato(8)->setText(QStringLiteral("Villa Constitución"));
     dato(9)->setText(QStringLiteral("Santa Fe"));
@@ -250,10 +221,7 @@ TEST_P(LugarVentana, SaveStoresTextsAsTypedAndTheWindowShowsThemAgain)
     dato(2)->setText(QStringLiteral("23:50"));
     guardar();
     EXPECT_EQ(GetLugar(20).Hora, QStringLiteral("23:50"));
-    EjecutarQuery(QStringLiteral("Select count(*) from Lugar_Quejas where NroQueja = 20"));
-    Rs.Requery();
-    EXPECT_EQ(Rs.Entero32(0), 1);
-    CerrarRs();
+    EXPECT_EQ(LeerEntero(QStringLiteral("Select count(*) from Lugar_Quejas where NroQueja = 20")), 1);
 }
 
 TEST_P(LugarVentana, SaveRefusesWhatItCannotStore)
@@ -264,13 +232,13 @@ TEST_P(LugarVentana, SaveRefusesWhatItCannotStore)
     EXPECT_EQ(ultimo().icono, Icono::Informacion);
 
     elegirLugar(1);
-    escribirYEnter(dato(0), QStringLiteral("999"));
+    EscribirYEnter(dato(0), QStringLiteral("999"));
     dato(1)->setText(kHoy);
     guardar();
     EXPECT_EQ(ultimo().texto, QStringLiteral("No se ha seteado el lugar del suceso"));
     EXPECT_EQ(ultimo().titulo, QStringLiteral("Error al guardar"));
 
-    escribirYEnter(dato(0), QStringLiteral("45"));
+    EscribirYEnter(dato(0), QStringLiteral("45"));
     for (const QString& fecha : {QDate::currentDate().addDays(1).toString(QStringLiteral("dd/MM/yyyy")),
                                  QStringLiteral("31/02/2024"), QStringLiteral("ayer"), QString()}) {
         dato(1)->setText(fecha);
@@ -291,7 +259,7 @@ TEST_P(LugarVentana, OtherPlaceKeepsTheAgencyTextsOfItsHiddenBoxes)
 {
     abrir(22);
     elegirLugar(1);
-    escribirYEnter(dato(0), QStringLiteral("45"));
+    EscribirYEnter(dato(0), QStringLiteral("45"));
     elegirLugar(0);
     dato(1)->setText(QStringLiteral("1/3/2024"));
     dato(7)->setText(QStringLiteral("Plaza San Martín"));
@@ -367,7 +335,7 @@ TEST_P(LugarVentana, CalendarAndDoubleClickFillTheEventDate)
 
 TEST_P(LugarVentana, ASaveFromTheCaseWindowReloadsTheComplaintThere)
 {
-    ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, "
+    Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, "
                             "Apellido, Nombres, DNI, causa, usuario, Empresa) VALUES (50, '2025-03-14', '09:35:00', 0, "
                             "0, 'Demora', 'Gómez', 'Lucía', '28456123', 0, 0, 0)"));
     VisAtte* caso = Formulario<VisAtte>::Obtener();
@@ -378,7 +346,7 @@ TEST_P(LugarVentana, ASaveFromTheCaseWindowReloadsTheComplaintThere)
     elegirLugar(0);
     dato(1)->setText(QStringLiteral("13/03/2025"));
     // Changed behind the case window: only a reload shows it.
-    ejecutar(QStringLiteral("UPDATE Master_Quejas SET Apellido = 'Gómez Paz' WHERE pid = 50"));
+    Ejecutar(QStringLiteral("UPDATE Master_Quejas SET Apellido = 'Gómez Paz' WHERE pid = 50"));
     guardar();
 
     EXPECT_EQ(ultimo().texto, QStringLiteral("Datos guardados correctamente"));
@@ -404,7 +372,7 @@ TEST_P(LugarVentana, LoadingAnotherComplaintDoesNotCarryThePreviousPlace)
 {
     abrir(40);
     elegirLugar(1);
-    escribirYEnter(dato(0), QStringLiteral("45"));
+    EscribirYEnter(dato(0), QStringLiteral("45"));
     caja(QStringLiteral("Legajos"))->setText(QStringLiteral("Legajo 7"));
 
     Formulario<Lugar>::SiCargado()->Setear_Queja(41);

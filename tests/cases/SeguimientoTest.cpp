@@ -1,13 +1,11 @@
 #include "Seguimiento.h"
 
 #include "AtPrinc.h"
-#include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
-#include "Login.h"
-#include "Red.h"
-#include "Usuarios.h"
+#include "VentanaDePrueba.h"
 
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -23,42 +21,23 @@ const QString kHoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))
 
 // The follow-up window over complaint 42 (two notes, one by a user that no longer exists)
 // and complaint 43 (none).
-class SeguimientoVentana : public BaseDePrueba
+class SeguimientoVentana : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        UsuarioActual.Pid = 5;
-        UsuarioActual.Nivel = 1;
-        for (const char* sql : {
-                 "INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
-                 "(5, 'aperez', 'Ana María', 'Pérez', 1, '')",
-                 "INSERT INTO Master_Quejas (pid, Apellido, Nombres) VALUES (42, 'Gómez', 'Lucía'), "
-                 "(43, 'Ferreyra', 'Hugo')",
-                 "INSERT INTO Seguimiento_quejas (Pid, Queja, Detalle, Usuario, Fecha) VALUES "
-                 "(1, 42, 'Se llamó al pasajero', 5, '2025-03-15'), "
-                 "(2, 42, 'Respondió que |~|ya no viaja|~|', 9, '2025-03-18')",
-             })
-            ejecutar(QString::fromUtf8(sql));
+        entrar(1);
+        Ejecutar({
+            "INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
+            "(5, 'aperez', 'Ana María', 'Pérez', 1, '')",
+            "INSERT INTO Master_Quejas (pid, Apellido, Nombres) VALUES (42, 'Gómez', 'Lucía'), "
+            "(43, 'Ferreyra', 'Hugo')",
+            "INSERT INTO Seguimiento_quejas (Pid, Queja, Detalle, Usuario, Fecha) VALUES "
+            "(1, 42, 'Se llamó al pasajero', 5, '2025-03-15'), "
+            "(2, 42, 'Respondió que |~|ya no viaja|~|', 9, '2025-03-18')",
+        });
     }
 
-    void TearDown() override
-    {
-        Formulario<Seguimiento>::Descargar();
-        if (Formulario<AtPrinc>::Cargado()) {
-            Formulario<AtPrinc>::Descargar();
-            Formulario<Login>::Descargar();
-            Red::EstablecerTabla(nullptr);
-            Red::EstablecerNombreEquipo(nullptr);
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        BaseDePrueba::TearDown();
-    }
-
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
     QStringList notas(qint32 queja)
     {
         EjecutarQuery(QStringLiteral("SELECT Pid, Detalle, Usuario, Fecha FROM Seguimiento_quejas WHERE Queja = %1 "
@@ -101,17 +80,8 @@ protected:
             c << grilla()->TextMatrix(r, i);
         return c;
     }
-    void clicCelda(int r, int c)
-    {
-        GrillaTabla* g = grilla();
-        QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualRect(g->model()->index(r, c)).center());
-    }
+    void clicCelda(int r, int c) { ClicCelda(grilla(), r, c); }
     bool detalleVisible() { return !control<QGroupBox>("Frmdetalle")->isHidden(); }
-
-    CuadroMostrado ultimo() const
-    {
-        return entorno->dialogos->mostrados.value(entorno->dialogos->mostrados.size() - 1);
-    }
 };
 
 TEST_P(SeguimientoVentana, ListsTheNotesNewestFirstWithTheirAuthors)
@@ -183,8 +153,8 @@ TEST_P(SeguimientoVentana, FailingInsertKeepsTheTypedNoteAndTellsTheUser)
 {
     abrir(43);
     // Reads still work but the insert cannot: a view over the table refuses inserts on both engines.
-    ejecutar(QStringLiteral("ALTER TABLE Seguimiento_quejas RENAME TO Seguimiento_guardado"));
-    ejecutar(QStringLiteral("CREATE VIEW Seguimiento_quejas AS SELECT DISTINCT * FROM Seguimiento_guardado"));
+    Ejecutar(QStringLiteral("ALTER TABLE Seguimiento_quejas RENAME TO Seguimiento_guardado"));
+    Ejecutar(QStringLiteral("CREATE VIEW Seguimiento_quejas AS SELECT DISTINCT * FROM Seguimiento_guardado"));
     agregar(QStringLiteral("Llamar de nuevo el lunes"));
     EXPECT_EQ(ultimo().texto, QStringLiteral("No se pudo guardar el seguimiento. Intente nuevamente"));
     EXPECT_EQ(ultimo().icono, Icono::Informacion);
@@ -192,8 +162,8 @@ TEST_P(SeguimientoVentana, FailingInsertKeepsTheTypedNoteAndTellsTheUser)
     EXPECT_EQ(grilla()->Rows(), 1);
     EXPECT_EQ(entorno->terminaciones, 0);
 
-    ejecutar(QStringLiteral("DROP VIEW Seguimiento_quejas"));
-    ejecutar(QStringLiteral("ALTER TABLE Seguimiento_guardado RENAME TO Seguimiento_quejas"));
+    Ejecutar(QStringLiteral("DROP VIEW Seguimiento_quejas"));
+    Ejecutar(QStringLiteral("ALTER TABLE Seguimiento_guardado RENAME TO Seguimiento_quejas"));
     QTest::mouseClick(control<QPushButton>("Agregar"), Qt::LeftButton);
     EXPECT_EQ(notas(43).size(), 1);
     EXPECT_EQ(nota()->toPlainText(), QString());
@@ -222,12 +192,7 @@ TEST_P(SeguimientoVentana, ClickOnANoteShowsItsFullTextAndOtherClicksHideIt)
 
 TEST_P(SeguimientoVentana, MainWindowIsOffWhileTheWindowIsOpen)
 {
-    Red::DireccionLocal d;
-    d.ip = {10, 4, 0, 7};
-    d.hardware = QByteArray::fromHex("001BA005FF0A");
-    Red::EstablecerTabla([d] { return QVector<Red::DireccionLocal>{d}; });
-    Red::EstablecerNombreEquipo([] { return QStringLiteral("PUESTO-07"); });
-    AtPrinc* p = Formulario<AtPrinc>::Obtener();
+    AtPrinc* p = principal();
     ASSERT_TRUE(p->isEnabled());
     abrir();
     EXPECT_FALSE(p->isEnabled());

@@ -1,19 +1,17 @@
 #include "VisAtte.h"
 
 #include "AtPrinc.h"
-#include "BaseDePrueba.h"
 #include "Colores.h"
-#include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "FResolucion.h"
 #include "F_Abrir.h"
 #include "F_Comprobante.h"
 #include "Formularios.h"
-#include "Login.h"
 #include "Lugar.h"
 #include "PCarga.h"
-#include "Red.h"
 #include "Seguimiento.h"
 #include "Usuarios.h"
+#include "VentanaDePrueba.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -27,71 +25,33 @@
 
 // The case window over a small catalogue: two categories with paired reasons, free reasons
 // (one annulled), a company, a user and complaint 42.
-class VisAtteVentana : public BaseDePrueba
+class VisAtteVentana : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        UsuarioActual.Pid = 5;
-        UsuarioActual.Nivel = 2;
-        for (const char* sql : {
-                 "INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
-                 "(5, 'aperez', 'Ana María', 'Pérez', 2, '')",
-                 "INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (1, 'Telefónico')",
-                 "INSERT INTO Motivos_quejas (PID, Detalle) VALUES (1, 'Equipaje'), (2, 'Atención al pasajero')",
-                 "INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (1, 'Demora en la salida', 0), "
-                 "(2, 'Valija extraviada', 0), (3, 'Trato descortés', 0), (4, 'Causa vieja', 1), "
-                 "(5, 'Bolso dañado', 0)",
-                 "INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (1, 2), (1, 5), (2, 3)",
-                 "INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (4, 'Autotransportes del Litoral S.A.', "
-                 "'30-71145820-0')",
-                 "INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, Apellido, "
-                 "Nombres, Telefono, Telefono2, Correo, DNI, causa, usuario, Empresa, Domicilio, Localidad, "
-                 "Provincia, Pais, NrLib, Mediador, NroQueja) VALUES (42, '2025-03-14', '09:35:00', 1, 1, "
-                 "'El chofer dijo |~|no hay lugar|~|', 'Gómez', 'Lucía', '0341 455-1020', '341 15 602 3311', "
-                 "'lucia.gomez@correo.com.ar', '28456123', 2, 5, 4, 'Av. Pellegrini 1450', 'Rosario', "
-                 "'Santa Fe', 'Argentina', 'EXP-118', 'Defensoría', 'Q-7781')",
-             })
-            ejecutar(QString::fromUtf8(sql));
+        entrar(2);
+        Ejecutar({
+            "INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
+            "(5, 'aperez', 'Ana María', 'Pérez', 2, '')",
+            "INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (1, 'Telefónico')",
+            "INSERT INTO Motivos_quejas (PID, Detalle) VALUES (1, 'Equipaje'), (2, 'Atención al pasajero')",
+            "INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (1, 'Demora en la salida', 0), "
+            "(2, 'Valija extraviada', 0), (3, 'Trato descortés', 0), (4, 'Causa vieja', 1), "
+            "(5, 'Bolso dañado', 0)",
+            "INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (1, 2), (1, 5), (2, 3)",
+            "INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (4, 'Autotransportes del Litoral S.A.', "
+            "'30-71145820-0')",
+            "INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, Apellido, "
+            "Nombres, Telefono, Telefono2, Correo, DNI, causa, usuario, Empresa, Domicilio, Localidad, "
+            "Provincia, Pais, NrLib, Mediador, NroQueja) VALUES (42, '2025-03-14', '09:35:00', 1, 1, "
+            "'El chofer dijo |~|no hay lugar|~|', 'Gómez', 'Lucía', '0341 455-1020', '341 15 602 3311', "
+            "'lucia.gomez@correo.com.ar', '28456123', 2, 5, 4, 'Av. Pellegrini 1450', 'Rosario', "
+            "'Santa Fe', 'Argentina', 'EXP-118', 'Defensoría', 'Q-7781')",
+        });
     }
 
-    void TearDown() override
-    {
-        Formulario<FResolucion>::Descargar();
-        Formulario<Seguimiento>::Descargar();
-        Formulario<F_Comprobante>::Descargar();
-        Formulario<Lugar>::Descargar();
-        Formulario<F_Abrir>::Descargar();
-        Formulario<VisAtte>::Descargar();
-        Formulario<PCarga>::Descargar();
-        if (Formulario<AtPrinc>::Cargado()) {
-            Formulario<AtPrinc>::Descargar();
-            Formulario<Login>::Descargar();
-            Red::EstablecerTabla(nullptr);
-            Red::EstablecerNombreEquipo(nullptr);
-        }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        BaseDePrueba::TearDown();
-    }
-
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
-    QString leer(const QString& sql)
-    {
-        EjecutarQuery(sql);
-        Rs.Requery();
-        const QString r = Rs.Eof() ? QStringLiteral("<none>") : Rs.Texto(0);
-        CerrarRs();
-        return r;
-    }
-    void resolucion(int cerrada, int anulado)
-    {
-        ejecutar(QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Cerrada, Anulado) VALUES (1, 42, %1, %2)")
-                     .arg(cerrada)
-                     .arg(anulado));
-    }
+    void resolucion(int cerrada, int anulado) { FilaResolucion(1, 42, cerrada, anulado); }
 
     VisAtte* abrir(qint32 n = 42)
     {
@@ -112,33 +72,8 @@ protected:
     void dobleClic(QWidget* w) { QTest::mouseDClick(w, Qt::LeftButton); }
 
     // Picks an item of a panel combo as the user does.
-    void elegir(const char* combo, int indice)
-    {
-        auto* c = control<QComboBox>(combo);
-        c->setCurrentIndex(indice);
-        emit c->activated(indice);
-    }
-    QStringList items(const char* combo)
-    {
-        QStringList r;
-        for (int i = 0; i < control<QComboBox>(combo)->count(); ++i)
-            r << control<QComboBox>(combo)->itemText(i);
-        return r;
-    }
-
-    const QVector<CuadroMostrado>& mostrados() const { return entorno->dialogos->mostrados; }
-    CuadroMostrado ultimo() const { return mostrados().value(mostrados().size() - 1); }
-
-    // The main window of a logged-in user, as the logout and the statistics timer need it.
-    AtPrinc* principal()
-    {
-        Red::DireccionLocal d;
-        d.ip = {10, 4, 0, 7};
-        d.hardware = QByteArray::fromHex("001BA005FF0A");
-        Red::EstablecerTabla([d] { return QVector<Red::DireccionLocal>{d}; });
-        Red::EstablecerNombreEquipo([] { return QStringLiteral("PUESTO-07"); });
-        return Formulario<AtPrinc>::Obtener();
-    }
+    void elegir(const char* combo, int indice) { Elegir(control<QComboBox>(combo), indice); }
+    QStringList items(const char* combo) { return Items(control<QComboBox>(combo)); }
 };
 
 TEST_P(VisAtteVentana, ShowsTheLoadedComplaintInItsFields)
@@ -186,7 +121,7 @@ TEST_P(VisAtteVentana, ShowsTheLoadedComplaintInItsFields)
 
 TEST_P(VisAtteVentana, NumberCaptionPadsToSixDigitsAndShowsLongerNumbersInFull)
 {
-    ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, Apellido) VALUES (1234567, 'Ruiz')"));
+    Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, Apellido) VALUES (1234567, 'Ruiz')"));
     abrir(1234567);
     EXPECT_EQ(etiqueta("NrQueja"), QStringLiteral("Numero de reclamo: 1234567"));
     EXPECT_EQ(caja("Apellido"), QStringLiteral("Ruiz"));
@@ -217,7 +152,7 @@ TEST_P(VisAtteVentana, CaseStateTakesAnyFlagAndAnnulledWins)
                           {1, 1, 2, "Reclamo anulado, no se puede modificar"},
                           {0, 0, 0, nullptr}};
     for (const Caso& c : casos) {
-        ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas"));
+        Ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas"));
         resolucion(c.cerrada, c.anulado);
         VisAtte* w = abrir();
         EXPECT_EQ(w->EstadoCaso(), c.estado) << c.cerrada << "/" << c.anulado;
@@ -234,7 +169,7 @@ TEST_P(VisAtteVentana, CaseStateTakesAnyFlagAndAnnulledWins)
             EXPECT_EQ(mostrados()[antes].titulo, QStringLiteral("Cambiar"));
         }
     }
-    ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas"));
+    Ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas"));
     EXPECT_EQ(abrir()->EstadoCaso(), 0);
 }
 
@@ -251,7 +186,7 @@ TEST_P(VisAtteVentana, FieldEditsStoreTheValueAsTypedApostrophesIncluded)
     EXPECT_EQ(mostrados()[1].botones, Botones::SiNo);
     EXPECT_EQ(mostrados()[1].icono, Icono::Ninguno);
     EXPECT_EQ(mostrados()[1].titulo, QStringLiteral("Modificar?"));
-    EXPECT_EQ(leer(QStringLiteral("SELECT Apellido FROM Master_Quejas WHERE pid = 42")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Apellido FROM Master_Quejas WHERE pid = 42")),
               QStringLiteral("D'Alessandro"));
     EXPECT_EQ(caja("Apellido"), QStringLiteral("D'Alessandro"));
 
@@ -259,21 +194,21 @@ TEST_P(VisAtteVentana, FieldEditsStoreTheValueAsTypedApostrophesIncluded)
     entorno->dialogos->Escribir(QStringLiteral("EXP-118/B"));
     entorno->dialogos->Responder(Respuesta::Si);
     QTest::mouseClick(control<QLabel>("Numero"), Qt::LeftButton);
-    EXPECT_EQ(leer(QStringLiteral("SELECT NrLib FROM Master_Quejas WHERE pid = 42")), QStringLiteral("EXP-118/B"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT NrLib FROM Master_Quejas WHERE pid = 42")), QStringLiteral("EXP-118/B"));
     EXPECT_EQ(etiqueta("Numero"), QStringLiteral("EXP-118/B"));
 
     entorno->dialogos->Escribir(QStringLiteral("  O'Neill; drop table x  "));
     entorno->dialogos->Responder(Respuesta::Si);
     dobleClic(control<QLabel>("Mediador"));
-    EXPECT_EQ(leer(QStringLiteral("SELECT Mediador FROM Master_Quejas WHERE pid = 42")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Mediador FROM Master_Quejas WHERE pid = 42")),
               QStringLiteral("  O'Neill; drop table x  "));
 
     entorno->dialogos->Escribir(QStringLiteral("0341 400-0000"));
     entorno->dialogos->Responder(Respuesta::Si);
     dobleClic(control<QLineEdit>("Celular"));
-    EXPECT_EQ(leer(QStringLiteral("SELECT Telefono2 FROM Master_Quejas WHERE pid = 42")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Telefono2 FROM Master_Quejas WHERE pid = 42")),
               QStringLiteral("0341 400-0000"));
-    EXPECT_EQ(leer(QStringLiteral("SELECT Telefono FROM Master_Quejas WHERE pid = 42")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Telefono FROM Master_Quejas WHERE pid = 42")),
               QStringLiteral("0341 455-1020"));
     EXPECT_EQ(entorno->terminaciones, 0);
 }
@@ -284,13 +219,13 @@ TEST_P(VisAtteVentana, AnsweringNoChangesNothingAndACancelledInputStoresEmptyOnY
     entorno->dialogos->Escribir(QStringLiteral("Otro"));
     entorno->dialogos->Responder(Respuesta::No);
     dobleClic(control<QLineEdit>("DNI"));
-    EXPECT_EQ(leer(QStringLiteral("SELECT DNI FROM Master_Quejas WHERE pid = 42")), QStringLiteral("28456123"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT DNI FROM Master_Quejas WHERE pid = 42")), QStringLiteral("28456123"));
     EXPECT_EQ(caja("DNI"), QStringLiteral("28456123"));
 
     // The input box gives "" when cancelled; the confirmation still decides.
     entorno->dialogos->Responder(Respuesta::Si);
     dobleClic(control<QLineEdit>("Correo"));
-    EXPECT_EQ(leer(QStringLiteral("SELECT Correo FROM Master_Quejas WHERE pid = 42")), QString());
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Correo FROM Master_Quejas WHERE pid = 42")), QString());
 }
 
 TEST_P(VisAtteVentana, DetailEditIsEscapedStoredAndShownBack)
@@ -306,12 +241,12 @@ TEST_P(VisAtteVentana, DetailEditIsEscapedStoredAndShownBack)
     pulsar("Guarda_Detalle"); // No: stays in edit
     EXPECT_FALSE(detalle()->isReadOnly());
     EXPECT_TRUE(control<QPushButton>("Guarda_Detalle")->isEnabled());
-    EXPECT_EQ(leer(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
               QStringLiteral("El chofer dijo |~|no hay lugar|~|"));
 
     entorno->dialogos->Responder(Respuesta::Si);
     pulsar("Guarda_Detalle");
-    EXPECT_EQ(leer(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
               QStringLiteral("Reclama por |~|demora|~| de 2 horas"));
     EXPECT_EQ(detalle()->toPlainText(), QStringLiteral("Reclama por 'demora' de 2 horas"));
     EXPECT_TRUE(detalle()->isReadOnly());
@@ -359,7 +294,7 @@ TEST_P(VisAtteVentana, PanelListsReasonsOfTheChosenCategoryAndChecksBothChoices)
 
     pulsar("CmdCancelmtq");
     EXPECT_FALSE(control<QGroupBox>("FrmeCmbMotCau")->isVisible());
-    EXPECT_EQ(leer(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("2"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("2"));
 }
 
 TEST_P(VisAtteVentana, PanelStoresCategoryAsMotivoAndReasonAsCausa)
@@ -369,8 +304,8 @@ TEST_P(VisAtteVentana, PanelStoresCategoryAsMotivoAndReasonAsCausa)
     elegir("Motivo_rec", 2);
     elegir("Causa_rec", 0);
     pulsar("CmdGuarMotRe");
-    EXPECT_EQ(leer(QStringLiteral("SELECT motivo FROM Master_Quejas WHERE pid = 42")), QStringLiteral("2"));
-    EXPECT_EQ(leer(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("3"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT motivo FROM Master_Quejas WHERE pid = 42")), QStringLiteral("2"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("3"));
     EXPECT_EQ(etiqueta("LblMotivo"), QStringLiteral("Atención al pasajero"));
     EXPECT_EQ(etiqueta("LblCausa"), QStringLiteral("Trato descortés"));
     EXPECT_FALSE(control<QGroupBox>("FrmeCmbMotCau")->isVisible());
@@ -405,7 +340,8 @@ TEST_P(VisAtteVentana, SolvedAndAnnulledCasesRefuseEditsButOpenDetailsAndChangeC
         dobleClic(detalle()->viewport());
         EXPECT_EQ(ultimo().texto, negativa);
         EXPECT_TRUE(detalle()->isReadOnly());
-        EXPECT_EQ(leer(QStringLiteral("SELECT Apellido FROM Master_Quejas WHERE pid = 42")), QStringLiteral("Gómez"));
+        EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Apellido FROM Master_Quejas WHERE pid = 42")),
+                  QStringLiteral("Gómez"));
 
         pulsar("Datoss");
         ASSERT_TRUE(Formulario<Lugar>::Cargado());
@@ -431,7 +367,7 @@ TEST_P(VisAtteVentana, SolvedAndAnnulledCasesRefuseEditsButOpenDetailsAndChangeC
     elegir("Motivo_rec", 2);
     elegir("Causa_rec", 0);
     pulsar("CmdGuarMotRe");
-    EXPECT_EQ(leer(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("3"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("3"));
     EXPECT_EQ(etiqueta("LblCausa"), QStringLiteral("Trato descortés"));
 
     // Now annul it from the resolution window still open.
@@ -450,8 +386,8 @@ TEST_P(VisAtteVentana, SolvedAndAnnulledCasesRefuseEditsButOpenDetailsAndChangeC
     elegir("Motivo_rec", 0);
     elegir("Causa_rec", 0);
     pulsar("CmdGuarMotRe");
-    EXPECT_EQ(leer(QStringLiteral("SELECT motivo FROM Master_Quejas WHERE pid = 42")), QStringLiteral("0"));
-    EXPECT_EQ(leer(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("1"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT motivo FROM Master_Quejas WHERE pid = 42")), QStringLiteral("0"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT causa FROM Master_Quejas WHERE pid = 42")), QStringLiteral("1"));
     EXPECT_EQ(etiqueta("LblMotivo"), QStringLiteral("Reclamo general"));
     EXPECT_EQ(entorno->terminaciones, 0);
 }

@@ -2,6 +2,7 @@
 #include "BaseDePrueba.h"
 #include "Comprobantes.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "GrillaMemoria.h"
 #include "Quejas.h"
 #include "Sql.h"
@@ -25,15 +26,6 @@ void resolucion(qint32 pid, qint32 queja, int cerrada, const QString& anulado)
     ASSERT_TRUE(EjecutarQuery(
         QStringLiteral("Insert Into Resolucion_quejas (PID, IDQueja, Cerrada, Anulado) values (%1, %2, %3, %4)")
             .arg(SqlEntero(pid), queja < 0 ? QStringLiteral("NULL") : SqlEntero(queja), SqlEntero(cerrada), anulado)));
-}
-
-// The numbers listed, top to bottom.
-QStringList numeros(const Grilla& g)
-{
-    QStringList r;
-    for (int f = 1; f < g.Rows(); ++f)
-        r << g.TextMatrix(f, 0);
-    return r;
 }
 
 QStringList encabezado(const Grilla& g)
@@ -96,16 +88,16 @@ TEST_P(ComplaintSearches, TheOpenListOmitsSolvedAndAnnulledComplaintsButNotOther
     resolucion(5, -1, 1, QStringLiteral("1")); // a stray row must not empty the list
 
     ListarQuejas(grilla, 100, false);
-    EXPECT_EQ(numeros(grilla), (QStringList{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3")}));
+    EXPECT_EQ(ColumnaDeGrilla(grilla), (QStringList{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3")}));
     EXPECT_EQ(grilla.TextMatrix(1, 1), QStringLiteral("01/01/2024"));
     EXPECT_EQ(grilla.TextMatrix(1, 2), QStringLiteral("10:15:00"));
     EXPECT_EQ(grilla.TextMatrix(1, 3), QStringLiteral("Q5, Ana"));
 
     ListarQuejas(grilla, 2, false);
-    EXPECT_EQ(numeros(grilla), (QStringList{QStringLiteral("5"), QStringLiteral("4")})) << "the n latest";
+    EXPECT_EQ(ColumnaDeGrilla(grilla), (QStringList{QStringLiteral("5"), QStringLiteral("4")})) << "the n latest";
 
     ListarQuejasPeriodo(grilla, QStringLiteral("01/01/2024"), QStringLiteral("01/01/2024"));
-    EXPECT_EQ(numeros(grilla),
+    EXPECT_EQ(ColumnaDeGrilla(grilla),
               (QStringList{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("2")}))
         << "annulled complaints stay in the period list; solved ones go";
 }
@@ -116,7 +108,7 @@ TEST_P(ComplaintSearches, TheFullListPutsDateTimeAndNameInTheDateCell)
     complaint(QStringLiteral("06/03/2024"), QStringLiteral("Ríos"));
     resolucion(1, 1, 1, QStringLiteral("1"));
     ListarQuejas(grilla, 100, true);
-    EXPECT_EQ(numeros(grilla), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
+    EXPECT_EQ(ColumnaDeGrilla(grilla), (QStringList{QStringLiteral("2"), QStringLiteral("1")}));
     EXPECT_EQ(grilla.TextMatrix(2, 1), QStringLiteral("05/03/2024 - 10:15:00 - Pérez, Ana"));
     EXPECT_EQ(grilla.TextMatrix(2, 2), QStringLiteral("10:15:00"));
     EXPECT_EQ(grilla.TextMatrix(2, 3), QStringLiteral("Pérez, Ana"));
@@ -132,7 +124,7 @@ TEST_P(ComplaintSearches, ThePeriodListIncludesItsBoundsInCalendarOrder)
 
     grilla.SetVisible(true);
     ListarQuejasPeriodo(grilla, QStringLiteral("02/03/2024"), QStringLiteral("1/12/2024"));
-    EXPECT_EQ(numeros(grilla), (QStringList{QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("1")}))
+    EXPECT_EQ(ColumnaDeGrilla(grilla), (QStringList{QStringLiteral("2"), QStringLiteral("5"), QStringLiteral("1")}))
         << "December before March, then the higher number first on the same day";
     EXPECT_EQ(grilla.TextMatrix(1, 4), QStringLiteral("222"));
     EXPECT_TRUE(grilla.Visible());
@@ -151,17 +143,18 @@ TEST_P(ComplaintSearches, TextSearchesMatchInsideIgnoringCaseAndAccents)
     ASSERT_TRUE(EjecutarQuery(QStringLiteral("Update Master_Quejas set NroQueja = 'R-77' where pid = 1")));
 
     BuscarQuejas(0, QStringLiteral("12"), grilla);
-    EXPECT_EQ(numeros(grilla), (QStringList{QStringLiteral("3"), QStringLiteral("1")})) << "12 in the middle counts";
+    EXPECT_EQ(ColumnaDeGrilla(grilla), (QStringList{QStringLiteral("3"), QStringLiteral("1")}))
+        << "12 in the middle counts";
     EXPECT_EQ(grilla.TextMatrix(2, 4), QStringLiteral("30123456"));
 
     BuscarQuejas(1, QStringLiteral("garcia"), grilla);
-    EXPECT_EQ(numeros(grilla), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(ColumnaDeGrilla(grilla), QStringList{QStringLiteral("1")});
     BuscarQuejas(1, QStringLiteral("o'bri"), grilla);
-    EXPECT_EQ(numeros(grilla), QStringList{QStringLiteral("2")});
+    EXPECT_EQ(ColumnaDeGrilla(grilla), QStringList{QStringLiteral("2")});
     BuscarQuejas(2, QStringLiteral("exp-5"), grilla);
-    EXPECT_EQ(numeros(grilla), QStringList{QStringLiteral("2")});
+    EXPECT_EQ(ColumnaDeGrilla(grilla), QStringList{QStringLiteral("2")});
     BuscarQuejas(3, QStringLiteral("r-7"), grilla);
-    EXPECT_EQ(numeros(grilla), QStringList{QStringLiteral("1")});
+    EXPECT_EQ(ColumnaDeGrilla(grilla), QStringList{QStringLiteral("1")});
     BuscarQuejas(1, QStringLiteral("%"), grilla);
     EXPECT_EQ(grilla.Rows(), 1) << "a typed % is a plain character";
     EXPECT_EQ(ErroresQuery, 0);
@@ -180,7 +173,7 @@ TEST_P(ComplaintSearches, VoucherSearchesMatchTheChosenParts)
 
     const auto buscar = [&](qint16 modo, const QString& a, const QString& b = QString(), const QString& c = QString()) {
         BuscarQuejasComprobante(modo, a, b, c, grilla);
-        return numeros(grilla);
+        return ColumnaDeGrilla(grilla);
     };
     const QString t = QString::number(ticket), e = QString::number(equipaje), f = QString::number(factura),
                   o = QString::number(otra);
@@ -201,14 +194,14 @@ TEST_P(ComplaintSearches, ARowWithNullColumnsIsListedWithEmptyCells)
     ASSERT_TRUE(EjecutarQuery(QStringLiteral("Insert Into Master_Quejas (pid) values (9)")));
     complaint(QStringLiteral("01/01/2024"), QStringLiteral("Uno"));
     ListarQuejas(grilla, 10, true);
-    EXPECT_EQ(numeros(grilla), (QStringList{QStringLiteral("10"), QStringLiteral("9")}));
+    EXPECT_EQ(ColumnaDeGrilla(grilla), (QStringList{QStringLiteral("10"), QStringLiteral("9")}));
     EXPECT_EQ(grilla.TextMatrix(2, 3), QStringLiteral(", "));
     EXPECT_EQ(grilla.TextMatrix(2, 2), QString());
     BuscarQuejas(2, QString(), grilla);
-    EXPECT_EQ(numeros(grilla), QStringList{QStringLiteral("10")}) << "a Null NrLib contains nothing";
+    EXPECT_EQ(ColumnaDeGrilla(grilla), QStringList{QStringLiteral("10")}) << "a Null NrLib contains nothing";
     ASSERT_TRUE(EjecutarQuery(QStringLiteral("Update Master_Quejas set DNI = '7' where pid = 9")));
     BuscarQuejas(0, QString(), grilla);
-    EXPECT_EQ(numeros(grilla), (QStringList{QStringLiteral("10"), QStringLiteral("9")}))
+    EXPECT_EQ(ColumnaDeGrilla(grilla), (QStringList{QStringLiteral("10"), QStringLiteral("9")}))
         << "an undated complaint comes last on both engines";
 }
 

@@ -1,45 +1,11 @@
 #include "Catalogos.h"
 #include "BaseDePrueba.h"
 #include "Conexion.h"
-#include "MotorBD.h"
-#include "Sql.h"
+#include "ConsultasDePrueba.h"
 
 #include <atomic>
-#include <thread>
 
 namespace {
-
-void ejecutar(const QString& sql)
-{
-    ASSERT_TRUE(EjecutarQuery(sql));
-}
-
-void agregar(const char* tabla, qint16 pid, const QString& detalle)
-{
-    ejecutar(QStringLiteral("INSERT INTO %1 (PID, Detalle) VALUES (%2, %3)")
-                 .arg(QLatin1String(tabla), SqlEntero(pid), SqlTexto(detalle)));
-}
-
-void agregarCausa(qint16 pid, const QString& detalle, int anulada)
-{
-    ejecutar(QStringLiteral("INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (%1, %2, %3)")
-                 .arg(SqlEntero(pid), SqlTexto(detalle), SqlEntero(anulada)));
-}
-
-void agregarPar(qint16 categoria, qint16 causa)
-{
-    ejecutar(QStringLiteral("INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (%1, %2)")
-                 .arg(SqlEntero(categoria), SqlEntero(causa)));
-}
-
-QString leer(const QString& sql)
-{
-    EjecutarQuery(sql);
-    Rs.Requery();
-    const QString v = Rs.Eof() ? QStringLiteral("<sin fila>") : Rs.Texto(0);
-    CerrarRs();
-    return v;
-}
 
 // "pid:detalle:anulada" per item, checking Ultimo against the items.
 QStringList vista(const RegListaCatalogo& l)
@@ -53,12 +19,9 @@ QStringList vista(const RegListaCatalogo& l)
 
 QString pares()
 {
-    EjecutarQuery(QStringLiteral("SELECT Categoria, Motivo FROM RelCatMov_Quejas ORDER BY Categoria, Motivo"));
-    QStringList r;
-    for (Rs.Requery(); !Rs.Eof(); Rs.MoveNext())
-        r << Rs.Texto(0) + QLatin1Char('-') + Rs.Texto(1);
-    CerrarRs();
-    return r.join(QLatin1Char(' '));
+    return LeerFilas(QStringLiteral("SELECT Categoria, Motivo FROM RelCatMov_Quejas ORDER BY Categoria, Motivo"), 2,
+                     QStringLiteral("-"))
+        .join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -74,12 +37,12 @@ TEST_P(CatalogosDatos, ListsComeInPidOrderAndAnEmptyListEndsAtMinusOne)
     EXPECT_EQ(GetEmpresas().Ultimo, -1);
     EXPECT_EQ(GetSupervisores().Ultimo, -1);
 
-    agregar("Tipos_Quejas", 2, QStringLiteral("Mail"));
-    agregar("Tipos_Quejas", 1, QStringLiteral("Teléfono"));
-    agregar("Motivos_quejas", 3, QStringLiteral("Demoras"));
-    ejecutar(QStringLiteral(
+    FilaCatalogo("Tipos_Quejas", 2, QStringLiteral("Mail"));
+    FilaCatalogo("Tipos_Quejas", 1, QStringLiteral("Teléfono"));
+    FilaCatalogo("Motivos_quejas", 3, QStringLiteral("Demoras"));
+    Ejecutar(QStringLiteral(
         "INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (4, 'Sur', '30-1'), (2, 'Norte', NULL)"));
-    ejecutar(QStringLiteral("INSERT INTO supervisores_quejas (pid, supervisor) VALUES (2, 'Zoe'), (1, 'D''Amico')"));
+    Ejecutar(QStringLiteral("INSERT INTO supervisores_quejas (pid, supervisor) VALUES (2, 'Zoe'), (1, 'D''Amico')"));
 
     EXPECT_EQ(vista(GetTipos()), (QStringList{"1:Teléfono:0", "2:Mail:0"}));
     EXPECT_EQ(vista(GetMotivos()), (QStringList{"0:Reclamo general:0", "3:Demoras:0"}));
@@ -96,9 +59,9 @@ TEST_P(CatalogosDatos, ListsComeInPidOrderAndAnEmptyListEndsAtMinusOne)
 
 TEST_P(CatalogosDatos, LookUpsOfAMissingPidGiveTheNotFoundMarkers)
 {
-    agregar("Tipos_Quejas", 1, QStringLiteral("Mail"));
-    agregarCausa(5, QStringLiteral("Rotura"), 0);
-    ejecutar(QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (4, 'Sur', '30-1')"));
+    FilaCatalogo("Tipos_Quejas", 1, QStringLiteral("Mail"));
+    FilaCausa(5, QStringLiteral("Rotura"), 0);
+    Ejecutar(QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (4, 'Sur', '30-1')"));
     EXPECT_EQ(GetTipoDesc(1), QStringLiteral("Mail"));
     EXPECT_EQ(GetMotivoDesc(0), QStringLiteral("Reclamo general"));
     EXPECT_EQ(GetCausaDesc(5), QStringLiteral("Rotura"));
@@ -119,7 +82,7 @@ TEST_P(CatalogosDatos, LookUpsOfAMissingPidGiveTheNotFoundMarkers)
 
 TEST_P(CatalogosDatos, NewCategoriesAndReasonsStartAtOneOnAnEmptyTable)
 {
-    ejecutar(QStringLiteral("DELETE FROM Motivos_quejas"));
+    Ejecutar(QStringLiteral("DELETE FROM Motivos_quejas"));
     AgregarCategoria(QStringLiteral("Atención"));
     AgregarCategoria(QStringLiteral("Equipaje'"));
     EXPECT_EQ(vista(GetMotivos()), (QStringList{"1:Atención:0", "2:Equipaje':0"}));
@@ -127,43 +90,43 @@ TEST_P(CatalogosDatos, NewCategoriesAndReasonsStartAtOneOnAnEmptyTable)
     AgregarCausa(QStringLiteral("Maltrato"));
     EXPECT_EQ(InsertarCausa(QStringLiteral("Pérdida")), 2);
     EXPECT_EQ(vista(GetCausas()), (QStringList{"1:Maltrato:0", "2:Pérdida:0"}));
-    EXPECT_EQ(leer(QStringLiteral("SELECT Anulada FROM Causas_Quejas WHERE Pid = 1")), QStringLiteral("0"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Anulada FROM Causas_Quejas WHERE Pid = 1")), QStringLiteral("0"));
 }
 
 TEST_P(CatalogosDatos, AReasonCreatedByLookUpIsFoundAgainAndHiddenFromTheFilteredLists)
 {
     // The column without a default, as in databases that never defined one.
-    ejecutar(QStringLiteral("DROP TABLE Causas_Quejas"));
-    ejecutar(QStringLiteral("CREATE TABLE Causas_Quejas (Pid INTEGER PRIMARY KEY, Detalle TEXT, Anulada INTEGER)"));
-    agregar("Motivos_quejas", 3, QStringLiteral("Demoras"));
-    agregarCausa(1, QStringLiteral("Rotura"), 0);
+    Ejecutar(QStringLiteral("DROP TABLE Causas_Quejas"));
+    Ejecutar(QStringLiteral("CREATE TABLE Causas_Quejas (Pid INTEGER PRIMARY KEY, Detalle TEXT, Anulada INTEGER)"));
+    FilaCatalogo("Motivos_quejas", 3, QStringLiteral("Demoras"));
+    FilaCausa(1, QStringLiteral("Rotura"), 0);
 
     const qint16 pid = GetOAgregarCausa(QStringLiteral("Asiento roto d'arriba"));
     EXPECT_EQ(pid, 2);
     EXPECT_EQ(GetOAgregarCausa(QStringLiteral("Asiento roto d'arriba")), 2);
     EXPECT_EQ(GetOAgregarCausa(QStringLiteral("Rotura")), 1);
-    EXPECT_EQ(leer(QStringLiteral("SELECT COUNT(*) FROM Causas_Quejas")), QStringLiteral("2"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT COUNT(*) FROM Causas_Quejas")), QStringLiteral("2"));
 
-    agregarPar(3, 2);
+    FilaPar(3, 2);
     EXPECT_EQ(vista(GetCausas()), (QStringList{"1:Rotura:0", "2:Asiento roto d'arriba:0"}));
     EXPECT_EQ(vista(GetCausasCategoria(3, 0)), QStringList());
     EXPECT_EQ(vista(GetCausasCategoria(3, 2)), (QStringList{"2:Asiento roto d'arriba:0"}));
-    ejecutar(QStringLiteral("DELETE FROM RelCatMov_Quejas"));
+    Ejecutar(QStringLiteral("DELETE FROM RelCatMov_Quejas"));
     EXPECT_EQ(vista(GetCausasLibres(0)), (QStringList{"1:Rotura:0"}));
     EXPECT_EQ(vista(GetCausasLibres(2)), (QStringList{"1:Rotura:0", "2:Asiento roto d'arriba:0"}));
 }
 
 TEST_P(CatalogosDatos, FreeAndPairedReasonsFollowTheFilter)
 {
-    agregar("Motivos_quejas", 3, QStringLiteral("Demoras"));
-    agregarCausa(1, QStringLiteral("Libre"), 0);
-    agregarCausa(2, QStringLiteral("Libre inhabilitada"), 1);
-    agregarCausa(3, QStringLiteral("En par"), 0);
-    agregarCausa(4, QStringLiteral("En par inhabilitada"), 1);
-    agregarPar(3, 3);
-    agregarPar(3, 4);
+    FilaCatalogo("Motivos_quejas", 3, QStringLiteral("Demoras"));
+    FilaCausa(1, QStringLiteral("Libre"), 0);
+    FilaCausa(2, QStringLiteral("Libre inhabilitada"), 1);
+    FilaCausa(3, QStringLiteral("En par"), 0);
+    FilaCausa(4, QStringLiteral("En par inhabilitada"), 1);
+    FilaPar(3, 3);
+    FilaPar(3, 4);
     // A damaged pair without a reason must not hide every free reason.
-    ejecutar(QStringLiteral("INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (3, NULL)"));
+    Ejecutar(QStringLiteral("INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (3, NULL)"));
 
     EXPECT_EQ(vista(GetCausasLibres(0)), (QStringList{"1:Libre:0"}));
     EXPECT_EQ(vista(GetCausasLibres(1)), (QStringList{"2:Libre inhabilitada:1"}));
@@ -176,12 +139,12 @@ TEST_P(CatalogosDatos, FreeAndPairedReasonsFollowTheFilter)
 
 TEST_P(CatalogosDatos, TheCategoryOfAReasonSaysWhenThereIsNone)
 {
-    agregar("Motivos_quejas", 3, QStringLiteral("Demoras"));
-    agregarCausa(1, QStringLiteral("Libre"), 0);
-    agregarCausa(2, QStringLiteral("En par"), 0);
-    agregarCausa(3, QStringLiteral("Huérfana"), 0);
-    agregarPar(3, 2);
-    agregarPar(9, 3);
+    FilaCatalogo("Motivos_quejas", 3, QStringLiteral("Demoras"));
+    FilaCausa(1, QStringLiteral("Libre"), 0);
+    FilaCausa(2, QStringLiteral("En par"), 0);
+    FilaCausa(3, QStringLiteral("Huérfana"), 0);
+    FilaPar(3, 2);
+    FilaPar(9, 3);
 
     RegAsignacion a = GetCategoriaCausa(1);
     EXPECT_EQ(a.Categoria, QStringLiteral("-1"));
@@ -196,7 +159,7 @@ TEST_P(CatalogosDatos, TheCategoryOfAReasonSaysWhenThereIsNone)
 
 TEST_P(CatalogosDatos, ReasonsAreRenamedAndOnlyAnExactSiDisablesThem)
 {
-    agregarCausa(1, QStringLiteral("Rotura"), 0);
+    FilaCausa(1, QStringLiteral("Rotura"), 0);
     ModificarCausa(1, 1, QStringLiteral("Rotura d'asiento"));
     EXPECT_EQ(GetCausaDesc(1), QStringLiteral("Rotura d'asiento"));
     ModificarCausa(1, 2, QStringLiteral("Si"));
@@ -212,9 +175,9 @@ TEST_P(CatalogosDatos, ReasonsAreRenamedAndOnlyAnExactSiDisablesThem)
 
 TEST_P(CatalogosDatos, PairsAreRewrittenAsAWhole)
 {
-    agregarPar(3, 1);
-    agregarPar(3, 2);
-    agregarPar(4, 7);
+    FilaPar(3, 1);
+    FilaPar(3, 2);
+    FilaPar(4, 7);
     EXPECT_TRUE(GuardarRelaciones(3, {5, 6, 8}));
     EXPECT_EQ(pares(), QStringLiteral("3-5 3-6 3-8 4-7"));
     EXPECT_TRUE(GuardarRelaciones(3, {}));
@@ -227,10 +190,10 @@ TEST_P(CatalogosDatos, PairsAreRewrittenAsAWhole)
 
 TEST_P(CatalogosDatos, AFailedRewriteKeepsTheOldPairs)
 {
-    ejecutar(QStringLiteral("DROP TABLE RelCatMov_Quejas"));
-    ejecutar(QStringLiteral("CREATE TABLE RelCatMov_Quejas (Categoria INTEGER, Motivo INTEGER CHECK (Motivo <> 99))"));
-    agregarPar(3, 1);
-    agregarPar(3, 2);
+    Ejecutar(QStringLiteral("DROP TABLE RelCatMov_Quejas"));
+    Ejecutar(QStringLiteral("CREATE TABLE RelCatMov_Quejas (Categoria INTEGER, Motivo INTEGER CHECK (Motivo <> 99))"));
+    FilaPar(3, 1);
+    FilaPar(3, 2);
     EXPECT_FALSE(GuardarRelaciones(3, {5, 99, 6}));
     EXPECT_EQ(pares(), QStringLiteral("3-1 3-2"));
     EXPECT_EQ(entorno->terminaciones, 1) << "a failed rewrite takes the query runner's non-silent path";
@@ -238,7 +201,7 @@ TEST_P(CatalogosDatos, AFailedRewriteKeepsTheOldPairs)
 
 TEST_P(CatalogosDatos, AFailedPairDeletionIsOnlyLogged)
 {
-    ejecutar(QStringLiteral("DROP TABLE RelCatMov_Quejas"));
+    Ejecutar(QStringLiteral("DROP TABLE RelCatMov_Quejas"));
     BorrarRelaciones(3);
     EXPECT_EQ(entorno->terminaciones, 0);
     EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
@@ -249,24 +212,16 @@ TEST_P(CatalogosDatos, ReasonsAddedFromTwoWorkstationsAtOnceAreAllStored)
 {
     constexpr int kPorHilo = 40;
     std::atomic<int> fallas{0};
-    std::vector<std::thread> hilos;
-    for (int h = 0; h < 2; ++h)
-        hilos.emplace_back([&, h] {
-            ConectarHilo();
-            for (int i = 0; i < kPorHilo; ++i) {
-                if (h == 0)
-                    AgregarCausa(QStringLiteral("causa %1").arg(i));
-                else
-                    InsertarCausa(QStringLiteral("importada %1").arg(i));
-                AgregarCategoria(QStringLiteral("cat %1-%2").arg(h).arg(i));
-            }
-            fallas += ErroresQuery;
-            const QString nombre = MotorBD::Conexion().connectionName();
-            MotorBD::Conexion().close();
-            QSqlDatabase::removeDatabase(nombre);
-        });
-    for (std::thread& t : hilos)
-        t.join();
+    EnHilos(2, [&](int h) {
+        for (int i = 0; i < kPorHilo; ++i) {
+            if (h == 0)
+                AgregarCausa(QStringLiteral("causa %1").arg(i));
+            else
+                InsertarCausa(QStringLiteral("importada %1").arg(i));
+            AgregarCategoria(QStringLiteral("cat %1-%2").arg(h).arg(i));
+        }
+        fallas += ErroresQuery;
+    });
     EXPECT_EQ(fallas, 0);
     EXPECT_EQ(GetCausas().Items.size(), 2 * kPorHilo);
     EXPECT_EQ(GetMotivos().Items.size(), 2 * kPorHilo + 1);

@@ -1,6 +1,7 @@
 #include "Comprobantes.h"
 #include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Sql.h"
 
 namespace {
@@ -15,10 +16,7 @@ QStringList textos(const RegListaComprobantes& l)
 
 int filas(const QString& donde)
 {
-    EjecutarQuery(QStringLiteral("Select COUNT(*) from Comprobantes_Quejas where ") + donde);
-    const int n = Rs.Entero32(0);
-    CerrarRs();
-    return n;
+    return LeerEntero(QStringLiteral("Select COUNT(*) from Comprobantes_Quejas where ") + donde);
 }
 
 } // namespace

@@ -1,39 +1,10 @@
 #include "BaseDePrueba.h"
 #include "Conexion.h"
-#include "MotorBD.h"
 #include "Quejas.h"
 #include "Seguimientos.h"
 
 #include <QSet>
-#include <QSqlDatabase>
 #include <QVector>
-#include <atomic>
-#include <functional>
-#include <thread>
-
-namespace {
-
-// Runs `trabajo` in two threads at once, each on a connection of its own.
-template <typename Conectar> void enDosHilos(Conectar conectar, const std::function<void(int)>& trabajo)
-{
-    std::atomic<int> listos{0};
-    const auto hilo = [&](int indice) {
-        conectar();
-        // Start together so the two writers really contend for the same keys.
-        ++listos;
-        while (listos.load() < 2)
-            std::this_thread::yield();
-        trabajo(indice);
-        const QString nombre = MotorBD::Conexion().connectionName();
-        QSqlDatabase::removeDatabase(nombre);
-    };
-    std::thread a(hilo, 0);
-    std::thread b(hilo, 1);
-    a.join();
-    b.join();
-}
-
-} // namespace
 
 class ConcurrentWriters : public BaseDePrueba
 {
@@ -44,7 +15,7 @@ TEST_P(ConcurrentWriters, TwoWorkstationsSavingComplaintsAtOnceBothSucceed)
     constexpr int kPorHilo = 200;
     QVector<qint32> devueltos[2];
     int fallasDeHilo[2] = {0, 0};
-    enDosHilos(&BaseDePrueba::ConectarHilo, [&](int h) {
+    EnHilos(2, [&](int h) {
         RegQueja q = QuejaVacia();
         q.fecha_queja = QStringLiteral("01/01/2024");
         q.Apellido = QStringLiteral("Hilo %1").arg(h);
@@ -82,7 +53,7 @@ TEST_P(ConcurrentWriters, TwoWorkstationsAddingFollowUpsToOneComplaintBothSuccee
 {
     constexpr int kPorHilo = 60;
     int fallidos[2] = {0, 0};
-    enDosHilos(&BaseDePrueba::ConectarHilo, [&](int h) {
+    EnHilos(2, [&](int h) {
         for (int i = 0; i < kPorHilo; ++i)
             if (!AgregarSeguimiento(1, QStringLiteral("01/01/2024"), QStringLiteral("h%1").arg(h), 1))
                 ++fallidos[h];

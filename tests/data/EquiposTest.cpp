@@ -2,6 +2,7 @@
 #include "Aplicacion.h"
 #include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Sql.h"
 #include "Usuarios.h"
 
@@ -9,29 +10,19 @@ namespace {
 
 const QString kVersionVieja = QStringLiteral("0.0.1");
 
-QString leer(const QString& sql)
-{
-    EjecutarQuery(sql);
-    Rs.Requery();
-    const QString v = Rs.Eof() ? QStringLiteral("<sin fila>") : Rs.Texto(0);
-    CerrarRs();
-    return v;
-}
-
 int contar()
 {
-    return leer(QStringLiteral("SELECT COUNT(*) FROM Registros_Quejas")).toInt();
+    return LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Registros_Quejas"));
 }
 
 void agregarFila(qint32 pid, qint16 usuario, const QString& fecha, const QString& hora, int conectado,
                  const QString& version, const QString& pc = QStringLiteral("PC1"),
                  const QString& mac = QStringLiteral("00:11:22:33:44:55"))
 {
-    ASSERT_TRUE(
-        EjecutarQuery(QStringLiteral("INSERT INTO Registros_Quejas (PID, MAC, Nombre, Usuario, Fecha, Hora, PC, "
-                                     "Version, Conectado) VALUES (%1, %2, 'N', %3, %4, %5, %6, %7, %8)")
-                          .arg(SqlEntero(pid), SqlTexto(mac), SqlEntero(usuario), SqlTexto(fecha), SqlTexto(hora),
-                               SqlTexto(pc), SqlTexto(version), SqlEntero(conectado))));
+    Ejecutar(QStringLiteral("INSERT INTO Registros_Quejas (PID, MAC, Nombre, Usuario, Fecha, Hora, PC, Version, "
+                            "Conectado) VALUES (%1, %2, 'N', %3, %4, %5, %6, %7, %8)")
+                 .arg(SqlEntero(pid), SqlTexto(mac), SqlEntero(usuario), SqlTexto(fecha), SqlTexto(hora), SqlTexto(pc),
+                      SqlTexto(version), SqlEntero(conectado)));
 }
 
 QStringList pids(const RegListaEquipos& l)
@@ -44,12 +35,8 @@ QStringList pids(const RegListaEquipos& l)
 
 QString pidsEnTabla()
 {
-    EjecutarQuery(QStringLiteral("SELECT PID, Conectado FROM Registros_Quejas ORDER BY PID"));
-    QStringList r;
-    for (Rs.Requery(); !Rs.Eof(); Rs.MoveNext())
-        r << Rs.Texto(0) + QLatin1Char('=') + Rs.Texto(1);
-    CerrarRs();
-    return r.join(QLatin1Char(' '));
+    return LeerFilas(QStringLiteral("SELECT PID, Conectado FROM Registros_Quejas ORDER BY PID"), 2, QStringLiteral("="))
+        .join(QLatin1Char(' '));
 }
 
 } // namespace
@@ -57,9 +44,8 @@ QString pidsEnTabla()
 class RegistroEquipos : public BaseDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
         UsuarioActual.Pid = 3;
         UsuarioActual.Apellido = QStringLiteral("O'Brien");
         UsuarioActual.Nombres = QStringLiteral("Ana");
@@ -109,8 +95,8 @@ TEST_P(RegistroEquipos, ALaterHeartbeatRefreshesTheRowButKeepsTheName)
     fijarHora(QTime(18, 30, 5), QDate(2024, 3, 16));
     RegistrarMAC(QStringLiteral("AA"), QStringLiteral("CAJA-2"));
     EXPECT_EQ(contar(), 1);
-    EXPECT_EQ(leer(QStringLiteral("SELECT Nombre || '|' || Fecha || '|' || Hora || '|' || PC || '|' || Conectado "
-                                  "FROM Registros_Quejas")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Nombre || '|' || Fecha || '|' || Hora || '|' || PC || '|' || Conectado "
+                                       "FROM Registros_Quejas")),
               QStringLiteral("O'Brien, Ana|16/03/2024|18:30:05|CAJA-2|1"));
 }
 

@@ -1,6 +1,7 @@
 #include "Estadisticas.h"
 #include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Sql.h"
 
 #include <QCoreApplication>
@@ -9,26 +10,11 @@
 class EstadisticasDatos : public BaseDePrueba
 {
 protected:
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
-
-    void causa(qint16 pid, const QString& detalle, qint16 anulada = 0)
-    {
-        ejecutar(QStringLiteral("INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (%1, %2, %3)")
-                     .arg(pid)
-                     .arg(SqlTexto(detalle))
-                     .arg(anulada));
-    }
-    void motivo(qint16 pid, const QString& detalle)
-    {
-        ejecutar(QStringLiteral("INSERT INTO Motivos_quejas (PID, Detalle) VALUES (%1, %2)")
-                     .arg(pid)
-                     .arg(SqlTexto(detalle)));
-    }
     // A complaint with its place row dated fechaLugar; no place row when fechaLugar is empty.
     void queja(qint32 pid, qint16 motivoPid, qint16 causaPid, const QString& fechaLugar,
                const QString& recepcion = QStringLiteral("01/01/2024"))
     {
-        ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, motivo, causa, Apellido, "
+        Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, motivo, causa, Apellido, "
                                 "Nombres) VALUES (%1, %2, '09:00:00', %3, %4, %5, 'Ana')")
                      .arg(pid)
                      .arg(SqlFecha(recepcion))
@@ -36,24 +22,15 @@ protected:
                      .arg(causaPid)
                      .arg(SqlTexto(QStringLiteral("O'Connor %1").arg(pid))));
         if (!fechaLugar.isEmpty())
-            ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (%1, %2)")
+            Ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (%1, %2)")
                          .arg(pid)
                          .arg(SqlFecha(fechaLugar)));
-    }
-    void resolucion(qint32 pid, qint32 idQueja, qint16 cerrada, qint16 anulado = 0)
-    {
-        ejecutar(
-            QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Cerrada, Anulado) VALUES (%1, %2, %3, %4)")
-                .arg(pid)
-                .arg(idQueja)
-                .arg(cerrada)
-                .arg(anulado));
     }
 };
 
 TEST_P(EstadisticasDatos, AnEmptyCatalogueGivesNoRows)
 {
-    ejecutar(QStringLiteral("DELETE FROM Motivos_quejas"));
+    Ejecutar(QStringLiteral("DELETE FROM Motivos_quejas"));
     EXPECT_EQ(ContarPorCausa(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")).Ultimo, -1);
     EXPECT_EQ(PorcentajePorCausa(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")).Ultimo, -1);
     const RegListaConteos m = ContarPorMotivo(QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024"));
@@ -64,9 +41,9 @@ TEST_P(EstadisticasDatos, AnEmptyCatalogueGivesNoRows)
 
 TEST_P(EstadisticasDatos, CountsEveryReasonOfThePeriodByPlaceDateBoundsIncluded)
 {
-    causa(2, QStringLiteral("Demora"));
-    causa(1, QStringLiteral("Equipaje"));
-    causa(3, QStringLiteral("Anulada"), 1);
+    FilaCausa(2, QStringLiteral("Demora"));
+    FilaCausa(1, QStringLiteral("Equipaje"));
+    FilaCausa(3, QStringLiteral("Anulada"), 1);
     queja(10, 0, 1, QStringLiteral("01/03/2024"));
     queja(11, 0, 1, QStringLiteral("31/03/2024"));
     queja(12, 0, 2, QStringLiteral("15/03/2024"));
@@ -91,8 +68,8 @@ TEST_P(EstadisticasDatos, CountsEveryReasonOfThePeriodByPlaceDateBoundsIncluded)
         EXPECT_EQ(l.Items[2].Cantidad, 0);
     }
 
-    motivo(4, QStringLiteral("Servicio"));
-    ejecutar(QStringLiteral("UPDATE Master_Quejas SET motivo = 4 WHERE pid IN (10, 12)"));
+    FilaMotivo(4, QStringLiteral("Servicio"));
+    Ejecutar(QStringLiteral("UPDATE Master_Quejas SET motivo = 4 WHERE pid IN (10, 12)"));
     const RegListaConteos m = ContarPorMotivo(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));
     ASSERT_EQ(m.Ultimo, 1);
     EXPECT_EQ(m.Items[0].Detalle, QStringLiteral("Reclamo general"));
@@ -103,10 +80,10 @@ TEST_P(EstadisticasDatos, CountsEveryReasonOfThePeriodByPlaceDateBoundsIncluded)
 
 TEST_P(EstadisticasDatos, PercentagesPerReasonLeaveOutComplaintsWithoutAReason)
 {
-    causa(1, QStringLiteral("A"));
-    causa(2, QStringLiteral("B"));
-    causa(3, QStringLiteral("C"));
-    motivo(5, QStringLiteral("Cinco"));
+    FilaCausa(1, QStringLiteral("A"));
+    FilaCausa(2, QStringLiteral("B"));
+    FilaCausa(3, QStringLiteral("C"));
+    FilaMotivo(5, QStringLiteral("Cinco"));
     queja(1, 5, 1, QStringLiteral("05/06/2024"));
     queja(2, 5, 2, QStringLiteral("05/06/2024"));
     queja(3, 0, 2, QStringLiteral("05/06/2024"));
@@ -128,7 +105,7 @@ TEST_P(EstadisticasDatos, PercentagesPerReasonLeaveOutComplaintsWithoutAReason)
     EXPECT_DOUBLE_EQ(m.Items[1].Porcentaje, 50.0);
 
     // One reason holding every complaint that has one shows 100.
-    ejecutar(QStringLiteral("UPDATE Master_Quejas SET causa = 0 WHERE pid IN (2, 3)"));
+    Ejecutar(QStringLiteral("UPDATE Master_Quejas SET causa = 0 WHERE pid IN (2, 3)"));
     EXPECT_DOUBLE_EQ(PorcentajePorCausa(QStringLiteral("01/06/2024"), QStringLiteral("30/06/2024")).Items[0].Porcentaje,
                      100.0);
 
@@ -143,17 +120,17 @@ TEST_P(EstadisticasDatos, CountsByStateAddUpToThePeriodTotal)
 {
     queja(1, 0, 0, QStringLiteral("10/05/2024")); // no resolution
     queja(2, 0, 0, QStringLiteral("10/05/2024"));
-    resolucion(1, 2, 0);
+    FilaResolucion(1, 2, 0);
     queja(3, 0, 0, QStringLiteral("11/05/2024"));
-    resolucion(2, 3, 1);
+    FilaResolucion(2, 3, 1);
     queja(4, 0, 0, QStringLiteral("12/05/2024"));
-    resolucion(3, 4, 0, 1); // annulled, not solved: counted as open
+    FilaResolucion(3, 4, 0, 1); // annulled, not solved: counted as open
     queja(5, 0, 0, QStringLiteral("12/06/2024"));
-    resolucion(4, 5, 1);
+    FilaResolucion(4, 5, 1);
     queja(6, 0, 0, QString());
-    resolucion(5, 6, 0);
+    FilaResolucion(5, 6, 0);
     // A resolution without a complaint must not hide the complaints without a resolution.
-    ejecutar(QStringLiteral("INSERT INTO Resolucion_quejas (PID, Cerrada) VALUES (9, 0)"));
+    Ejecutar(QStringLiteral("INSERT INTO Resolucion_quejas (PID, Cerrada) VALUES (9, 0)"));
 
     const QString desde = QStringLiteral("1/5/2024");
     const QString hasta = QStringLiteral("31/5/2024");
@@ -172,12 +149,12 @@ TEST_P(EstadisticasDatos, CountsByStateAddUpToThePeriodTotal)
 
 TEST_P(EstadisticasDatos, CountsBeyondSixteenBitsStayRight)
 {
-    causa(1, QStringLiteral("Masiva"));
+    FilaCausa(1, QStringLiteral("Masiva"));
     const int n = 33000;
-    ejecutar(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+    Ejecutar(QStringLiteral("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
                             "INSERT INTO Master_Quejas (pid, motivo, causa) SELECT i, 0, 1 FROM n")
                  .arg(n));
-    ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) SELECT pid, %1 FROM Master_Quejas")
+    Ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) SELECT pid, %1 FROM Master_Quejas")
                  .arg(SqlFecha(QStringLiteral("02/02/2024"))));
 
     const QString desde = QStringLiteral("01/02/2024");
@@ -191,8 +168,8 @@ TEST_P(EstadisticasDatos, CountsBeyondSixteenBitsStayRight)
 
 TEST_P(EstadisticasDatos, TheDrillDownListsNewestReceptionFirstInCalendarOrder)
 {
-    causa(1, QStringLiteral("Demora"));
-    causa(2, QStringLiteral("Sin quejas"));
+    FilaCausa(1, QStringLiteral("Demora"));
+    FilaCausa(2, QStringLiteral("Sin quejas"));
     queja(20, 0, 1, QStringLiteral("05/03/2024"), QStringLiteral("02/03/2024"));
     // As texts "10/01/2024" would come before "02/03/2024" in a newest-first list.
     queja(21, 0, 1, QStringLiteral("06/03/2024"), QStringLiteral("10/01/2024"));
@@ -223,7 +200,7 @@ TEST_P(EstadisticasDatos, TheDrillDownListsNewestReceptionFirstInCalendarOrder)
 
 TEST_P(EstadisticasDatos, PendingWindowEventsRunWhileACatalogueIsCounted)
 {
-    causa(1, QStringLiteral("Demora"));
+    FilaCausa(1, QStringLiteral("Demora"));
     int eventos = 0;
     QTimer::singleShot(0, QCoreApplication::instance(), [&] { ++eventos; });
     ContarPorCausa(QStringLiteral("01/01/2024"), QStringLiteral("31/01/2024"));

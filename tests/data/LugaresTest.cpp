@@ -1,6 +1,7 @@
 #include "Lugares.h"
 #include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 
 namespace {
 
@@ -31,8 +32,6 @@ RegLugar lugarDeAgencia()
 class LugaresDatos : public BaseDePrueba
 {
 protected:
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
-
     // Det_legajos and Sector, which no loader reads; "<null>" for Null.
     std::pair<QString, QString> columnasDeImportacion(qint32 n)
     {
@@ -48,10 +47,7 @@ protected:
 
     qint32 filasDe(qint32 n)
     {
-        EjecutarQuery(QStringLiteral("Select count(*) from Lugar_Quejas where NroQueja = %1").arg(n));
-        const qint32 c = Rs.Entero32(0);
-        CerrarRs();
-        return c;
+        return LeerEntero(QStringLiteral("Select count(*) from Lugar_Quejas where NroQueja = %1").arg(n));
     }
 };
 
@@ -131,9 +127,9 @@ TEST_P(LugaresDatos, AFailureInTheMiddleOfASaveKeepsTheOldRow)
     InsertarLugar(viejo);
     // The delete succeeds; the insert that follows it is refused by the database.
     if (esPostgres())
-        ejecutar(QStringLiteral("ALTER TABLE Lugar_Quejas ADD CONSTRAINT sin_falla CHECK (Dato3 <> 'falla')"));
+        Ejecutar(QStringLiteral("ALTER TABLE Lugar_Quejas ADD CONSTRAINT sin_falla CHECK (Dato3 <> 'falla')"));
     else
-        ejecutar(QStringLiteral("CREATE TRIGGER sin_falla BEFORE INSERT ON Lugar_Quejas WHEN NEW.Dato3 = 'falla' "
+        Ejecutar(QStringLiteral("CREATE TRIGGER sin_falla BEFORE INSERT ON Lugar_Quejas WHEN NEW.Dato3 = 'falla' "
                                 "BEGIN SELECT RAISE(ABORT, 'falla'); END"));
 
     RegLugar nuevo = lugarDeAgencia();
@@ -171,12 +167,12 @@ TEST_P(LugaresDatos, AnImportInsertThatFailsRunsNeitherUpdate)
 
 TEST_P(LugaresDatos, AgencyCodesThatReadAsNumbersLookUpTheirWholePart)
 {
-    ejecutar(QStringLiteral("INSERT INTO MasterAgencias (Pid, Codplu, CodEnco, Descripcion, GrupoInt, Telefono1, "
+    Ejecutar(QStringLiteral("INSERT INTO MasterAgencias (Pid, Codplu, CodEnco, Descripcion, GrupoInt, Telefono1, "
                             "Correo, Domicilio, localidad, Provincia, pais) VALUES (7, '45', 'E45', 'Terminal "
                             "Rosario', 3, '4555', 'r@x.com', 'Cafferata 702', 'Rosario', 'Santa Fe', 'Argentina')"));
-    ejecutar(QStringLiteral("INSERT INTO MasterAgencias (Pid, Codplu, Descripcion) VALUES (9, 'A12', 'Alfa nueve')"));
-    ejecutar(QStringLiteral("INSERT INTO MasterAgencias (Pid, Codplu, Descripcion) VALUES (4, 'A12', 'Alfa cuatro')"));
-    ejecutar(QStringLiteral("INSERT INTO MasterAgencias (Pid, Codplu, Descripcion) VALUES (2, '12', 'Doce')"));
+    Ejecutar(QStringLiteral("INSERT INTO MasterAgencias (Pid, Codplu, Descripcion) VALUES (9, 'A12', 'Alfa nueve')"));
+    Ejecutar(QStringLiteral("INSERT INTO MasterAgencias (Pid, Codplu, Descripcion) VALUES (4, 'A12', 'Alfa cuatro')"));
+    Ejecutar(QStringLiteral("INSERT INTO MasterAgencias (Pid, Codplu, Descripcion) VALUES (2, '12', 'Doce')"));
 
     QString codigo = QStringLiteral("00045");
     RegAgencia a = GetAgencia(codigo);
@@ -212,10 +208,10 @@ TEST_P(LugaresDatos, AgencyCodesThatReadAsNumbersLookUpTheirWholePart)
 
 TEST_P(LugaresDatos, CoachLookUpsFindByInternalNumber)
 {
-    ejecutar(QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (3, 'Ruta Sur', '30-1-9')"));
-    ejecutar(QStringLiteral("INSERT INTO Coches_quejas (Pid, interno, Empresa, Asientos, Dominio) "
+    Ejecutar(QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (3, 'Ruta Sur', '30-1-9')"));
+    Ejecutar(QStringLiteral("INSERT INTO Coches_quejas (Pid, interno, Empresa, Asientos, Dominio) "
                             "VALUES (1, 3012, 3, 44, 'AB123CD')"));
-    ejecutar(QStringLiteral("INSERT INTO Coches_quejas (Pid, interno, Empresa, Asientos, Dominio) "
+    Ejecutar(QStringLiteral("INSERT INTO Coches_quejas (Pid, interno, Empresa, Asientos, Dominio) "
                             "VALUES (2, 500, 8, 60, 'ZZ999')"));
 
     RegCoche c = GetCoche(QStringLiteral("3012"));

@@ -1,6 +1,7 @@
 #include "Reporte.h"
 #include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Sql.h"
 
 #include <QVector>
@@ -20,29 +21,9 @@ QVector<qint16> pidsDe(const RegCategoriaReporte& c)
 class ReporteDatos : public BaseDePrueba
 {
 protected:
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
-
-    void causa(qint16 pid, const QString& detalle)
-    {
-        ejecutar(QStringLiteral("INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (%1, %2, 0)")
-                     .arg(pid)
-                     .arg(SqlTexto(detalle)));
-    }
-    void motivo(qint16 pid, const QString& detalle)
-    {
-        ejecutar(QStringLiteral("INSERT INTO Motivos_quejas (PID, Detalle) VALUES (%1, %2)")
-                     .arg(pid)
-                     .arg(SqlTexto(detalle)));
-    }
-    void par(qint16 categoria, qint16 causaPid)
-    {
-        ejecutar(QStringLiteral("INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (%1, %2)")
-                     .arg(categoria)
-                     .arg(causaPid));
-    }
     void queja(qint32 pid, qint16 causaPid, qint16 empresa, qint16 usuario)
     {
-        ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, causa, Empresa, usuario) VALUES (%1, %2, %3, %4)")
+        Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, causa, Empresa, usuario) VALUES (%1, %2, %3, %4)")
                      .arg(pid)
                      .arg(causaPid)
                      .arg(empresa)
@@ -52,8 +33,8 @@ protected:
 
 TEST_P(ReporteDatos, NoCategoryGivesAnEmptyTree)
 {
-    ejecutar(QStringLiteral("DELETE FROM Motivos_quejas"));
-    causa(1, QStringLiteral("Sin categoría"));
+    Ejecutar(QStringLiteral("DELETE FROM Motivos_quejas"));
+    FilaCausa(1, QStringLiteral("Sin categoría"));
     const RegArbolReporte a = GetRelaciones();
     EXPECT_EQ(a.Ultima, -1);
     EXPECT_TRUE(a.Categorias.isEmpty());
@@ -62,16 +43,16 @@ TEST_P(ReporteDatos, NoCategoryGivesAnEmptyTree)
 
 TEST_P(ReporteDatos, ReasonsInNoPairLandUnderTheFirstCategory)
 {
-    motivo(2, QStringLiteral("Atención"));
-    motivo(1, QStringLiteral("Viaje"));
-    motivo(3, QStringLiteral("Vacía"));
+    FilaMotivo(2, QStringLiteral("Atención"));
+    FilaMotivo(1, QStringLiteral("Viaje"));
+    FilaMotivo(3, QStringLiteral("Vacía"));
     for (qint16 p = 1; p <= 7; ++p)
-        causa(p, QStringLiteral("Causa %1").arg(p));
-    par(1, 4);
-    par(1, 2);
-    par(2, 2);  // a reason in two pairs is listed under both
-    par(2, 99); // its reason no longer exists
-    par(9, 5);  // its category does not exist, so reason 5 counts as in no pair
+        FilaCausa(p, QStringLiteral("Causa %1").arg(p));
+    FilaPar(1, 4);
+    FilaPar(1, 2);
+    FilaPar(2, 2);  // a reason in two pairs is listed under both
+    FilaPar(2, 99); // its reason no longer exists
+    FilaPar(9, 5);  // its category does not exist, so reason 5 counts as in no pair
 
     const RegArbolReporte a = GetRelaciones();
     ASSERT_EQ(a.Ultima, 3);
@@ -104,9 +85,9 @@ TEST_P(ReporteDatos, ReasonsInNoPairLandUnderTheFirstCategory)
 
 TEST_P(ReporteDatos, AFirstCategoryWithoutPairsOrFreeReasonsIsEmpty)
 {
-    motivo(1, QStringLiteral("Viaje"));
-    causa(1, QStringLiteral("Demora"));
-    par(1, 1);
+    FilaMotivo(1, QStringLiteral("Viaje"));
+    FilaCausa(1, QStringLiteral("Demora"));
+    FilaPar(1, 1);
     const RegArbolReporte a = GetRelaciones();
     ASSERT_EQ(a.Ultima, 1);
     EXPECT_EQ(a.Categorias[0].Ultimo, -1);
@@ -115,27 +96,27 @@ TEST_P(ReporteDatos, AFirstCategoryWithoutPairsOrFreeReasonsIsEmpty)
 
 TEST_P(ReporteDatos, AReasonNodeListsTheComplaintsOfThePeriodWithTheirPlaceData)
 {
-    ejecutar(QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (3, 'Ruta Sur', '30-1')"));
-    ejecutar(QStringLiteral("INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel) "
+    Ejecutar(QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (3, 'Ruta Sur', '30-1')"));
+    Ejecutar(QStringLiteral("INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel) "
                             "VALUES (2, 'ana', 'Ana María', 'D''Alessandro', 1)"));
-    causa(1, QStringLiteral("Demora"));
-    causa(2, QStringLiteral("Trato"));
+    FilaCausa(1, QStringLiteral("Demora"));
+    FilaCausa(2, QStringLiteral("Trato"));
     queja(40, 1, 3, 2);
     queja(31, 1, 8, 5); // company and user that do not exist
     queja(50, 1, 3, 2); // event outside the period
     queja(51, 1, 3, 2); // no place row
     queja(52, 2, 3, 2); // another reason
     queja(53, 1, 3, 2); // dated with the no-date marker
-    ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha, Hora_Serv, Desde, Hasta, Unidad, Det_legajos) "
+    Ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha, Hora_Serv, Desde, Hasta, Unidad, Det_legajos) "
                             "VALUES (40, %1, '22:15', 'Córdoba', 'Rosario', '3012', 'Chofer O''Neill')")
                  .arg(SqlFecha(QStringLiteral("31/03/2024"))));
-    ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (31, %1)")
+    Ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (31, %1)")
                  .arg(SqlFecha(QStringLiteral("1/3/2024"))));
-    ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (50, %1)")
+    Ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (50, %1)")
                  .arg(SqlFecha(QStringLiteral("01/04/2024"))));
-    ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (52, %1)")
+    Ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (52, %1)")
                  .arg(SqlFecha(QStringLiteral("10/03/2024"))));
-    ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (53, %1)")
+    Ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (53, %1)")
                  .arg(SqlFecha(QStringLiteral("01/01/1900"))));
 
     const RegCausaReporte n =

@@ -1,39 +1,20 @@
 #include "Resoluciones.h"
 #include "BaseDePrueba.h"
 #include "Conexion.h"
-#include "MotorBD.h"
-#include "Sql.h"
+#include "ConsultasDePrueba.h"
 #include "Usuarios.h"
 
 #include <atomic>
-#include <thread>
 
 namespace {
-
-void ejecutar(const QString& sql)
-{
-    ASSERT_TRUE(EjecutarQuery(sql));
-}
-
-QString leer(const QString& sql)
-{
-    EjecutarQuery(sql);
-    Rs.Requery();
-    const QString v = Rs.Eof() ? QStringLiteral("<sin fila>") : Rs.Texto(0);
-    CerrarRs();
-    return v;
-}
 
 // "PID:Detalle" of every row of a complaint, by PID.
 QString filas(qint32 queja)
 {
-    EjecutarQuery(
-        QStringLiteral("SELECT PID, Detalle FROM Resolucion_quejas WHERE IDQueja = %1 ORDER BY PID").arg(queja));
-    QStringList r;
-    for (Rs.Requery(); !Rs.Eof(); Rs.MoveNext())
-        r << Rs.Texto(0) + QLatin1Char(':') + Rs.Texto(1);
-    CerrarRs();
-    return r.join(QLatin1Char(' '));
+    return LeerFilas(
+               QStringLiteral("SELECT PID, Detalle FROM Resolucion_quejas WHERE IDQueja = %1 ORDER BY PID").arg(queja),
+               2, QStringLiteral(":"))
+        .join(QLatin1Char(' '));
 }
 
 RegResolucion importada(qint32 queja, const QString& detalle, qint16 cerrada)
@@ -56,11 +37,7 @@ RegResolucion importada(qint32 queja, const QString& detalle, qint16 cerrada)
 class ResolucionesDatos : public BaseDePrueba
 {
 protected:
-    void SetUp() override
-    {
-        BaseDePrueba::SetUp();
-        UsuarioActual.Pid = 7;
-    }
+    void Preparar() override { UsuarioActual.Pid = 7; }
 };
 
 TEST_P(ResolucionesDatos, AComplaintWithoutAResolutionReadsAsEditable)
@@ -94,7 +71,7 @@ TEST_P(ResolucionesDatos, ASaveStoresTheTextsAsTypedAndTheLoggedInUser)
     r.Supervisor = QStringLiteral("D'Amico");
     r.usr_Anula = -1;
     EXPECT_TRUE(GuardarResolucion(r));
-    EXPECT_EQ(leer(QStringLiteral("SELECT PID FROM Resolucion_quejas")), QStringLiteral("1"))
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT PID FROM Resolucion_quejas")), QStringLiteral("1"))
         << "the first save on an empty table gets PID 1";
 
     const RegResolucion l = GetResolucion(40);
@@ -134,7 +111,7 @@ TEST_P(ResolucionesDatos, ImportedRowsReadWithoutAnnulmentAndKeepTheirUser)
 {
     RegResolucion r = importada(40, QStringLiteral("importada"), 2);
     InsertarResolucion(r);
-    EXPECT_EQ(leer(QStringLiteral("SELECT COALESCE(Anulado, -9) FROM Resolucion_quejas")), QStringLiteral("-9"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT COALESCE(Anulado, -9) FROM Resolucion_quejas")), QStringLiteral("-9"));
     const RegResolucion l = GetResolucion(40);
     EXPECT_EQ(l.Anulado, 0);
     EXPECT_EQ(l.usr_Anula, 0);
@@ -165,8 +142,8 @@ TEST_P(ResolucionesDatos, AnAnnulledComplaintStaysAnnulledWhenAlsoSolved)
 
 TEST_P(ResolucionesDatos, AFailedSaveKeepsTheOldResolution)
 {
-    ejecutar(QStringLiteral("DROP TABLE Resolucion_quejas"));
-    ejecutar(QStringLiteral("CREATE TABLE Resolucion_quejas (PID INTEGER PRIMARY KEY, IDQueja INTEGER, Detalle TEXT "
+    Ejecutar(QStringLiteral("DROP TABLE Resolucion_quejas"));
+    Ejecutar(QStringLiteral("CREATE TABLE Resolucion_quejas (PID INTEGER PRIMARY KEY, IDQueja INTEGER, Detalle TEXT "
                             "CHECK (Detalle <> 'rechazada'), Sancion TEXT, Monto TEXT, Fecha DATE, Cerrada INTEGER, "
                             "Usuario INTEGER, supervisor TEXT, FechaFin DATE, Anulado INTEGER, usr_Anula INTEGER)"));
     RegResolucion r = ResolucionVacia();
@@ -190,30 +167,22 @@ TEST_P(ResolucionesDatos, SavesFromTwoWorkstationsAtOnceKeepOneRowPerComplaint)
 {
     constexpr int kPorHilo = 40;
     std::atomic<int> fallas{0};
-    std::vector<std::thread> hilos;
-    for (int h = 0; h < 2; ++h)
-        hilos.emplace_back([&, h] {
-            ConectarHilo();
-            for (int i = 0; i < kPorHilo; ++i) {
-                RegResolucion r = ResolucionVacia();
-                r.IDQueja = h * 1000 + i % 10; // each complaint saved several times
-                r.Detalle = QStringLiteral("vuelta %1").arg(i);
-                if (!GuardarResolucion(r))
-                    ++fallas;
-                RegResolucion imp = importada(5000 + h, QStringLiteral("import"), 0);
-                InsertarResolucion(imp);
-            }
-            fallas += ErroresQuery;
-            const QString nombre = MotorBD::Conexion().connectionName();
-            MotorBD::Conexion().close();
-            QSqlDatabase::removeDatabase(nombre);
-        });
-    for (std::thread& t : hilos)
-        t.join();
+    EnHilos(2, [&](int h) {
+        for (int i = 0; i < kPorHilo; ++i) {
+            RegResolucion r = ResolucionVacia();
+            r.IDQueja = h * 1000 + i % 10; // each complaint saved several times
+            r.Detalle = QStringLiteral("vuelta %1").arg(i);
+            if (!GuardarResolucion(r))
+                ++fallas;
+            RegResolucion imp = importada(5000 + h, QStringLiteral("import"), 0);
+            InsertarResolucion(imp);
+        }
+        fallas += ErroresQuery;
+    });
     EXPECT_EQ(fallas, 0);
-    EXPECT_EQ(leer(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE IDQueja < 5000")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE IDQueja < 5000")),
               QStringLiteral("20"));
-    EXPECT_EQ(leer(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE IDQueja >= 5000")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE IDQueja >= 5000")),
               QString::number(2 * kPorHilo));
     EXPECT_EQ(GetResolucion(1009).Detalle, QStringLiteral("vuelta 39"));
     EXPECT_TRUE(entorno->errLog().isEmpty());

@@ -92,3 +92,16 @@ TEST(Fechas, FormatsDayFirstAndIsoTextsAsDayMonthYear)
     EXPECT_EQ(FormatoFecha(QStringLiteral("31/02/2024")), QStringLiteral("31/02/2024"));
     EXPECT_EQ(FechaHoy().size(), 10);
 }
+
+TEST(Fechas, RecognisesRealDayFirstDatesOnly)
+{
+    EXPECT_TRUE(EsFechaValida(QStringLiteral("01/03/2024")));
+    EXPECT_TRUE(EsFechaValida(QStringLiteral("1/3/2024")));
+    EXPECT_TRUE(EsFechaValida(QStringLiteral(" 29/02/2024 ")));
+    EXPECT_FALSE(EsFechaValida(QStringLiteral("29/02/2023")));
+    EXPECT_FALSE(EsFechaValida(QStringLiteral("31/04/2024")));
+    EXPECT_FALSE(EsFechaValida(QStringLiteral("2024-03-01")));
+    EXPECT_FALSE(EsFechaValida(QStringLiteral("ayer")));
+    EXPECT_FALSE(EsFechaValida(QString()));
+    EXPECT_FALSE(EsFechaValida(QStringLiteral("01/03/24")));
+}

@@ -1,6 +1,7 @@
 #include "Usuarios.h"
 #include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Sql.h"
 #include "Textos.h"
 
@@ -9,25 +10,16 @@ namespace {
 void agregarFila(qint16 pid, const QString& usuario, const QString& clave, qint16 nivel = 3,
                  const QString& apellido = QStringLiteral("Pérez"), const QString& nombres = QStringLiteral("Ana"))
 {
-    ASSERT_TRUE(EjecutarQuery(
+    Ejecutar(
         QStringLiteral("INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES (%1, %2, "
                        "%3, %4, %5, %6)")
             .arg(SqlEntero(pid), SqlTexto(usuario), SqlTexto(nombres), SqlTexto(apellido), SqlEntero(nivel),
-                 SqlTexto(clave.isNull() ? QString() : CodificarBase64(clave)))));
-}
-
-QString leer(const QString& sql)
-{
-    EjecutarQuery(sql);
-    Rs.Requery();
-    const QString v = Rs.Eof() ? QStringLiteral("<sin fila>") : Rs.Texto(0);
-    CerrarRs();
-    return v;
+                 SqlTexto(clave.isNull() ? QString() : CodificarBase64(clave))));
 }
 
 int contarUsuarios()
 {
-    return leer(QStringLiteral("SELECT COUNT(*) FROM Usuarios_Quejas")).toInt();
+    return LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Usuarios_Quejas"));
 }
 
 } // namespace
@@ -35,11 +27,7 @@ int contarUsuarios()
 class UsuariosDatos : public BaseDePrueba
 {
 protected:
-    void SetUp() override
-    {
-        BaseDePrueba::SetUp();
-        BaseConectada = true;
-    }
+    void Preparar() override { BaseConectada = true; }
 
     bool login(QString nombre, QString clave) { return ComprobarUsuario(nombre, clave); }
 };
@@ -143,7 +131,7 @@ TEST_P(UsuariosDatos, AddingAUserTakesTheNextKeyAndRefusesATakenName)
     u.Apellido = QStringLiteral("D'Artagnan");
     u.Nivel = 2;
     EXPECT_TRUE(GuardarUsuario(u, CodificarBase64(QStringLiteral("mosquete")), 1));
-    EXPECT_EQ(leer(QStringLiteral("SELECT Pid FROM Usuarios_Quejas WHERE Apellido = 'D''Artagnan'")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Pid FROM Usuarios_Quejas WHERE Apellido = 'D''Artagnan'")),
               QStringLiteral("6"));
     EXPECT_TRUE(login(QStringLiteral("d'artagnan"), QStringLiteral("mosquete")));
     EXPECT_EQ(UsuarioActual.Nivel, 2);
@@ -163,9 +151,9 @@ TEST_P(UsuariosDatos, ALevelChangeWithTwoOrMoreUsersTouchesOnlyTheLevel)
     u.Usuario = QStringLiteral("cambiado");
     u.Apellido = QStringLiteral("Cambiado");
     EXPECT_TRUE(GuardarUsuario(u, CodificarBase64(QStringLiteral("nueva")), 2));
-    EXPECT_EQ(
-        leer(QStringLiteral("SELECT usuario || '|' || Apellido || '|' || nivel FROM Usuarios_Quejas WHERE Pid = 2")),
-        QStringLiteral("beto|Pérez|4"));
+    EXPECT_EQ(LeerTexto(QStringLiteral(
+                  "SELECT usuario || '|' || Apellido || '|' || nivel FROM Usuarios_Quejas WHERE Pid = 2")),
+              QStringLiteral("beto|Pérez|4"));
     EXPECT_TRUE(login(QStringLiteral("beto"), QStringLiteral("dos")));
 }
 
@@ -179,7 +167,7 @@ TEST_P(UsuariosDatos, TheFirstUserTakesKeyOneAndLaterSavesChangeOnlyLevels)
 
     u.Usuario = QStringLiteral("jefe");
     EXPECT_TRUE(GuardarUsuario(u, CodificarBase64(QStringLiteral("abc")), 0));
-    EXPECT_EQ(leer(QStringLiteral("SELECT Pid FROM Usuarios_Quejas WHERE usuario = 'jefe'")), QStringLiteral("1"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Pid FROM Usuarios_Quejas WHERE usuario = 'jefe'")), QStringLiteral("1"));
 
     // With one real user a save from the users window is a level change, not a second insert.
     u.Pid = 1;
@@ -187,7 +175,7 @@ TEST_P(UsuariosDatos, TheFirstUserTakesKeyOneAndLaterSavesChangeOnlyLevels)
     u.Nivel = 2;
     EXPECT_TRUE(GuardarUsuario(u, QString(), 0));
     EXPECT_EQ(contarUsuarios(), 2);
-    EXPECT_EQ(leer(QStringLiteral("SELECT usuario || '|' || nivel FROM Usuarios_Quejas WHERE Pid = 1")),
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT usuario || '|' || nivel FROM Usuarios_Quejas WHERE Pid = 1")),
               QStringLiteral("jefe|2"));
     EXPECT_EQ(entorno->terminaciones, 0);
     EXPECT_TRUE(entorno->errLog().isEmpty());

@@ -4,6 +4,7 @@
 #include "BaseDePrueba.h"
 #include "Catalogos.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Lugares.h"
 
 #include <QDir>
@@ -19,11 +20,7 @@ const QString kDatos = QStringLiteral(OSTREVIA_DATOS_DEMO);
 
 qint32 filas(const QString& tabla)
 {
-    EjecutarQuery(QStringLiteral("Select count(*) from ") + tabla);
-    Rs.Requery();
-    const qint32 n = Rs.Entero32(0);
-    CerrarRs();
-    return n;
+    return LeerEntero(QStringLiteral("Select count(*) from ") + tabla);
 }
 
 bool cuitValido(const QString& cuit)
@@ -69,8 +66,6 @@ TEST(CargaDemoSentencias, SplitsOnSemicolonsOutsideQuotesAndComments)
 class CargaDemoDatos : public BaseDePrueba
 {
 protected:
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
-
     qint32 filasMaestras()
     {
         qint32 total = 0;
@@ -166,11 +161,11 @@ TEST_P(CargaDemoDatos, RefusesADatabaseThatHoldsMasterRows)
     ASSERT_EQ(filaDe.size(), CargaDemo::TablasMaestras().size());
     for (int i = 0; i < filaDe.size(); ++i) {
         const QString tabla = CargaDemo::TablasMaestras()[i];
-        ejecutar(filaDe[i]);
+        Ejecutar(filaDe[i]);
         EXPECT_EQ(CargaDemo::TablaConFilas(), tabla);
         EXPECT_EQ(CargaDemo::Cargar(kDatos), CargaDemo::Resultado::BaseConDatos) << tabla.toStdString();
         EXPECT_EQ(filasMaestras(), 2) << "only the site's row and the general category";
-        ejecutar(
+        Ejecutar(
             QStringLiteral("DELETE FROM ") + tabla + QStringLiteral(" WHERE ") +
             (tabla == QLatin1String("RelCatMov_Quejas") ? QStringLiteral("Categoria = 9") : QStringLiteral("PID = 9")));
     }

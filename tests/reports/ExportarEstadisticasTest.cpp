@@ -1,23 +1,24 @@
 #include "ExportarEstadisticas.h"
-#include "BaseDePrueba.h"
 #include "Conexion.h"
 #include "Excel.h"
 #include "Formularios.h"
 #include "GrillaMemoria.h"
 #include "LectorHoja.h"
+#include "LectorIndependiente.h"
 #include "Reportes.h"
 #include "Sql.h"
 #include "Usuarios.h"
+#include "VentanaDePrueba.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <map>
 
 namespace {
 
@@ -49,24 +50,25 @@ GrillaMemoria grillaCon(const QStringList& filas)
     return g;
 }
 
-// The cells as another program (openpyxl) reads them, "B9=Demora" one a line, then the merged
-// ranges; "" when Python or openpyxl is missing.
+// Rows 6 to 12 except the header row 8 as another program (openpyxl) reads them, "B9=Demora" one
+// a line in sheet order, then the merged ranges; "" when Python or openpyxl is missing.
 QString leidoPorOpenpyxl(const QString& ruta)
 {
-    static const char* const kGuion = R"PY(
-import sys, openpyxl
-ws = openpyxl.load_workbook(sys.argv[1]).worksheets[0]
-for fila in ws.iter_rows(min_row=6, max_row=12):
-    for c in fila:
-        if c.value is not None and c.row != 8:
-            print('%s=%s' % (c.coordinate, c.value))
-print(' '.join(sorted(str(r) for r in ws.merged_cells.ranges)))
-)PY";
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromLatin1(kGuion), ruta});
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+    const LibroLeido libro = LeerConOpenpyxl(ruta);
+    if (!libro.error.isEmpty())
         return QString();
-    return QString::fromUtf8(p.readAllStandardOutput());
+    static const QRegularExpression referencia(QStringLiteral("^([A-Z]+)(\\d+)$"));
+    std::map<std::pair<int, QString>, QString> celdas; // by row, then column (same-length letters)
+    for (auto it = libro.celdas.begin(); it != libro.celdas.end(); ++it) {
+        const QRegularExpressionMatch m = referencia.match(it.key());
+        const int fila = m.captured(2).toInt();
+        if (fila >= 6 && fila <= 12 && fila != 8 && !it.value().valor.isNull())
+            celdas[{fila, m.captured(1).rightJustified(3)}] = it.key() + QLatin1Char('=') + it.value().texto;
+    }
+    QString texto;
+    for (const auto& celda : celdas)
+        texto += celda.second + QLatin1Char('\n');
+    return texto + libro.combinadas.join(QLatin1Char(' ')) + QLatin1Char('\n');
 }
 
 } // namespace
@@ -196,15 +198,13 @@ TEST_F(ExportacionEstadisticas, AWorkbookNoProgramCanShowIsReportedButKept)
 }
 
 // From the window: what "Ver" shows is what the workbook gets.
-class ExportacionDesdeVentana : public BaseDePrueba
+class ExportacionDesdeVentana : public VentanaDePrueba
 {
 protected:
     void TearDown() override
     {
-        Formulario<Reportes>::Descargar();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        VentanaDePrueba::TearDown();
         Excel::EstablecerAbridor({});
-        BaseDePrueba::TearDown();
     }
 };
 

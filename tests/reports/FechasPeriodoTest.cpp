@@ -36,16 +36,3 @@ TEST(FechasPeriodo, MonthBackIsThirtyOneDaysBeforeTodayWrittenDayFirst)
     EXPECT_EQ(FechaMesAtras(QDate(2025, 1, 5)), QStringLiteral("05/12/2024"));
     EXPECT_EQ(FechaMesAtras(), QDate::currentDate().addDays(-31).toString(QStringLiteral("dd/MM/yyyy")));
 }
-
-TEST(FechasPeriodo, RecognisesDayFirstDatesOnly)
-{
-    EXPECT_TRUE(EsFecha(QStringLiteral("01/03/2024")));
-    EXPECT_TRUE(EsFecha(QStringLiteral("1/3/2024")));
-    EXPECT_TRUE(EsFecha(QStringLiteral(" 29/02/2024 ")));
-    EXPECT_FALSE(EsFecha(QStringLiteral("29/02/2023")));
-    EXPECT_FALSE(EsFecha(QStringLiteral("31/04/2024")));
-    EXPECT_FALSE(EsFecha(QStringLiteral("2024-03-01")));
-    EXPECT_FALSE(EsFecha(QStringLiteral("ayer")));
-    EXPECT_FALSE(EsFecha(QString()));
-    EXPECT_FALSE(EsFecha(QStringLiteral("01/03/24")));
-}

@@ -1,12 +1,13 @@
 #include "Reportes.h"
-#include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "DetallesL.h"
 #include "Estadisticas.h"
 #include "FechasPeriodo.h"
 #include "Formularios.h"
 #include "Sql.h"
 #include "Textos.h"
+#include "VentanaDePrueba.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -18,41 +19,26 @@
 #include <QTimer>
 
 // The statistics window and its drill-down, on both engines.
-class VentanaReportes : public BaseDePrueba
+class VentanaReportes : public VentanaDePrueba
 {
 protected:
     void TearDown() override
     {
-        Formulario<Reportes>::Descargar();
-        Formulario<DetallesL>::Descargar();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        VentanaDePrueba::TearDown();
         QuejasDetalle = RegListaQuejas();
-        BaseDePrueba::TearDown();
     }
 
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
-    void causa(qint16 pid, const QString& detalle)
-    {
-        ejecutar(
-            QStringLiteral("INSERT INTO Causas_Quejas (Pid, Detalle) VALUES (%1, %2)").arg(pid).arg(SqlTexto(detalle)));
-    }
-    void motivo(qint16 pid, const QString& detalle)
-    {
-        ejecutar(QStringLiteral("INSERT INTO Motivos_quejas (PID, Detalle) VALUES (%1, %2)")
-                     .arg(pid)
-                     .arg(SqlTexto(detalle)));
-    }
     void queja(qint32 pid, qint16 motivoPid, qint16 causaPid, const QString& fechaLugar, const QString& recepcion,
                const QString& apellido)
     {
-        ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, motivo, causa, Apellido, "
+        Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, motivo, causa, Apellido, "
                                 "Nombres) VALUES (%1, %2, '10:00:00', %3, %4, %5, 'Luz')")
                      .arg(pid)
                      .arg(SqlFecha(recepcion))
                      .arg(motivoPid)
                      .arg(causaPid)
                      .arg(SqlTexto(apellido)));
-        ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (%1, %2)")
+        Ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (%1, %2)")
                      .arg(pid)
                      .arg(SqlFecha(fechaLugar)));
     }
@@ -60,23 +46,16 @@ protected:
     // one in April.
     void datosDeMarzo()
     {
-        causa(1, QStringLiteral("Demora"));
-        causa(2, QStringLiteral("Equipaje"));
-        causa(3, QStringLiteral("Trato"));
-        motivo(1, QStringLiteral("Servicio"));
+        FilaCausa(1, QStringLiteral("Demora"));
+        FilaCausa(2, QStringLiteral("Equipaje"));
+        FilaCausa(3, QStringLiteral("Trato"));
+        FilaMotivo(1, QStringLiteral("Servicio"));
         queja(10, 1, 1, QStringLiteral("02/03/2024"), QStringLiteral("05/03/2024"), QStringLiteral("Gómez"));
         queja(11, 1, 1, QStringLiteral("31/03/2024"), QStringLiteral("20/03/2024"), QStringLiteral("O'Hara"));
         queja(12, 0, 2, QStringLiteral("15/03/2024"), QStringLiteral("15/03/2024"), QStringLiteral("Sosa"));
         queja(13, 1, 3, QStringLiteral("01/04/2024"), QStringLiteral("01/04/2024"), QStringLiteral("Vera"));
     }
-    int causas()
-    {
-        EjecutarQuery(QStringLiteral("SELECT count(*) FROM Causas_Quejas"));
-        Rs.Requery();
-        const int n = Rs.Entero32(0);
-        CerrarRs();
-        return n;
-    }
+    int causas() { return LeerEntero(QStringLiteral("SELECT count(*) FROM Causas_Quejas")); }
 
     Reportes* abrir()
     {
@@ -269,8 +248,8 @@ TEST_P(VentanaReportes, DrillDownActsOnlyOnReasonDataRows)
 
 TEST_P(VentanaReportes, ReasonsSharingATextDrillDownToTheirOwnComplaints)
 {
-    causa(1, QStringLiteral("Demora"));
-    causa(2, QStringLiteral("Demora"));
+    FilaCausa(1, QStringLiteral("Demora"));
+    FilaCausa(2, QStringLiteral("Demora"));
     queja(20, 0, 2, QStringLiteral("10/03/2024"), QStringLiteral("10/03/2024"), QStringLiteral("Ruiz"));
     abrir();
     periodo(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));

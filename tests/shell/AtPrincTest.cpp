@@ -1,7 +1,7 @@
 #include "AtPrinc.h"
 #include "BarraVer.h"
-#include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "DetallesL.h"
 #include "FechasPeriodo.h"
 #include "Formularios.h"
@@ -9,12 +9,11 @@
 #include "MenAb.h"
 #include "MenuSecA.h"
 #include "PCarga.h"
-#include "Red.h"
 #include "Registros.h"
 #include "Reportes.h"
 #include "Sql.h"
 #include "Textos.h"
-#include "Usuarios.h"
+#include "VentanaDePrueba.h"
 
 #include <QApplication>
 #include <QDate>
@@ -38,76 +37,37 @@ int loginsAbiertos()
     return n;
 }
 
-void descargarTodo()
-{
-    Formulario<AtPrinc>::Descargar();
-    Formulario<Reportes>::Descargar();
-    Formulario<DetallesL>::Descargar();
-    Formulario<Registros>::Descargar();
-    Formulario<PCarga>::Descargar();
-    Formulario<Login>::Descargar();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 // The main window of a logged-in user, on both engines.
-class VentanaPrincipal : public BaseDePrueba
+class VentanaPrincipal : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
-        Red::DireccionLocal d;
-        d.ip = {10, 4, 0, 7};
-        d.hardware = QByteArray::fromHex("001BA005FF0A");
-        Red::EstablecerTabla([d] { return QVector<Red::DireccionLocal>{d}; });
-        Red::EstablecerNombreEquipo([] { return QStringLiteral("PUESTO-07"); });
+        fijarEquipo();
         entrar(3);
     }
-    void TearDown() override
-    {
-        descargarTodo();
-        Red::EstablecerTabla(nullptr);
-        Red::EstablecerNombreEquipo(nullptr);
-        BaseDePrueba::TearDown();
-    }
+    AtPrinc* abrir() { return principal(); }
 
-    void entrar(qint16 nivel)
-    {
-        UsuarioActual.Pid = 5;
-        UsuarioActual.Nivel = nivel;
-        UsuarioActual.Apellido = QStringLiteral("Pérez");
-        UsuarioActual.Nombres = QStringLiteral("Ana María");
-    }
-    AtPrinc* abrir() { return Formulario<AtPrinc>::Obtener(); }
-
-    void ejecutar(const QString& sql) { ASSERT_TRUE(EjecutarQuery(sql)) << sql.toStdString(); }
     // A complaint whose event happened `dias` ago; cerrada -1 means no resolution row.
     void queja(qint32 pid, int dias, int cerrada)
     {
-        ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, causa) VALUES (%1, %2, 1)")
+        Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, causa) VALUES (%1, %2, 1)")
                      .arg(pid)
                      .arg(SqlFecha(haceDias(dias))));
-        ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (%1, %2)")
+        Ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (%1, %2)")
                      .arg(pid)
                      .arg(SqlFecha(haceDias(dias))));
         if (cerrada >= 0)
-            ejecutar(
-                QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Cerrada, Anulado) VALUES (%1, %1, %2, 0)")
-                    .arg(pid)
-                    .arg(cerrada));
+            FilaResolucion(pid, pid, cerrada);
     }
     QString conectado()
     {
-        EjecutarQuery(QStringLiteral("SELECT Conectado, PC FROM Registros_Quejas WHERE MAC = '00:1B:A0:05:FF:0A' "
-                                     "AND Usuario = 5"));
-        Rs.Requery();
-        const QString r = Rs.Eof() ? QStringLiteral("none") : Rs.Texto(0) + QLatin1Char(' ') + Rs.Texto(1);
-        CerrarRs();
-        return r;
+        const QStringList r = LeerFilas(QStringLiteral("SELECT Conectado, PC FROM Registros_Quejas WHERE MAC = "
+                                                       "'00:1B:A0:05:FF:0A' AND Usuario = 5"),
+                                        2, QStringLiteral(" "));
+        return r.isEmpty() ? QStringLiteral("none") : r[0];
     }
 
     MenuSecA* menu(AtPrinc* w) { return w->findChild<MenuSecA*>(QStringLiteral("MNU")); }
@@ -140,7 +100,7 @@ TEST_P(VentanaPrincipal, CaptionNamesTheUserAndLevelAndTheMenusFollowTheLevel)
     EXPECT_TRUE(w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->isEnabled());
 
     for (qint16 nivel : {1, 2}) {
-        descargarTodo();
+        DescargarVentanas();
         entrar(nivel);
         w = abrir();
         EXPECT_FALSE(w->findChild<QMenu*>(QStringLiteral("Importar"))->menuAction()->isEnabled()) << nivel;

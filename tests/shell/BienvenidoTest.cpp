@@ -1,11 +1,12 @@
 #include "Bienvenido.h"
 #include "AtPrinc.h"
-#include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Formularios.h"
 #include "Login.h"
 #include "Textos.h"
 #include "Usuarios.h"
+#include "VentanaDePrueba.h"
 #include "VersionSistema.h"
 
 #include <QComboBox>
@@ -24,25 +25,14 @@ template <typename T, typename W> T* control(W* ventana, const char* nombre)
 
 } // namespace
 
-class PrimerUsuario : public BaseDePrueba
+class PrimerUsuario : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         QFile f(RutaSysVer());
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(LineaVersion().toLatin1() + '\n');
-    }
-    void TearDown() override
-    {
-        Formulario<AtPrinc>::Descargar();
-        Formulario<Bienvenido>::Descargar();
-        Formulario<Login>::Descargar();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        BaseDePrueba::TearDown();
     }
 
     void ingresar(const QString& nombre, const QString& clave)
@@ -71,14 +61,7 @@ protected:
         QTest::mouseClick(control<QPushButton>(Formulario<Bienvenido>::SiCargado(), "Aceptar"), Qt::LeftButton);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
-    int usuarios()
-    {
-        EXPECT_TRUE(EjecutarQuery(QStringLiteral("SELECT COUNT(*) FROM Usuarios_Quejas")));
-        const int n = Rs.Entero32(0);
-        CerrarRs();
-        return n;
-    }
-    const QVector<CuadroMostrado>& mostrados() const { return entorno->dialogos->mostrados; }
+    int usuarios() { return LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Usuarios_Quejas")); }
 };
 
 TEST_P(PrimerUsuario, TheFirstRunCreatesUserOneAsAdministratorWithABase64Password)

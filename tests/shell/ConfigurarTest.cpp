@@ -1,8 +1,8 @@
-#include "BaseDePrueba.h"
-#include "Config.h"
 #include "Configurar.h"
+#include "Config.h"
 #include "Formularios.h"
 #include "Login.h"
+#include "VentanaDePrueba.h"
 #include "VersionSistema.h"
 
 #include <QComboBox>
@@ -23,12 +23,7 @@ protected:
         ASSERT_TRUE(VerificarVersion() || VerificarVersion());
         ventana = Formulario<Configurar>::Obtener();
     }
-    void TearDown() override
-    {
-        Formulario<Configurar>::Descargar();
-        Formulario<Login>::Descargar();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void TearDown() override { DescargarVentanas(); }
     template <typename T> T* control(const char* nombre) { return ventana->findChild<T*>(QString::fromLatin1(nombre)); }
     QByteArray archivo() const
     {

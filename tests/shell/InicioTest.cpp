@@ -1,10 +1,10 @@
-#include "BaseDePrueba.h"
-#include "Config.h"
+#include "Inicio.h"
 #include "Conexion.h"
+#include "Config.h"
 #include "Configurar.h"
 #include "Formularios.h"
-#include "Inicio.h"
 #include "Login.h"
+#include "VentanaDePrueba.h"
 #include "VersionSistema.h"
 
 #include <QCoreApplication>
@@ -24,14 +24,6 @@ QString log(Inicio* splash, int i)
     return splash->findChild<QLabel*>(QStringLiteral("Log%1").arg(i))->text();
 }
 
-void descargarTodo()
-{
-    Formulario<Inicio>::Descargar();
-    Formulario<Configurar>::Descargar();
-    Formulario<Login>::Descargar();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class Arranque : public ::testing::Test
@@ -39,7 +31,7 @@ class Arranque : public ::testing::Test
 protected:
     // The running version is already recorded, so the login window announces nothing.
     void SetUp() override { ASSERT_TRUE(VerificarVersion() || VerificarVersion()); }
-    void TearDown() override { descargarTodo(); }
+    void TearDown() override { DescargarVentanas(); }
     EntornoDePrueba entorno;
 };
 

@@ -1,16 +1,17 @@
 #include "Login.h"
 #include "Aplicacion.h"
 #include "AtPrinc.h"
-#include "BaseDePrueba.h"
 #include "Bienvenido.h"
 #include "Colores.h"
 #include "Conexion.h"
 #include "Config.h"
 #include "Configurar.h"
+#include "ConsultasDePrueba.h"
 #include "Formularios.h"
 #include "Red.h"
 #include "Textos.h"
 #include "Usuarios.h"
+#include "VentanaDePrueba.h"
 #include "VersionSistema.h"
 
 #include <QApplication>
@@ -36,15 +37,6 @@ QByteArray leerSysVer()
 {
     QFile f(RutaSysVer());
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void descargarTodo()
-{
-    Formulario<AtPrinc>::Descargar();
-    Formulario<Bienvenido>::Descargar();
-    Formulario<Configurar>::Descargar();
-    Formulario<Login>::Descargar();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 long fondo(QLineEdit* caja)
@@ -81,7 +73,7 @@ struct Pantalla
 class LoginSinBase : public ::testing::Test
 {
 protected:
-    void TearDown() override { descargarTodo(); }
+    void TearDown() override { DescargarVentanas(); }
 
     EntornoDePrueba entorno;
     Pantalla pantalla;
@@ -103,11 +95,11 @@ TEST_F(LoginSinBase, TheNewVersionNoticeShowsOncePerVersion)
     EXPECT_EQ(aviso.titulo, QStringLiteral("Actualización de sistema"));
     EXPECT_EQ(leerSysVer(), LineaVersion().toLatin1() + '\n');
 
-    descargarTodo();
+    DescargarVentanas();
     pantalla.abrir();
     EXPECT_EQ(entorno.dialogos->mostrados.size(), 1) << "same version: no second notice";
 
-    descargarTodo();
+    DescargarVentanas();
     escribirSysVer("99\n");
     pantalla.abrir();
     EXPECT_EQ(entorno.dialogos->mostrados.size(), 2) << "another version recorded: the notice again";
@@ -199,14 +191,11 @@ TEST_F(LoginSinBase, WithoutAConnectionEveryLoginNamesTheTarget)
 
 // ---- With a database, on both engines -------------------------------------------------------
 
-class LoginConBase : public BaseDePrueba
+class LoginConBase : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (IsSkipped() || HasFatalFailure())
-            return;
         escribirSysVer(LineaVersion().toLatin1() + '\n');
         Red::EstablecerTabla([] {
             Red::DireccionLocal fila;
@@ -217,23 +206,15 @@ protected:
         Red::EstablecerNombreEquipo([] { return QStringLiteral("PUESTO-7"); });
         pantalla.abrir();
     }
-    void TearDown() override
-    {
-        descargarTodo();
-        Red::EstablecerTabla(nullptr);
-        Red::EstablecerNombreEquipo(nullptr);
-        BaseDePrueba::TearDown();
-    }
 
     void agregarUsuario(qint16 pid, const QString& usuario, const QString& claveBase64, qint16 nivel)
     {
-        ASSERT_TRUE(EjecutarQuery(
-            QStringLiteral("INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
-                           "(%1, '%2', 'Ana María', 'Quiroga', %3, '%4')")
-                .arg(pid)
-                .arg(usuario)
-                .arg(nivel)
-                .arg(claveBase64)));
+        Ejecutar(QStringLiteral("INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
+                                "(%1, '%2', 'Ana María', 'Quiroga', %3, '%4')")
+                     .arg(pid)
+                     .arg(usuario)
+                     .arg(nivel)
+                     .arg(claveBase64));
     }
     // Two users, so the first-run rule is over.
     void dosUsuarios(qint16 nivelDeAna = 3)
@@ -241,14 +222,7 @@ protected:
         agregarUsuario(1, QStringLiteral("ana"), CodificarBase64(QStringLiteral("secreto")), nivelDeAna);
         agregarUsuario(2, QStringLiteral("beto"), CodificarBase64(QStringLiteral("otra")), 1);
     }
-    int filasRegistro()
-    {
-        EXPECT_TRUE(EjecutarQuery(QStringLiteral("SELECT COUNT(*) FROM Registros_Quejas")));
-        const int n = Rs.Entero32(0);
-        CerrarRs();
-        return n;
-    }
-    const QVector<CuadroMostrado>& mostrados() const { return entorno->dialogos->mostrados; }
+    int filasRegistro() { return LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Registros_Quejas")); }
 
     Pantalla pantalla;
 };

@@ -1,13 +1,14 @@
 #include "Registros.h"
 #include "Aplicacion.h"
-#include "BaseDePrueba.h"
 #include "BasePing.h"
 #include "Colores.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Equipos.h"
 #include "Formularios.h"
 #include "Red.h"
 #include "Sql.h"
+#include "VentanaDePrueba.h"
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -123,23 +124,18 @@ TEST_F(IdentidadDeRed, ComputerNameFailureIsLoggedAndGivesAnEmptyName)
 }
 
 // The registry window over both engines.
-class VentanaRegistros : public BaseDePrueba
+class VentanaRegistros : public VentanaDePrueba
 {
 protected:
-    void SetUp() override
+    void Preparar() override
     {
-        BaseDePrueba::SetUp();
-        if (!entorno)
-            return;
         ahora = QDateTime(QDate(2024, 3, 15), QTime(12, 0, 0));
         EstablecerRelojEquipos([this] { return ahora; });
     }
     void TearDown() override
     {
-        Formulario<Registros>::Descargar();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EstablecerRelojEquipos(nullptr);
-        BaseDePrueba::TearDown();
+        VentanaDePrueba::TearDown();
     }
 
     // A row of the registry as another workstation would have left it; conectado < 0 stores NULL.
@@ -147,24 +143,17 @@ protected:
               const QString& fecha = QStringLiteral("15/03/2024"))
     {
         const QString estado = conectado < 0 ? QStringLiteral("NULL") : SqlEntero(conectado);
-        ASSERT_TRUE(EjecutarQuery(
-            QStringLiteral("INSERT INTO Registros_Quejas (PID, MAC, Nombre, Usuario, Fecha, Hora, PC, Version, "
-                           "Conectado) VALUES (") +
-            SqlEntero(pid) + QLatin1Char(',') + SqlTexto(mac) + QLatin1Char(',') +
-            SqlTexto(QStringLiteral("Paz, Ana")) + QLatin1Char(',') + SqlEntero(usuario) + QLatin1Char(',') +
-            SqlTexto(fecha) + QLatin1Char(',') + SqlTexto(hora) + QLatin1Char(',') +
-            SqlTexto(QStringLiteral("PC%1").arg(pid)) + QLatin1Char(',') + SqlTexto(Aplicacion::VersionTexto()) +
-            QLatin1Char(',') + estado + QLatin1Char(')')));
+        Ejecutar(QStringLiteral("INSERT INTO Registros_Quejas (PID, MAC, Nombre, Usuario, Fecha, Hora, PC, Version, "
+                                "Conectado) VALUES (") +
+                 SqlEntero(pid) + QLatin1Char(',') + SqlTexto(mac) + QLatin1Char(',') +
+                 SqlTexto(QStringLiteral("Paz, Ana")) + QLatin1Char(',') + SqlEntero(usuario) + QLatin1Char(',') +
+                 SqlTexto(fecha) + QLatin1Char(',') + SqlTexto(hora) + QLatin1Char(',') +
+                 SqlTexto(QStringLiteral("PC%1").arg(pid)) + QLatin1Char(',') + SqlTexto(Aplicacion::VersionTexto()) +
+                 QLatin1Char(',') + estado + QLatin1Char(')'));
         CerrarRs();
     }
 
-    QStringList columna(GrillaTabla* g, int c)
-    {
-        QStringList l;
-        for (int r = 1; r < g->Rows(); ++r)
-            l << g->TextMatrix(r, c);
-        return l;
-    }
+    QStringList columna(GrillaTabla* g, int c) { return ColumnaDeGrilla(*g, c); }
 
     long colorOnline(GrillaTabla* g, int r)
     {

@@ -8,6 +8,9 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSqlQuery>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 EntornoDePrueba::EntornoDePrueba()
 {
@@ -70,6 +73,7 @@ void BaseDePrueba::SetUp()
     }
     Reconectar();
     ASSERT_TRUE(BaseConectada) << "no connection: " << entorno->dialogos->mostrados.value(0).texto.toStdString();
+    Preparar();
 }
 
 void BaseDePrueba::TearDown()
@@ -84,4 +88,21 @@ void BaseDePrueba::TearDown()
     entorno.reset();
 }
 
-void BaseDePrueba::ConectarHilo() { Reconectar(); }
+void BaseDePrueba::EnHilos(int hilos, const std::function<void(int)>& trabajo)
+{
+    std::atomic<int> listos{0};
+    std::vector<std::thread> corriendo;
+    for (int h = 0; h < hilos; ++h)
+        corriendo.emplace_back([&, h] {
+            Reconectar();
+            ++listos;
+            while (listos.load() < hilos)
+                std::this_thread::yield();
+            trabajo(h);
+            const QString nombre = MotorBD::Conexion().connectionName();
+            MotorBD::Conexion().close();
+            QSqlDatabase::removeDatabase(nombre);
+        });
+    for (std::thread& t : corriendo)
+        t.join();
+}

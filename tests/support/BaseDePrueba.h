@@ -4,6 +4,7 @@
 #include "MotorBD.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -32,10 +33,16 @@ class BaseDePrueba : public ::testing::TestWithParam<MotorBD::Tipo>
 protected:
     void SetUp() override;
     void TearDown() override;
+    // What a suite's tests start from; runs once connected, not when the test is skipped.
+    virtual void Preparar() {}
 
     bool esPostgres() const { return GetParam() == MotorBD::Servidor; }
-    // Connects the calling thread with the fixture's settings (for tests with threads).
-    static void ConectarHilo();
+    // Runs trabajo(0 .. hilos - 1) in as many threads, each on a connection of its own made with
+    // the fixture's settings; they start together so that they really contend for the same keys.
+    static void EnHilos(int hilos, const std::function<void(int)>& trabajo);
+
+    const QVector<CuadroMostrado>& mostrados() const { return entorno->dialogos->mostrados; }
+    CuadroMostrado ultimo() const { return mostrados().value(mostrados().size() - 1); }
 
     std::unique_ptr<EntornoDePrueba> entorno;
 
@@ -45,5 +52,5 @@ private:
 
 std::string NombreMotor(const ::testing::TestParamInfo<MotorBD::Tipo>& info);
 
-#define INSTANCIAR_EN_MOTORES(Suite)                                                                                 \
+#define INSTANCIAR_EN_MOTORES(Suite)                                                                                   \
     INSTANTIATE_TEST_SUITE_P(Motores, Suite, ::testing::Values(MotorBD::ArchivoLocal, MotorBD::Servidor), NombreMotor)

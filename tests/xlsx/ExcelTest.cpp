@@ -683,7 +683,7 @@ wb.save(sys.argv[1])
 )PY";
     const QString ruta = carpeta.filePath(QStringLiteral("de_openpyxl.xlsx"));
     QString error;
-    muestras::EjecutarPython(kPlantilla, ruta, &error);
+    EjecutarPython(kPlantilla, ruta, &error);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     ASSERT_NE(muestras::Partes(ruta)["xl/worksheets/sheet1.xml"].find("inlineStr"), std::string::npos);
     {

@@ -1,5 +1,6 @@
 #include "LectorHoja.h"
 #include "ErrorLibro.h"
+#include "LectorIndependiente.h"
 #include "MuestrasXlsx.h"
 
 #include <QFile>
@@ -181,7 +182,7 @@ for nombre, epoca in (('1900', None), ('1904', CALENDAR_MAC_1904)):
     wb.save(sys.argv[1] + '/' + nombre + '.xlsx')
 )PY";
     QString error;
-    muestras::EjecutarPython(kEscribir, carpeta.path(), &error);
+    EjecutarPython(kEscribir, carpeta.path(), &error);
     ASSERT_TRUE(error.isEmpty()) << error.toStdString();
     for (const char* sistema : {"1900", "1904"}) {
         SCOPED_TRACE(sistema);

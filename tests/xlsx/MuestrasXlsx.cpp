@@ -1,7 +1,6 @@
 #include "MuestrasXlsx.h"
 
 #include <QFile>
-#include <QProcess>
 #include <stdexcept>
 #include <xlsxwriter.h>
 #include <zip.h>
@@ -77,20 +76,6 @@ void CrearPlantilla(const QString& ruta)
         worksheet_write_string(datos, 0, 0, "otra hoja", nullptr);
         worksheet_write_number(datos, 1, 0, 123, nullptr);
     });
-}
-
-QByteArray EjecutarPython(const char* script, const QString& archivo, QString* error)
-{
-    // Debian's interpreter: the one on PATH may lack Debian's openpyxl.
-    QProcess p;
-    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromUtf8(script), archivo});
-    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
-        if (error)
-            *error = QStringLiteral("/usr/bin/python3 failed (is python3-openpyxl installed?): %1 %2")
-                         .arg(p.errorString(), QString::fromUtf8(p.readAllStandardError()));
-        return {};
-    }
-    return p.readAllStandardOutput();
 }
 
 std::map<std::string, std::string> Partes(const QString& ruta)

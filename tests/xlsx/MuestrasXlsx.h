@@ -23,10 +23,6 @@ void CrearPlantilla(const QString& ruta);
 void CrearConLibxlsxwriter(const QString& ruta, const std::function<void(lxw_workbook*, lxw_worksheet*)>& llenar,
                            bool constantMemory = false);
 
-// Runs a Python script with Debian's interpreter (and its openpyxl), the file as argv[1].
-// Returns the standard output; an error text in *error when it failed.
-QByteArray EjecutarPython(const char* script, const QString& archivo, QString* error);
-
 // Uncompressed parts of a zip, by name, and their names in archive order.
 std::map<std::string, std::string> Partes(const QString& ruta);
 std::vector<std::string> NombresDePartes(const QString& ruta);

@@ -1,10 +1,9 @@
 #include "LectorIndependiente.h"
 
-#include "MuestrasXlsx.h"
-
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 
 namespace {
 
@@ -22,11 +21,12 @@ celdas = {}
 # would take minutes.
 for c in ws._cells.values():
     v = getattr(c, 'value', None)
+    texto = None if v is None else str(v)
     if isinstance(v, (datetime.datetime, datetime.date, datetime.time)):
         v = v.isoformat()
     f = c.font
     celdas[c.coordinate] = {
-        'v': v, 't': getattr(c, 'data_type', ''), 'b': bool(f.b), 'i': bool(f.i), 'sz': float(f.sz or 0), 'font': f.name,
+        'v': v, 's': texto, 't': getattr(c, 'data_type', ''), 'b': bool(f.b), 'i': bool(f.i), 'sz': float(f.sz or 0), 'font': f.name,
         'fcolor': color(f.color),
         'fill': color(c.fill.fgColor) if c.fill.patternType == 'solid' else '',
         'h': c.alignment.horizontal, 'va': c.alignment.vertical,
@@ -51,7 +51,7 @@ QString Texto(const QJsonValue& v)
 LibroLeido LeerConOpenpyxl(const QString& ruta)
 {
     LibroLeido libro;
-    const QByteArray salida = muestras::EjecutarPython(kVolcado, ruta, &libro.error);
+    const QByteArray salida = EjecutarPython(kVolcado, ruta, &libro.error);
     if (!libro.error.isEmpty())
         return libro;
     const QJsonObject o = QJsonDocument::fromJson(salida).object();
@@ -69,6 +69,7 @@ LibroLeido LeerConOpenpyxl(const QString& ruta)
         const QJsonObject c = it.value().toObject();
         CeldaLeida l;
         l.valor = c.value(QStringLiteral("v"));
+        l.texto = Texto(c.value(QStringLiteral("s")));
         l.tipo = Texto(c.value(QStringLiteral("t")));
         l.negrita = c.value(QStringLiteral("b")).toBool();
         l.cursiva = c.value(QStringLiteral("i")).toBool();
@@ -87,4 +88,18 @@ LibroLeido LeerConOpenpyxl(const QString& ruta)
         libro.celdas.insert(it.key(), l);
     }
     return libro;
+}
+
+QByteArray EjecutarPython(const char* script, const QString& archivo, QString* error)
+{
+    // Debian's interpreter: the one on PATH may lack Debian's openpyxl.
+    QProcess p;
+    p.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral("-c"), QString::fromUtf8(script), archivo});
+    if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+        if (error)
+            *error = QStringLiteral("/usr/bin/python3 failed (is python3-openpyxl installed?): %1 %2")
+                         .arg(p.errorString(), QString::fromUtf8(p.readAllStandardError()));
+        return {};
+    }
+    return p.readAllStandardOutput();
 }

@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QByteArray>
 #include <QJsonValue>
 #include <QMap>
 #include <QString>
 #include <QStringList>
 
-// Our outputs as openpyxl (Debian's python3-openpyxl) reads them: an independent check of what
-// another program sees in the files this layer writes.
+// Our workbooks as openpyxl (Debian's python3-openpyxl) reads them: an independent check of what
+// another program sees in the files we write.
 struct CeldaLeida
 {
     QJsonValue valor;
+    QString texto; // the value as Python prints it
     QString tipo;
     bool negrita = false;
     bool cursiva = false;
@@ -40,3 +42,7 @@ struct LibroLeido
 };
 
 LibroLeido LeerConOpenpyxl(const QString& ruta);
+
+// Runs a Python script with Debian's interpreter (and its openpyxl), the file as argv[1].
+// Returns the standard output; an error text in *error when it failed.
+QByteArray EjecutarPython(const char* script, const QString& archivo, QString* error);

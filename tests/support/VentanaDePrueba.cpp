@@ -1,0 +1,132 @@
+#include "VentanaDePrueba.h"
+
+#include "AtPrinc.h"
+#include "Ayuda.h"
+#include "Bienvenido.h"
+#include "Bsnue.h"
+#include "Configurar.h"
+#include "DetallesL.h"
+#include "FResolucion.h"
+#include "F_Abrir.h"
+#include "F_Comprobante.h"
+#include "F_Nuevo.h"
+#include "Formularios.h"
+#include "GrillaTabla.h"
+#include "Inicio.h"
+#include "Login.h"
+#include "Lugar.h"
+#include "PCarga.h"
+#include "Red.h"
+#include "Registros.h"
+#include "Reportes.h"
+#include "Seguimiento.h"
+#include "Usuarios.h"
+#include "VisAtte.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
+#include <QTest>
+
+void VentanaDePrueba::TearDown()
+{
+    DescargarVentanas();
+    Red::EstablecerTabla(nullptr);
+    Red::EstablecerNombreEquipo(nullptr);
+    BaseDePrueba::TearDown();
+}
+
+void VentanaDePrueba::entrar(qint16 nivel)
+{
+    UsuarioActual.Pid = 5;
+    UsuarioActual.Nivel = nivel;
+    UsuarioActual.Apellido = QStringLiteral("Pérez");
+    UsuarioActual.Nombres = QStringLiteral("Ana María");
+}
+
+void VentanaDePrueba::fijarEquipo()
+{
+    Red::DireccionLocal d;
+    d.ip = {10, 4, 0, 7};
+    d.hardware = QByteArray::fromHex("001BA005FF0A");
+    Red::EstablecerTabla([d] { return QVector<Red::DireccionLocal>{d}; });
+    Red::EstablecerNombreEquipo([] { return QStringLiteral("PUESTO-07"); });
+}
+
+AtPrinc* VentanaDePrueba::principal()
+{
+    fijarEquipo();
+    return Formulario<AtPrinc>::Obtener();
+}
+
+AtPrinc* VentanaDePrueba::principalQuieta()
+{
+    AtPrinc* w = principal();
+    w->TmrBarr()->stop();
+    w->TmrOffLine()->stop();
+    return w;
+}
+
+void DescargarVentanas()
+{
+    // The main window first: its logout unloads the others in the program's own order.
+    Formulario<AtPrinc>::Descargar();
+    Formulario<FResolucion>::Descargar();
+    Formulario<Seguimiento>::Descargar();
+    Formulario<F_Comprobante>::Descargar();
+    Formulario<Lugar>::Descargar();
+    Formulario<Ayuda>::Descargar();
+    Formulario<VisAtte>::Descargar();
+    Formulario<F_Nuevo>::Descargar();
+    Formulario<F_Abrir>::Descargar();
+    Formulario<Bsnue>::Descargar();
+    Formulario<Reportes>::Descargar();
+    Formulario<DetallesL>::Descargar();
+    Formulario<Registros>::Descargar();
+    Formulario<PCarga>::Descargar();
+    Formulario<Inicio>::Descargar();
+    Formulario<Bienvenido>::Descargar();
+    Formulario<Configurar>::Descargar();
+    // Last: every logout above shows it again.
+    Formulario<Login>::Descargar();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Elegir(QComboBox* lista, int indice)
+{
+    lista->setCurrentIndex(indice);
+    emit lista->activated(indice);
+}
+
+QStringList Items(const QComboBox* lista)
+{
+    QStringList r;
+    for (int i = 0; i < lista->count(); ++i)
+        r << lista->itemText(i);
+    return r;
+}
+
+void EscribirYEnter(QLineEdit* caja, const QString& texto)
+{
+    caja->clear();
+    QTest::keyClicks(caja, texto);
+    QTest::keyClick(caja, Qt::Key_Return);
+}
+
+namespace {
+QPoint centro(GrillaTabla* g, int fila, int col)
+{
+    return g->visualRect(g->model()->index(fila, col)).center();
+}
+} // namespace
+
+void ClicCelda(GrillaTabla* g, int fila, int col)
+{
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centro(g, fila, col));
+}
+
+void DobleClicCelda(GrillaTabla* g, int fila, int col)
+{
+    ClicCelda(g, fila, col);
+    QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, centro(g, fila, col));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "BaseDePrueba.h"
+
+#include <QStringList>
+
+class AtPrinc;
+class GrillaTabla;
+class QComboBox;
+class QLineEdit;
+
+// Windows over a database, on both engines: the signed-in user, a known workstation behind the
+// network seams, and every window unloaded at the end so that no test leaks into the next.
+class VentanaDePrueba : public BaseDePrueba
+{
+protected:
+    void TearDown() override;
+
+    // User 5, "Pérez, Ana María", signed in at this level.
+    static void entrar(qint16 nivel);
+    // The workstation 10.4.0.7 (00:1B:A0:05:FF:0A) named "PUESTO-07", as the main window registers it.
+    static void fijarEquipo();
+    // The main window of the signed-in user on that workstation.
+    static AtPrinc* principal();
+    // The same with its timers stopped, for tests that do not drive them.
+    static AtPrinc* principalQuieta();
+};
+
+// Unloads every window the tests may have opened, then lets Qt delete them.
+void DescargarVentanas();
+
+// A pick in a list, as the user makes it: the index, then the activation the windows listen to.
+void Elegir(QComboBox* lista, int indice);
+// The texts of a list, top to bottom.
+QStringList Items(const QComboBox* lista);
+// Types into a box from empty, then presses Enter.
+void EscribirYEnter(QLineEdit* caja, const QString& texto);
+// A click, and a double-click (the press and release come first), on the centre of a grid cell.
+void ClicCelda(GrillaTabla* g, int fila, int col);
+void DobleClicCelda(GrillaTabla* g, int fila, int col);
