@@ -30,7 +30,7 @@ Inicio::Inicio()
 {
     setObjectName(QStringLiteral("Inicio"));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
-    setFixedSize(480, 300);
+    setFixedSize(480, 360);
 
     auto* marco = new QFrame(this);
     marco->setObjectName(QStringLiteral("Shape1"));
@@ -80,6 +80,7 @@ Inicio::Inicio()
 void Inicio::Form_Load()
 {
     AdInLog(QStringLiteral("Cargando componentes"), false);
+    m_logo->setMinimumHeight(150);
     m_logo->setPixmap(CargarLogo().scaled(300, 150, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     show();
     m_configValida = LeerConfig();
