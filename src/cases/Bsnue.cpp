@@ -3,6 +3,7 @@
 #include "Aplicacion.h"
 #include "Ayuda.h"
 #include "Busquedas.h"
+#include "Conexion.h"
 #include "Dialogos.h"
 #include "F_Abrir.h"
 #include "F_Nuevo.h"
@@ -75,6 +76,16 @@ Bsnue::Bsnue()
     connect(m_bAyuda, &QPushButton::clicked, this, &Bsnue::BAyuda_Click);
     connect(m_quejas, &GrillaTabla::Click, this, &Bsnue::Quejas_Abiertas_Click);
     connect(m_quejas, &GrillaTabla::DblClick, this, &Bsnue::Quejas_Abiertas_DblClick);
+    // "Abrir nuevo" copies the list's current row: it must be the row the user sees marked, also
+    // when it was reached with the keyboard, or another claimant would be copied.
+    connect(m_quejas, &QTableWidget::currentCellChanged, this, [this](int fila, int col) {
+        if (fila < 0)
+            return;
+        m_quejas->SetRow(fila);
+        m_quejas->SetCol(col);
+    });
+    // A click on the list below its rows is a click on the list too (help mode).
+    m_quejas->viewport()->installEventFilter(this);
 }
 
 bool Bsnue::eventFilter(QObject* objeto, QEvent* evento)
@@ -89,6 +100,11 @@ bool Bsnue::eventFilter(QObject* objeto, QEvent* evento)
         } else if (evento->type() == QEvent::MouseButtonRelease) {
             DNI_Click();
         }
+    } else if (objeto == m_quejas->viewport() && evento->type() == QEvent::MouseButtonRelease) {
+        // Clicks on a cell arrive as the grid's own Click.
+        const auto* raton = static_cast<QMouseEvent*>(evento);
+        if (raton->button() == Qt::LeftButton && !m_quejas->indexAt(raton->position().toPoint()).isValid())
+            Quejas_Abiertas_Click();
     }
     return QWidget::eventFilter(objeto, evento);
 }
@@ -110,9 +126,13 @@ bool Bsnue::atenderAyuda(qint16 tema)
     return true;
 }
 
+// Another window's list may be filling, with events let through between its rows while it
+// holds the one result set: a search or a window load started then would fail and end the
+// program, so the handlers that read let the action go.
+
 void Bsnue::DNI_KeyPress(int tecla)
 {
-    if (tecla != kEnter)
+    if (tecla != kEnter || LecturaEnCurso())
         return;
     m_quejas->SetVisible(false);
     m_quejas->SetRows(1);
@@ -122,6 +142,9 @@ void Bsnue::DNI_KeyPress(int tecla)
         m_bAyuda->setEnabled(false);
         BuscarQuejas(0, m_dni->text(), *m_quejas);
         m_quejas->SetVisible(true);
+        // The list leaves its last row current: mark it, as that is the row "Abrir nuevo" copies.
+        if (m_quejas->Rows() > 1)
+            m_quejas->setCurrentCell(m_quejas->Row(), m_quejas->Col());
     }
     m_dni->setEnabled(true);
     m_nuevo->setEnabled(true);
@@ -153,7 +176,7 @@ void Bsnue::BAyuda_Click()
 
 void Bsnue::Nuevo_Click()
 {
-    if (atenderAyuda(2))
+    if (atenderAyuda(2) || LecturaEnCurso())
         return;
 
     // Only a complaint row carries a claimant; with none chosen (no search yet, or nothing
@@ -184,7 +207,7 @@ void Bsnue::Nuevo_Click()
 void Bsnue::Quejas_Abiertas_DblClick()
 {
     // The header row names no complaint.
-    if (m_quejas->Row() < 1)
+    if (m_quejas->Row() < 1 || LecturaEnCurso())
         return;
     m_quejas->SetCol(0);
     const QString numero = m_quejas->Text().section(QStringLiteral(" - "), 0, 0);

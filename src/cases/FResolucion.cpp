@@ -20,7 +20,11 @@
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
+
+#include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -37,6 +41,10 @@ bool leerMonto(const QString& texto, double& valor)
     // "inf" and "nan" read as numbers but are no amount.
     return ok && std::isfinite(valor);
 }
+
+// At most `largo` characters typed or pasted. A text the window puts in stays whole: a stored
+// text may be longer (the import copies it as it comes), and cutting it on screen would cut it
+// in the database at the next save.
 
 QPushButton* botonCalendario(QWidget* padre, const QString& nombre)
 {
@@ -57,10 +65,7 @@ FResolucion::FResolucion()
     m_detalle->setObjectName(QStringLiteral("Detalle"));
     m_detalle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_detalle->setMaximumHeight(90);
-    connect(m_detalle, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_detalle->toPlainText().size() > kLargoDetalle)
-            m_detalle->setPlainText(m_detalle->toPlainText().left(kLargoDetalle));
-    });
+    LimitarEscritura(m_detalle, kLargoDetalle);
     m_fecha = new QLineEdit(this);
     m_fecha->setObjectName(QStringLiteral("Fecha"));
     m_fecha->installEventFilter(this);

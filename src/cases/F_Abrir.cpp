@@ -3,6 +3,7 @@
 #include "Aplicacion.h"
 #include "AtPrinc.h"
 #include "Busquedas.h"
+#include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
@@ -220,8 +221,17 @@ bool F_Abrir::eventFilter(QObject* objeto, QEvent* evento)
     return QWidget::eventFilter(objeto, evento);
 }
 
+// Every list lets window events run between rows while it holds the one result set; a click
+// that reads then (a double-click on "Ir", say) would fail and end the program, so each handler
+// that reads lets it go, as the timers let their tick go.
+
 void F_Abrir::Vfin_Click()
 {
+    if (LecturaEnCurso()) {
+        // The box keeps telling what the list shows.
+        m_vfin->setChecked(!m_vfin->isChecked());
+        return;
+    }
     QPointer<F_Abrir> yo(this);
     Aplicacion::HacerEventos();
     if (!yo)
@@ -244,6 +254,8 @@ void F_Abrir::Hasta_DblClick()
 
 void F_Abrir::Ir_Click()
 {
+    if (LecturaEnCurso())
+        return;
     if (!EsFechaValida(m_desde->text()) || !EsFechaValida(m_hasta->text())) {
         MsgBox(QStringLiteral("Fecha incorrecta"), Botones::Aceptar, Icono::Informacion);
         return;
@@ -269,6 +281,8 @@ void F_Abrir::CBus1_Click()
 
 void F_Abrir::CmdBuscar_Click()
 {
+    if (LecturaEnCurso())
+        return;
     if (m_tbusqueda->text().size() < 2) {
         MsgBox(QStringLiteral("Parámetros de busqueda insuficientes"), Botones::Aceptar, Icono::Informacion,
                QStringLiteral("Cargue mas parámetros"));
@@ -293,6 +307,8 @@ void F_Abrir::CmdBuscar_Click()
 
 void F_Abrir::Busqueda_Click()
 {
+    if (LecturaEnCurso())
+        return;
     const QString bol = m_bolEquip->text();
     const QString f1 = m_f1->text();
     const QString f2 = m_f2->text();
@@ -370,7 +386,7 @@ void F_Abrir::Mostrar()
 
 void F_Abrir::Numero_KeyPress(int tecla)
 {
-    if (tecla != kEnter)
+    if (tecla != kEnter || LecturaEnCurso())
         return;
     double valor = 0;
     const double redondeado = leerNumero(m_numero->text(), valor) ? std::nearbyint(valor) : 0;
@@ -400,7 +416,7 @@ void F_Abrir::Numero_KeyPress(int tecla)
 
 void F_Abrir::Quejas_Abiertas_DblClick()
 {
-    if (m_quejas->Row() < 0)
+    if (m_quejas->Row() < 0 || LecturaEnCurso())
         return;
     m_quejas->SetCol(0);
     m_numero->setText(m_quejas->Text());
@@ -409,6 +425,8 @@ void F_Abrir::Quejas_Abiertas_DblClick()
 
 void F_Abrir::Abrir_Click()
 {
+    if (LecturaEnCurso())
+        return;
     double valor = 0;
     if (!leerNumero(m_datos[5]->text(), valor))
         return;

@@ -3,6 +3,7 @@
 #include "Aplicacion.h"
 #include "AtPrinc.h"
 #include "Catalogos.h"
+#include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
@@ -369,6 +370,11 @@ void F_Nuevo::Celular_KeyPress(int tecla)
 void F_Nuevo::Motivo_rec_Click()
 {
     m_causaRec->clear();
+    // Another window's list may hold the one result set between its rows: reading now would
+    // end the program. The emptied reason list makes the user pick the category again, so no
+    // reason of the previous category is saved with this one.
+    if (LecturaEnCurso())
+        return;
     m_causaRec->setVisible(false);
     m_motivoRec->setVisible(false);
     // The first category is the general one: its reasons are those paired with no category.
@@ -386,6 +392,10 @@ void F_Nuevo::Motivo_rec_Click()
 
 void F_Nuevo::Guardar_Click()
 {
+    // The insert cannot run while another window's list holds the one result set; the form
+    // keeps everything typed for the next click.
+    if (LecturaEnCurso())
+        return;
     if (AtPrinc* w = Formulario<AtPrinc>::SiCargado())
         w->TiempoACero();
 

@@ -2,6 +2,7 @@
 
 #include "AtPrinc.h"
 #include "Colores.h"
+#include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
@@ -18,22 +19,26 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
 constexpr int kLargoNota = 3000;
 constexpr int kAltoFila = 320;
 
+// At most `largo` characters typed or pasted. A text the window puts in stays whole: an imported
+// note may be longer, and the detail frame must show it all.
+
 QPlainTextEdit* textoLargo(QWidget* padre, const QString& nombre)
 {
     auto* t = new QPlainTextEdit(padre);
     t->setObjectName(nombre);
     t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QObject::connect(t, &QPlainTextEdit::textChanged, t, [t] {
-        if (t->toPlainText().size() > kLargoNota)
-            t->setPlainText(t->toPlainText().left(kLargoNota));
-    });
+    LimitarEscritura(t, kLargoNota);
     return t;
 }
 

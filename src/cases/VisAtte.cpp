@@ -30,7 +30,11 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
 
 namespace {
 
@@ -87,6 +91,10 @@ void llenarCatalogo(QComboBox* combo, const RegListaCatalogo& lista)
         combo->addItem(QString::number(lista.Items[i].PID) + QStringLiteral(" - ") + lista.Items[i].Detalle);
     combo->setCurrentIndex(-1);
 }
+
+// At most `largo` characters typed or pasted. A text the window puts in stays whole: a stored
+// detail may be longer (the import copies it as it comes), and cutting it on screen would cut it
+// in the database at the next save.
 
 qint16 pidDeItem(const QString& item)
 {
@@ -156,7 +164,6 @@ VisAtte::VisAtte()
     m_lblTipo = Etiqueta(m_dtRec, QStringLiteral("LblTipo"));
     m_lblMotivo = Etiqueta(m_dtRec, QStringLiteral("LblMotivo"));
     m_lblCausa = Etiqueta(m_dtRec, QStringLiteral("LblCausa"));
-    m_lblCausa->setToolTip(QStringLiteral("Doble click para cambiar motivo y causa"));
     m_numeroLbl = Etiqueta(m_dtRec, QStringLiteral("Numero"));
     m_mediador = Etiqueta(m_dtRec, QStringLiteral("Mediador"));
     m_nroQueja = Etiqueta(m_dtRec, QStringLiteral("NroQueja"));
@@ -165,10 +172,7 @@ VisAtte::VisAtte()
     m_detalle->setReadOnly(true);
     m_detalle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     fondo(m_detalle, kFondoCampo);
-    connect(m_detalle, &QPlainTextEdit::textChanged, this, [this] {
-        if (m_detalle->toPlainText().size() > kLargoDetalle)
-            m_detalle->setPlainText(m_detalle->toPlainText().left(kLargoDetalle));
-    });
+    LimitarEscritura(m_detalle, kLargoDetalle);
 
     m_frmeCmbMotCau = new QGroupBox(QStringLiteral("Cambiar Motivo y causa"), m_dtRec);
     m_frmeCmbMotCau->setObjectName(QStringLiteral("FrmeCmbMotCau"));
@@ -603,6 +607,9 @@ void VisAtte::CmdARec_Click()
     if (AtPrinc* principal = Formulario<AtPrinc>::SiCargado())
         principal->Abrir_Click();
     Aplicacion::HacerEventos();
+    // Loading the search window reads its list: not while another read holds the result set.
+    if (!Formulario<F_Abrir>::Cargado() && LecturaEnCurso())
+        return;
     // The search window minimised itself after opening this complaint; bring it back as it was.
     F_Abrir* w = Formulario<F_Abrir>::Obtener();
     w->show();

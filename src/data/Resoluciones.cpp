@@ -43,7 +43,11 @@ RegResolucion GetResolucion(qint32 pidQueja)
 bool GuardarResolucion(RegResolucion& r)
 {
     const QString borrar = QStringLiteral("Delete from resolucion_quejas where IDQueja = ") + SqlEntero(r.IDQueja);
-    const qint32 clave = EjecutarTransaccionConClaveNueva(kUltimaClave, [&](qint32 k) {
+    // The new key is the highest left once the complaint's own rows are gone, as if read after
+    // the delete: a complaint holding the highest key keeps it.
+    const QString ultimaClave = QStringLiteral("Select pid from Resolucion_quejas where IDQueja <> ") +
+                                SqlEntero(r.IDQueja) + QStringLiteral(" or IDQueja is null order by pid desc LIMIT 1");
+    const qint32 clave = EjecutarTransaccionConClaveNueva(ultimaClave, [&](qint32 k) {
         return QStringList{
             borrar,
             QStringLiteral(

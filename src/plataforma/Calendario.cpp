@@ -29,11 +29,6 @@ void Calendario::SetValue(const QDate& fecha)
     setCurrentPage(fecha.year(), fecha.month());
 }
 
-void Calendario::SetMaxDate(const QDate& fecha)
-{
-    setMaximumDate(fecha.isValid() ? fecha : QDate(7999, 12, 31));
-}
-
 void Calendario::SetVisible(bool visible)
 {
     setVisible(visible);

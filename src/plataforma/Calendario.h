@@ -5,9 +5,9 @@
 #include <QElapsedTimer>
 #include <QString>
 
-// The month calendar of the place and resolution windows: a date value, an optional latest
-// date, shown on demand and hidden once a date is taken. A click on a day is delivered as
-// DateClick, the only way a picked date reaches the window.
+// The month calendar of the place and resolution windows: a date value, shown on demand and
+// hidden once a date is taken. A click on a day is delivered as DateClick, the only way a
+// picked date reaches the window.
 class Calendario : public QCalendarWidget
 {
     Q_OBJECT
@@ -17,8 +17,6 @@ public:
     QDate Value() const { return selectedDate(); }
     // Also moves the shown month to the date.
     void SetValue(const QDate& fecha);
-    // Later days cannot be picked; a null date lifts the limit.
-    void SetMaxDate(const QDate& fecha);
 
     bool Visible() const { return isVisibleTo(parentWidget()); }
     void SetVisible(bool visible);

@@ -2,7 +2,13 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <memory>
 
 // Controls as every window creates them: owned by their parent and carrying the system's
 // control name as objectName, by which other windows and the tests find them.
@@ -30,4 +36,27 @@ inline QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& 
     if (!ayuda.isEmpty())
         b->setToolTip(ayuda);
     return b;
+}
+
+// Limits what the user types or pastes to a length; a longer text the window loads is kept
+// whole (imports store longer texts) and cannot grow.
+inline void LimitarEscritura(QPlainTextEdit* t, int largo)
+{
+    auto tope = std::make_shared<int>(largo);
+    QObject::connect(t, &QPlainTextEdit::textChanged, t, [t, largo, tope] {
+        const int total = t->toPlainText().size();
+        // What the window sets cannot be undone; what the user types or pastes can.
+        if (!t->document()->isUndoAvailable()) {
+            *tope = std::max(largo, total);
+            return;
+        }
+        if (total <= *tope)
+            return;
+        // The excess is the end of what was just typed or pasted, right before the cursor.
+        QTextCursor c = t->textCursor();
+        const int fin = c.position();
+        c.setPosition(std::max(0, fin - (total - *tope)));
+        c.setPosition(fin, QTextCursor::KeepAnchor);
+        c.removeSelectedText();
+    });
 }

@@ -140,8 +140,9 @@ void Reportes::agregarFila(const QString& detalle, const QString& valor, qint16 
 
 void Reportes::SacarConsulta_Click()
 {
-    // The statistics read yields to the event queue: a second click must not start a second read.
-    if (m_consultando)
+    // The statistics read yields to the event queue: a second click must not start a second read,
+    // nor may a click start one while another window's read holds the shared result set.
+    if (m_consultando || LecturaEnCurso())
         return;
     const QString desde = m_desde->text();
     const QString hasta = m_hasta->text();

@@ -297,6 +297,10 @@ void AtPrinc::Nuevo_Click()
 void AtPrinc::Abrir_Click()
 {
     TiempoACero();
+    // The search window reads its list as it loads: never while another read holds the shared
+    // result set (that statement would fail and end the program).
+    if (!Formulario<F_Abrir>::Cargado() && LecturaEnCurso())
+        return;
     PCarga* carga = Formulario<PCarga>::Obtener();
     carga->descripcion(QStringLiteral("Abriendo formulario de carga"));
     carga->Valor(QStringLiteral("Abriendo"));
@@ -356,6 +360,9 @@ void AtPrinc::Salir_Click()
 
 void AtPrinc::UsuariosCn_Click()
 {
+    // The registry window reads the table as it loads (see Abrir_Click).
+    if (!Formulario<Registros>::Cargado() && LecturaEnCurso())
+        return;
     Registros* r = Formulario<Registros>::Obtener();
     r->show();
     r->raise();

@@ -93,8 +93,13 @@ void Bienvenido::Aceptar_Click()
     usuario.Nombres = m_nombre->text();
     usuario.Apellido = m_apellido->text();
     usuario.Usuario = m_usuario->text();
+    // Once any user exists the save would only change the level of the row with Pid 0 (the hidden
+    // row of delivered sites): another workstation created the first user while this window was open.
+    if (HayUsuarios())
+        MsgBox(QStringLiteral("No se pudo crear el usuario: ya hay usuarios registrados."), Botones::Aceptar,
+               Icono::Informacion, QString());
     // A name already taken is not saved; say so rather than close as after a save.
-    if (!GuardarUsuario(usuario, CodificarBase64(m_pass[0]->text()), 0))
+    else if (!GuardarUsuario(usuario, CodificarBase64(m_pass[0]->text()), 0))
         MsgBox(QStringLiteral("No se pudo crear el usuario: el nombre ") + usuario.Usuario +
                    QStringLiteral(" ya existe."),
                Botones::Aceptar, Icono::Informacion, QString());

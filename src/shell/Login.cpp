@@ -1,6 +1,5 @@
 #include "Login.h"
 
-#include "Aplicacion.h"
 #include "AtPrinc.h"
 #include "BasePing.h"
 #include "Bienvenido.h"
@@ -16,6 +15,7 @@
 #include "Usuarios.h"
 #include "VersionSistema.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QPainter>
@@ -135,9 +135,12 @@ bool Login::eventFilter(QObject* objeto, QEvent* evento)
 
 bool Login::Usuario_KeyPress(int tecla)
 {
-    Aplicacion::HacerEventos();
+    // A typed key reaches the box only after this handler: letting events run here would type the
+    // keys queued behind it first and scramble the name. Enter lets them run, but not the user's
+    // own input, which keeps its turn.
     if (!esEnter(tecla))
         return false;
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     if (m_usuario->text() == QLatin1String("/vereda")) {
         Formulario<Configurar>::Obtener()->show();
         Formulario<Login>::Descargar();

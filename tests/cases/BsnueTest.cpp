@@ -2,6 +2,7 @@
 
 #include "AtPrinc.h"
 #include "Ayuda.h"
+#include "Conexion.h"
 #include "ConsultasDePrueba.h"
 #include "F_Abrir.h"
 #include "F_Nuevo.h"
@@ -131,6 +132,24 @@ TEST_P(VentanaBsnue, AbrirNuevoCopiesTheChosenClaimantIntoTheEntryForm)
     EXPECT_FALSE(p->isEnabled());
 }
 
+// "Abrir nuevo" copies the row the list shows as current, whether it is the one the search left
+// marked or one reached with the arrow keys.
+TEST_P(VentanaBsnue, AbrirNuevoCopiesTheRowMarkedInTheList)
+{
+    abrir();
+    buscar(QStringLiteral("111222"));
+    ASSERT_EQ(numeros(), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
+    EXPECT_EQ(grilla()->currentRow(), 3);
+
+    grilla()->setFocus();
+    QTest::keyClick(grilla(), Qt::Key_Up);
+    ASSERT_EQ(grilla()->currentRow(), 2);
+    pulsar("Nuevo");
+    ASSERT_TRUE(Formulario<F_Nuevo>::Cargado());
+    EXPECT_EQ(campo("Apellido")->text(), QStringLiteral("Benítez"));
+    EXPECT_EQ(campo("DNI")->text(), QStringLiteral("27111222"));
+}
+
 TEST_P(VentanaBsnue, ANameWithoutCommaFillsOnlyTheSurname)
 {
     abrir();
@@ -181,6 +200,28 @@ TEST_P(VentanaBsnue, DoubleClickOnTheHeaderRowOpensNothing)
     dobleClicFila(0);
     EXPECT_TRUE(Formulario<Bsnue>::Cargado());
     EXPECT_FALSE(Formulario<F_Abrir>::Cargado());
+}
+
+// While another window's list holds the one result set between its rows, a search or a window
+// load would fail and end the program: the lookup lets the action go instead.
+TEST_P(VentanaBsnue, NoSearchOrWindowStartsWhileAnotherReadHoldsTheResultSet)
+{
+    abrir();
+    buscar(QStringLiteral("111222"));
+    ASSERT_TRUE(EjecutarQuery(QStringLiteral("SELECT PID FROM Master_Quejas")));
+    buscar(QStringLiteral("18999"));
+    dobleClicFila(1);
+    pulsar("Nuevo");
+    CerrarRs();
+    EXPECT_EQ(numeros(), (QStringList{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("1")}));
+    EXPECT_FALSE(Formulario<F_Abrir>::Cargado());
+    EXPECT_FALSE(Formulario<F_Nuevo>::Cargado());
+    EXPECT_TRUE(Formulario<Bsnue>::Cargado());
+    EXPECT_TRUE(mostrados().isEmpty());
+    EXPECT_EQ(entorno->terminaciones, 0);
+
+    buscar(QStringLiteral("18999"));
+    EXPECT_EQ(numeros(), QStringList{QStringLiteral("4")});
 }
 
 TEST_P(VentanaBsnue, HelpModeExplainsTheNextControlClickedAndThenEnds)
@@ -235,6 +276,22 @@ TEST_P(VentanaBsnue, EachControlAndTheWindowHaveTheirTopic)
     EXPECT_TRUE(ayudaTexto().contains(QStringLiteral("de existir se cargará una lista de denuncias")));
     EXPECT_TRUE(ayudaTexto().endsWith(QStringLiteral("para abrir un nuevo reclamo.")));
     EXPECT_FALSE(ventana()->ModoAyuda());
+}
+
+TEST_P(VentanaBsnue, HelpOnTheListAlsoAnswersAClickBelowItsRows)
+{
+    abrir();
+    pulsar("BAyuda");
+    // Before any search the list holds only its header: the click lands on its empty part.
+    QTest::mouseClick(grilla()->viewport(), Qt::LeftButton, {}, QPoint(10, grilla()->viewport()->height() - 5));
+    ASSERT_TRUE(Formulario<Ayuda>::Cargado());
+    EXPECT_EQ(ayudaTitulo(), QStringLiteral("Lista de antecedentes por DNI."));
+    EXPECT_TRUE(ayudaTexto().startsWith(QStringLiteral("Esta lista se puede utilizar de 2 modos:")));
+    EXPECT_FALSE(ventana()->ModoAyuda());
+
+    // Help mode is over: "Abrir nuevo" acts again.
+    pulsar("Nuevo");
+    EXPECT_TRUE(Formulario<F_Nuevo>::Cargado());
 }
 
 TEST_P(VentanaBsnue, HelpForAnotherWindowOrTopicKeepsThePreviousText)

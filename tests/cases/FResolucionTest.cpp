@@ -205,6 +205,28 @@ TEST_P(FResolucionVentana, AmountMustBeEmptyOrANumberNotBelowZero)
     EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QStringLiteral("0"));
 }
 
+TEST_P(FResolucionVentana, DetailLimitsTypingButAnImportedLongerDetailIsShownAndSavedWhole)
+{
+    abrir(43);
+    texto("Detalle")->insertPlainText(QString(250, QLatin1Char('x'))); // a paste
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QString(200, QLatin1Char('x')));
+    cerrar();
+
+    // The import copies a resolution's detail as it comes, whatever its length.
+    const QString largo = QString(300, QLatin1Char('d'));
+    resolucion(42, 1, 0);
+    Ejecutar(QStringLiteral("UPDATE Resolucion_quejas SET Detalle = '%1' WHERE IDQueja = 42").arg(largo));
+    abrir(42);
+    EXPECT_EQ(texto("Detalle")->toPlainText(), largo);
+    QTest::keyClicks(texto("Detalle"), QStringLiteral("z"));
+    EXPECT_EQ(texto("Detalle")->toPlainText(), largo);
+    caja("MontoI")->setText(QStringLiteral("120"));
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 0, 0), largo);
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QStringLiteral("120"));
+}
+
 TEST_P(FResolucionVentana, DateBoxesAcceptDatesOrNothing)
 {
     abrir();

@@ -1,6 +1,7 @@
 #include "F_Abrir.h"
 
 #include "AtPrinc.h"
+#include "Conexion.h"
 #include "ConsultasDePrueba.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
@@ -18,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -190,6 +192,59 @@ TEST_P(VentanaF_Abrir, DateRangeListsUnsolvedComplaintsAndRefusesTextsThatAreNot
         EXPECT_EQ(ultimo().titulo, QString());
         entorno->dialogos->mostrados.clear();
     }
+}
+
+// The lists let window events run between rows while they hold the one result set; a second
+// click arriving then must not start another read, which would fail and end the program.
+TEST_P(VentanaF_Abrir, ASecondClickWhileAListFillsIsIgnored)
+{
+    abrir();
+    escribir("Desde", QStringLiteral("01/03/2024"));
+    escribir("Hasta", QStringLiteral("31/03/2024"));
+    QTimer::singleShot(0, ventana(), [this] { pulsar("Ir"); });
+    pulsar("Ir");
+    EXPECT_EQ(numeros(), (QStringList{QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("1")}));
+    EXPECT_TRUE(mostrados().isEmpty());
+    EXPECT_EQ(entorno->terminaciones, 0);
+
+    // The open-complaints list yields after each row: a tick of the box meanwhile is undone, so
+    // the box keeps telling what the list shows.
+    auto* vfin = control<QCheckBox>(QStringLiteral("Vfin"));
+    marcarVfin();
+    ASSERT_TRUE(vfin->isChecked());
+    // The box's own handler lets events run once before listing; the second click comes later,
+    // between two rows.
+    QTimer::singleShot(0, ventana(), [this] {
+        QTimer::singleShot(0, ventana(), [this] {
+            marcarVfin();
+            buscarNumero(QStringLiteral("1"));
+        });
+    });
+    marcarVfin();
+    EXPECT_FALSE(vfin->isChecked());
+    EXPECT_EQ(numeros(), (QStringList{QStringLiteral("5"), QStringLiteral("4"), QStringLiteral("1")}));
+    EXPECT_TRUE(dato(2).isEmpty());
+    EXPECT_TRUE(mostrados().isEmpty());
+    EXPECT_EQ(entorno->terminaciones, 0);
+}
+
+TEST_P(VentanaF_Abrir, NothingStartsAReadWhileAnotherHoldsTheResultSet)
+{
+    abrir();
+    const QStringList antes = numeros();
+    ASSERT_TRUE(EjecutarQuery(QStringLiteral("SELECT PID FROM Master_Quejas")));
+    pulsar("Ir");
+    buscarCampo(1, QStringLiteral("garcia"));
+    pulsar("Command1");
+    escribir("F1", QStringLiteral("a"));
+    pulsar("Busqueda");
+    buscarNumero(QStringLiteral("1"));
+    DobleClicCelda(grilla(), 1, 0);
+    CerrarRs();
+    EXPECT_EQ(numeros(), antes);
+    EXPECT_TRUE(dato(2).isEmpty());
+    EXPECT_TRUE(mostrados().isEmpty());
+    EXPECT_EQ(entorno->terminaciones, 0);
 }
 
 TEST_P(VentanaF_Abrir, DoubleClickFillsOnlyAnEmptyDateBox)

@@ -1,6 +1,7 @@
 #include "F_Nuevo.h"
 
 #include "AtPrinc.h"
+#include "Conexion.h"
 #include "ConsultasDePrueba.h"
 #include "Formularios.h"
 #include "Quejas.h"
@@ -194,6 +195,29 @@ TEST_P(VentanaF_Nuevo, ChecksStopAtTheFirstFailureInOrderAndSaveNothing)
     }
     EXPECT_EQ(contar(), 0);
     EXPECT_EQ(caja("Apellido")->text(), QStringLiteral("García"));
+}
+
+// Another window's list may hold the one result set between its rows: the form then reads
+// nothing, and a category chosen meanwhile cannot be saved with the previous category's reason.
+TEST_P(VentanaF_Nuevo, NothingIsReadOrSavedWhileAnotherReadHoldsTheResultSet)
+{
+    abrir();
+    completar();
+    ASSERT_TRUE(EjecutarQuery(QStringLiteral("SELECT PID FROM Master_Quejas")));
+    elegir("Motivo_rec", 2);
+    EXPECT_EQ(lista("Causa_rec")->count(), 0);
+    guardar();
+    CerrarRs();
+    EXPECT_TRUE(mostrados().isEmpty());
+    EXPECT_EQ(entorno->terminaciones, 0);
+    EXPECT_EQ(contar(), 0);
+    ASSERT_TRUE(Formulario<F_Nuevo>::Cargado());
+
+    guardar();
+    ASSERT_EQ(mostrados().size(), 1);
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Seleccione una causa de llamado"));
+    elegir("Motivo_rec", 2);
+    EXPECT_EQ(Items(lista("Causa_rec")), QStringList{QStringLiteral("6 - Maltrato del chofer")});
 }
 
 TEST_P(VentanaF_Nuevo, AnyOneContactIsEnough)

@@ -190,6 +190,23 @@ TEST_P(SeguimientoVentana, ClickOnANoteShowsItsFullTextAndOtherClicksHideIt)
     EXPECT_FALSE(detalleVisible());
 }
 
+TEST_P(SeguimientoVentana, NoteBoxLimitsTypingAndTheDetailShowsALongerImportedNoteWhole)
+{
+    // Imported notes keep their whole text, longer than a typed one can be.
+    const QString larga = QString(3500, QLatin1Char('n'));
+    Ejecutar(QStringLiteral("INSERT INTO Seguimiento_quejas (Pid, Queja, Detalle, Usuario, Fecha) VALUES "
+                            "(3, 42, '%1', 5, '2025-03-19')")
+                 .arg(larga));
+    abrir();
+    clicCelda(1, 0);
+    EXPECT_EQ(control<QPlainTextEdit>("TxtDetalle")->toPlainText(), larga);
+
+    nota()->insertPlainText(QString(3100, QLatin1Char('s'))); // a paste
+    EXPECT_EQ(nota()->toPlainText(), QString(3000, QLatin1Char('s')));
+    QTest::keyClicks(nota(), QStringLiteral("t"));
+    EXPECT_EQ(nota()->toPlainText().size(), 3000);
+}
+
 TEST_P(SeguimientoVentana, MainWindowIsOffWhileTheWindowIsOpen)
 {
     AtPrinc* p = principal();

@@ -2,6 +2,7 @@
 
 #include "AtPrinc.h"
 #include "Colores.h"
+#include "Conexion.h"
 #include "ConsultasDePrueba.h"
 #include "FResolucion.h"
 #include "F_Abrir.h"
@@ -261,11 +262,33 @@ TEST_P(VisAtteVentana, DetailEditIsEscapedStoredAndShownBack)
     EXPECT_EQ(detalle()->toPlainText(), QStringLiteral("Reclama por 'demora' de 2 horas"));
     EXPECT_TRUE(detalle()->isReadOnly());
     EXPECT_FALSE(control<QPushButton>("Cancelar")->isEnabled());
+}
 
-    // The box holds at most 4000 characters.
+TEST_P(VisAtteVentana, DetailBoxLimitsTypingButKeepsALongerStoredDetailWhole)
+{
+    abrir();
     dobleClic(detalle()->viewport());
-    detalle()->setPlainText(QString(4100, QLatin1Char('x')));
+    detalle()->selectAll();
+    detalle()->insertPlainText(QString(4100, QLatin1Char('x'))); // a paste
+    EXPECT_EQ(detalle()->toPlainText(), QString(4000, QLatin1Char('x')));
+    QTest::keyClicks(detalle(), QStringLiteral("yy"));
     EXPECT_EQ(detalle()->toPlainText().size(), 4000);
+    pulsar("Cancelar");
+
+    // An imported detail may be longer than the box: it is shown whole and a detail save keeps it.
+    const QString largo = QString(4500, QLatin1Char('a')) + QStringLiteral(" 'fin'");
+    Ejecutar(QStringLiteral("UPDATE Master_Quejas SET detalle = '%1 |~|fin|~|' WHERE pid = 42")
+                 .arg(QString(4500, QLatin1Char('a'))));
+    abrir();
+    EXPECT_EQ(detalle()->toPlainText(), largo);
+    dobleClic(detalle()->viewport());
+    QTest::keyClicks(detalle(), QStringLiteral("!"));
+    EXPECT_EQ(detalle()->toPlainText(), largo);
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsar("Guarda_Detalle");
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
+              QString(4500, QLatin1Char('a')) + QStringLiteral(" |~|fin|~|"));
+    EXPECT_EQ(detalle()->toPlainText(), largo);
 }
 
 TEST_P(VisAtteVentana, PanelListsReasonsOfTheChosenCategoryAndChecksBothChoices)
@@ -403,6 +426,20 @@ TEST_P(VisAtteVentana, AbrirReclamoBringsTheMinimisedSearchWindowBack)
     EXPECT_TRUE(buscar->isVisible());
     // The case window stays as it was.
     EXPECT_EQ(Formulario<VisAtte>::SiCargado()->NumeroCargado(), 42);
+}
+
+TEST_P(VisAtteVentana, AbrirReclamoDoesNotLoadTheSearchWindowWhileAnotherReadHoldsTheResultSet)
+{
+    abrir();
+    // Another window's list is filling and lets events run with the result set open.
+    ASSERT_TRUE(EjecutarQuery(QStringLiteral("SELECT pid FROM Master_Quejas")));
+    pulsar("CmdARec");
+    EXPECT_EQ(entorno->terminaciones, 0) << "a click must not end the program";
+    EXPECT_FALSE(Formulario<F_Abrir>::Cargado());
+    EXPECT_TRUE(Rs.Abierto()) << "the other reader's result set is left alone";
+    CerrarRs();
+    pulsar("CmdARec");
+    EXPECT_TRUE(Formulario<F_Abrir>::Cargado());
 }
 
 TEST_P(VisAtteVentana, ClosingReArmsTheMainWindowStatisticsEachTime)

@@ -107,6 +107,29 @@ TEST_P(ResolucionesDatos, ASaveReplacesEveryRowOfTheComplaintOnly)
     EXPECT_EQ(filas(41), QStringLiteral("3:ajena"));
 }
 
+TEST_P(ResolucionesDatos, TheNewKeyIsTheHighestLeftAfterTheComplaintsOwnRowsAreGone)
+{
+    RegResolucion ajena = importada(41, QStringLiteral("ajena"), 0);
+    RegResolucion propia = importada(40, QStringLiteral("propia"), 0);
+    InsertarResolucion(ajena);
+    InsertarResolucion(propia);
+    EXPECT_EQ(filas(40), QStringLiteral("2:propia"));
+
+    RegResolucion r = ResolucionVacia();
+    r.IDQueja = 40;
+    r.Detalle = QStringLiteral("nueva");
+    ASSERT_TRUE(GuardarResolucion(r));
+    EXPECT_EQ(filas(40), QStringLiteral("2:nueva")) << "the key is read once the old row is deleted";
+    ASSERT_TRUE(GuardarResolucion(r));
+    EXPECT_EQ(filas(40), QStringLiteral("2:nueva"));
+
+    // A stray row without a complaint is not deleted, so its key still counts.
+    Ejecutar(QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Cerrada) VALUES (9, NULL, 0)"));
+    ASSERT_TRUE(GuardarResolucion(r));
+    EXPECT_EQ(filas(40), QStringLiteral("10:nueva"));
+    EXPECT_EQ(filas(41), QStringLiteral("1:ajena"));
+}
+
 TEST_P(ResolucionesDatos, ImportedRowsReadWithoutAnnulmentAndKeepTheirUser)
 {
     RegResolucion r = importada(40, QStringLiteral("importada"), 2);

@@ -3,6 +3,7 @@
 #include "Conexion.h"
 #include "ConsultasDePrueba.h"
 #include "DetallesL.h"
+#include "F_Abrir.h"
 #include "FechasPeriodo.h"
 #include "Formularios.h"
 #include "Login.h"
@@ -334,6 +335,32 @@ TEST_P(VentanaPrincipal, TimerTicksWaitWhileAReadHoldsTheResultSet)
     EXPECT_EQ(barra(w, "BV1")->Maximo(), 1);
     EXPECT_FALSE(w->TmrBarr()->isActive());
     EXPECT_EQ(conectado(), QStringLiteral("1 PUESTO-07"));
+}
+
+TEST_P(VentanaPrincipal, WindowsThatReadAtLoadWaitWhileAnotherReadHoldsTheResultSet)
+{
+    AtPrinc* w = principalQuieta();
+    // Another window's list is filling and lets events run with the result set open.
+    ASSERT_TRUE(EjecutarQuery(QStringLiteral("SELECT pid FROM Master_Quejas")));
+    pulsarBoton(w);
+    pulsarItem(w, 1);
+    w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->trigger();
+    EXPECT_EQ(entorno->terminaciones, 0) << "a click must not end the program";
+    EXPECT_EQ(ErroresQuery, 0);
+    EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
+    EXPECT_TRUE(Rs.Abierto()) << "the other reader's result set is left alone";
+    EXPECT_FALSE(Formulario<F_Abrir>::Cargado());
+    EXPECT_FALSE(Formulario<Registros>::Cargado());
+    EXPECT_FALSE(Formulario<PCarga>::Cargado());
+    EXPECT_TRUE(w->isEnabled());
+    CerrarRs();
+
+    pulsarBoton(w);
+    pulsarItem(w, 1);
+    w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->trigger();
+    EXPECT_TRUE(Formulario<F_Abrir>::Cargado());
+    EXPECT_TRUE(Formulario<Registros>::Cargado());
+    EXPECT_EQ(entorno->terminaciones, 0);
 }
 
 INSTANCIAR_EN_MOTORES(VentanaPrincipal);

@@ -192,4 +192,26 @@ TEST_P(PrimerUsuario, AFirstUserWhoseNameIsTakenIsNotSavedAndTheUserIsTold)
     EXPECT_TRUE(Formulario<Login>::Cargado());
 }
 
+TEST_P(PrimerUsuario, AnotherWorkstationsFirstUserMeanwhileLeavesEveryRowAsItWasAndIsTold)
+{
+    ingresar(QStringLiteral("adm"), QStringLiteral("123"));
+    ASSERT_TRUE(Formulario<Bienvenido>::Cargado());
+    // While the window is open another workstation creates the first administrator; the
+    // hidden row that sites were delivered with stays disabled.
+    ASSERT_TRUE(EjecutarQuery(
+        QStringLiteral("INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
+                       "(0, 'Vortane', 'Oculto', 'Oculto', 0, 'eHh4'), (1, 'jefa', 'Rita', 'Luna', 3, 'eHh4')")));
+    completar(QStringLiteral("clave1"), QStringLiteral("clave1"), QStringLiteral("Ana"), QStringLiteral("Quiroga"));
+    guardar();
+
+    ASSERT_EQ(mostrados().size(), 1);
+    EXPECT_EQ(mostrados()[0].texto, QStringLiteral("No se pudo crear el usuario: ya hay usuarios registrados."));
+    EXPECT_EQ(mostrados()[0].icono, Icono::Informacion);
+    EXPECT_EQ(LeerFilas(QStringLiteral("SELECT Pid, usuario, nivel FROM Usuarios_Quejas ORDER BY Pid"), 3,
+                        QStringLiteral(" ")),
+              QStringList({QStringLiteral("0 Vortane 0"), QStringLiteral("1 jefa 3")}));
+    EXPECT_FALSE(Formulario<Bienvenido>::Cargado());
+    EXPECT_TRUE(Formulario<Login>::Cargado());
+}
+
 INSTANCIAR_EN_MOTORES(PrimerUsuario);

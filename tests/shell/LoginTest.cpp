@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -161,6 +162,21 @@ TEST_F(LoginSinBase, EnterMovesFromTheNameToThePasswordAndLogsInFromThere)
     QTest::keyClicks(pantalla.pass(), QStringLiteral("clave"));
     QTest::keyClick(pantalla.pass(), Qt::Key_Return);
     EXPECT_EQ(EstadoLogin, 1) << "Enter in the password box runs the login";
+}
+
+TEST_F(LoginSinBase, KeysTypedFasterThanTheyAreHandledKeepTheirOrder)
+{
+    escribirSysVer(LineaVersion().toLatin1() + '\n');
+    pantalla.abrir();
+    // Keys that queue up while the program is busy arrive as pending events, one after another.
+    for (const char* letra : {"a", "n", "a"}) {
+        const QString texto = QString::fromLatin1(letra);
+        QCoreApplication::postEvent(
+            pantalla.usuario(), new QKeyEvent(QEvent::KeyPress, Qt::Key_A + (letra[0] - 'a'), Qt::NoModifier, texto));
+    }
+    QCoreApplication::sendPostedEvents(pantalla.usuario(), QEvent::KeyPress);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pantalla.usuario()->text(), QStringLiteral("ana"));
 }
 
 TEST_F(LoginSinBase, WithoutAConnectionEveryLoginNamesTheTarget)
