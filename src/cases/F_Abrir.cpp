@@ -7,6 +7,7 @@
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
+#include "Principal.h"
 #include "GrillaTabla.h"
 #include "PCarga.h"
 #include "Textos.h"
@@ -188,7 +189,7 @@ void F_Abrir::Form_Load()
 
 void F_Abrir::fijarFechas()
 {
-    AtPrinc::Habilitar(false);
+    VentanaPrincipal::Habilitar(false);
     m_hasta->setText(FechaHoy());
     if (m_desde->text().isEmpty())
         m_desde->setText(PrimerDiaDelMes());
@@ -452,5 +453,5 @@ void F_Abrir::Form_Unload()
     if (m_descargado)
         return;
     m_descargado = true;
-    AtPrinc::Habilitar(true);
+    VentanaPrincipal::Habilitar(true);
 }

@@ -7,6 +7,7 @@
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
+#include "Principal.h"
 #include "Quejas.h"
 #include "Textos.h"
 #include "Usuarios.h"
@@ -215,7 +216,7 @@ F_Nuevo::F_Nuevo()
 
 void F_Nuevo::Form_Load()
 {
-    AtPrinc::Habilitar(false);
+    VentanaPrincipal::Habilitar(false);
 
     m_tipoRec->clear();
     const RegListaCatalogo tipos = GetTipos();
@@ -469,5 +470,5 @@ void F_Nuevo::Form_Unload()
     if (m_descargado)
         return;
     m_descargado = true;
-    AtPrinc::Habilitar(true);
+    VentanaPrincipal::Habilitar(true);
 }

@@ -5,6 +5,7 @@
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
+#include "Principal.h"
 #include "GrillaTabla.h"
 #include "Seguimientos.h"
 #include "Textos.h"
@@ -131,7 +132,7 @@ Seguimiento::~Seguimiento()
 void Seguimiento::Form_Load()
 {
     m_fecha->setText(FechaHoy());
-    AtPrinc::Habilitar(false);
+    VentanaPrincipal::Habilitar(false);
 }
 
 void Seguimiento::Form_Unload()
@@ -139,7 +140,7 @@ void Seguimiento::Form_Unload()
     if (m_descargado)
         return;
     m_descargado = true;
-    AtPrinc::Habilitar(true);
+    VentanaPrincipal::Habilitar(true);
 }
 
 void Seguimiento::closeEvent(QCloseEvent* evento)

@@ -1,10 +1,15 @@
 #pragma once
 
+#include "Ventana.h"
+
 #include <QPointer>
 #include <QWidget>
 
+#include <type_traits>
+
 // One instance per window class: created on first use, forgotten once unloaded (closed and
-// deleted), so the next use loads it afresh.
+// deleted), so the next use loads it afresh. The instance is registered before its load runs,
+// so a request made while the load yields returns the window being loaded.
 template <typename T>
 class Formulario
 {
@@ -15,6 +20,12 @@ public:
             T* w = new T();
             w->setAttribute(Qt::WA_DeleteOnClose);
             instancia() = w;
+            if constexpr (std::is_base_of_v<Ventana, T>) {
+                QPointer<T> guarda(w);
+                w->Cargar();
+                // The load may have closed the window again.
+                return guarda.data();
+            }
         }
         return instancia();
     }

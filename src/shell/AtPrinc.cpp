@@ -149,8 +149,9 @@ AtPrinc::AtPrinc()
     connect(&m_tmrBarr, &QTimer::timeout, this, &AtPrinc::TmrBarr_Timer);
     connect(&m_tmrOffLine, &QTimer::timeout, this, &AtPrinc::TmrOffLine_Timer);
 
-    // The progress window switches this window off while it is loaded.
-    PCarga::EstablecerInterruptorPrincipal(&AtPrinc::Habilitar);
+    // The other windows switch this window off, reset its idle time and re-arm its bars
+    // through the main-window interface.
+    VentanaPrincipal::Instalar(this);
 
     Form_Load();
     m_tmrBarr.start();
@@ -196,8 +197,12 @@ void AtPrinc::TiempoACero()
 
 void AtPrinc::Habilitar(bool habilitada)
 {
-    if (AtPrinc* w = Formulario<AtPrinc>::SiCargado())
-        w->setEnabled(habilitada);
+    setEnabled(habilitada);
+}
+
+void AtPrinc::RearmarBarras()
+{
+    m_tmrBarr.start();
 }
 
 void AtPrinc::TmrBarr_Timer()
@@ -388,6 +393,7 @@ void AtPrinc::Form_Unload()
         return;
     m_descargado = true;
     CerrarSesion();
+    VentanaPrincipal::Quitar(this);
     // After the logout: the case window's unload inside it re-arms the bars' timer.
     m_tmrBarr.stop();
     m_tmrOffLine.stop();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Principal.h"
+
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
@@ -13,20 +15,19 @@ class MenuSecA;
 // The main window of a logged-in user: caption naming the user, menus, the side menu, the
 // statistics bars of the last 31 days and the workstation heartbeat. Closing it, by any way,
 // is the logout.
-class AtPrinc : public QWidget
+class AtPrinc : public QWidget, public Principal
 {
     Q_OBJECT
 public:
     AtPrinc();
+    ~AtPrinc() override { VentanaPrincipal::Quitar(this); }
 
-    // Called by the side menu and by the case window.
-    void Abrir_Click();
-    void Nuevo_Click();
-    // Called by the windows that keep the user busy.
-    void TiempoACero();
-    // Switches the main window off while a window that holds the user is loaded, and on again;
-    // nothing happens when the main window is not loaded (a window opened on its own).
-    static void Habilitar(bool habilitada);
+    // What the other windows reach through the main-window interface.
+    void Abrir_Click() override;
+    void Nuevo_Click() override;
+    void TiempoACero() override;
+    void Habilitar(bool habilitada) override;
+    void RearmarBarras() override;
 
     // The case window re-arms the bars when it closes.
     QTimer* TmrBarr() { return &m_tmrBarr; }

@@ -41,7 +41,7 @@ int loginsAbiertos()
 } // namespace
 
 // The main window of a logged-in user, on both engines.
-class VentanaPrincipal : public VentanaDePrueba
+class PruebaAtPrinc : public VentanaDePrueba
 {
 protected:
     void Preparar() override
@@ -92,7 +92,7 @@ protected:
     }
 };
 
-TEST_P(VentanaPrincipal, CaptionNamesTheUserAndLevelAndTheMenusFollowTheLevel)
+TEST_P(PruebaAtPrinc, CaptionNamesTheUserAndLevelAndTheMenusFollowTheLevel)
 {
     AtPrinc* w = abrir();
     EXPECT_TRUE(w->isVisible());
@@ -111,7 +111,7 @@ TEST_P(VentanaPrincipal, CaptionNamesTheUserAndLevelAndTheMenusFollowTheLevel)
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Ostrevia - Pérez, Ana María - Usuario Avanzado"));
 }
 
-TEST_P(VentanaPrincipal, MenuButtonFoldsTheSideMenuOnceForEachPress)
+TEST_P(PruebaAtPrinc, MenuButtonFoldsTheSideMenuOnceForEachPress)
 {
     AtPrinc* w = abrir();
     EXPECT_FALSE(menu(w)->isVisible());
@@ -121,7 +121,7 @@ TEST_P(VentanaPrincipal, MenuButtonFoldsTheSideMenuOnceForEachPress)
     EXPECT_FALSE(menu(w)->isVisible());
 }
 
-TEST_P(VentanaPrincipal, BelowLevelTwoCatalogueAndUserItemsAreRefused)
+TEST_P(PruebaAtPrinc, BelowLevelTwoCatalogueAndUserItemsAreRefused)
 {
     entrar(1);
     AtPrinc* w = abrir();
@@ -149,7 +149,7 @@ TEST_P(VentanaPrincipal, BelowLevelTwoCatalogueAndUserItemsAreRefused)
     EXPECT_TRUE(w->isEnabled()) << "the progress window of item 1 gave the window back";
 }
 
-TEST_P(VentanaPrincipal, FromLevelTwoEveryItemFoldsTheSideMenu)
+TEST_P(PruebaAtPrinc, FromLevelTwoEveryItemFoldsTheSideMenu)
 {
     entrar(2);
     AtPrinc* w = abrir();
@@ -162,7 +162,7 @@ TEST_P(VentanaPrincipal, FromLevelTwoEveryItemFoldsTheSideMenu)
     EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
 }
 
-TEST_P(VentanaPrincipal, NoItemPressedYetDoesNothing)
+TEST_P(PruebaAtPrinc, NoItemPressedYetDoesNothing)
 {
     AtPrinc* w = abrir();
     pulsarBoton(w);
@@ -171,7 +171,7 @@ TEST_P(VentanaPrincipal, NoItemPressedYetDoesNothing)
     EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
 }
 
-TEST_P(VentanaPrincipal, ExitQuestionAnsweredNoKeepsTheUserLoggedIn)
+TEST_P(PruebaAtPrinc, ExitQuestionAnsweredNoKeepsTheUserLoggedIn)
 {
     AtPrinc* w = abrir();
     pulsarBoton(w);
@@ -188,7 +188,7 @@ TEST_P(VentanaPrincipal, ExitQuestionAnsweredNoKeepsTheUserLoggedIn)
     EXPECT_FALSE(Formulario<Login>::Cargado());
 }
 
-TEST_P(VentanaPrincipal, ExitQuestionAnsweredYesLogsOutToOneLoginWindow)
+TEST_P(PruebaAtPrinc, ExitQuestionAnsweredYesLogsOutToOneLoginWindow)
 {
     AtPrinc* w = abrir();
     w->TmrOffLine_Timer();
@@ -209,7 +209,7 @@ TEST_P(VentanaPrincipal, ExitQuestionAnsweredYesLogsOutToOneLoginWindow)
     EXPECT_EQ(conectado(), QStringLiteral("0 PUESTO-07"));
 }
 
-TEST_P(VentanaPrincipal, SalirShowsTheLoginFirstAndEndsWithExactlyOneLoginWindow)
+TEST_P(PruebaAtPrinc, SalirShowsTheLoginFirstAndEndsWithExactlyOneLoginWindow)
 {
     AtPrinc* w = abrir();
     Formulario<Registros>::Obtener()->show();
@@ -226,7 +226,7 @@ TEST_P(VentanaPrincipal, SalirShowsTheLoginFirstAndEndsWithExactlyOneLoginWindow
     EXPECT_FALSE(Rs.Abierto());
 }
 
-TEST_P(VentanaPrincipal, ClosingTheWindowIsALogoutToo)
+TEST_P(PruebaAtPrinc, ClosingTheWindowIsALogoutToo)
 {
     Formulario<Login>::Obtener()->show();
     AtPrinc* w = abrir();
@@ -237,7 +237,7 @@ TEST_P(VentanaPrincipal, ClosingTheWindowIsALogoutToo)
     EXPECT_TRUE(Formulario<Login>::SiCargado()->isVisible());
 }
 
-TEST_P(VentanaPrincipal, TheProgressWindowSwitchesTheMainWindowOffAndOn)
+TEST_P(PruebaAtPrinc, TheProgressWindowSwitchesTheMainWindowOffAndOn)
 {
     AtPrinc* w = abrir();
     Formulario<PCarga>::Obtener()->descripcion(QStringLiteral("Importando"));
@@ -246,7 +246,7 @@ TEST_P(VentanaPrincipal, TheProgressWindowSwitchesTheMainWindowOffAndOn)
     EXPECT_TRUE(w->isEnabled());
 }
 
-TEST_P(VentanaPrincipal, RegistryMenuOpensTheRegistryWindow)
+TEST_P(PruebaAtPrinc, RegistryMenuOpensTheRegistryWindow)
 {
     AtPrinc* w = abrir();
     w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->trigger();
@@ -254,7 +254,7 @@ TEST_P(VentanaPrincipal, RegistryMenuOpensTheRegistryWindow)
     EXPECT_TRUE(Formulario<Registros>::SiCargado()->isVisible());
 }
 
-TEST_P(VentanaPrincipal, BarsShowTheLastThirtyOneDaysByResolutionState)
+TEST_P(PruebaAtPrinc, BarsShowTheLastThirtyOneDaysByResolutionState)
 {
     queja(1, 0, 1);  // closed
     queja(2, 31, 0); // resolution not closed, on the first day of the period
@@ -286,7 +286,7 @@ TEST_P(VentanaPrincipal, BarsShowTheLastThirtyOneDaysByResolutionState)
     EXPECT_EQ(periodo(w), texto);
 }
 
-TEST_P(VentanaPrincipal, BarsFollowEachStateCountAndStayWhenThePeriodIsEmpty)
+TEST_P(PruebaAtPrinc, BarsFollowEachStateCountAndStayWhenThePeriodIsEmpty)
 {
     AtPrinc* w = abrir();
     EXPECT_TRUE(periodo(w).endsWith(QStringLiteral(": 0")));
@@ -316,7 +316,7 @@ TEST_P(VentanaPrincipal, BarsFollowEachStateCountAndStayWhenThePeriodIsEmpty)
     EXPECT_TRUE(periodo(w).endsWith(QStringLiteral(": 4")));
 }
 
-TEST_P(VentanaPrincipal, TimerTicksWaitWhileAReadHoldsTheResultSet)
+TEST_P(PruebaAtPrinc, TimerTicksWaitWhileAReadHoldsTheResultSet)
 {
     queja(1, 0, 1);
     AtPrinc* w = abrir();
@@ -337,7 +337,7 @@ TEST_P(VentanaPrincipal, TimerTicksWaitWhileAReadHoldsTheResultSet)
     EXPECT_EQ(conectado(), QStringLiteral("1 PUESTO-07"));
 }
 
-TEST_P(VentanaPrincipal, WindowsThatReadAtLoadWaitWhileAnotherReadHoldsTheResultSet)
+TEST_P(PruebaAtPrinc, WindowsThatReadAtLoadWaitWhileAnotherReadHoldsTheResultSet)
 {
     AtPrinc* w = principalQuieta();
     // Another window's list is filling and lets events run with the result set open.
@@ -363,4 +363,4 @@ TEST_P(VentanaPrincipal, WindowsThatReadAtLoadWaitWhileAnotherReadHoldsTheResult
     EXPECT_EQ(entorno->terminaciones, 0);
 }
 
-INSTANCIAR_EN_MOTORES(VentanaPrincipal);
+INSTANCIAR_EN_MOTORES(PruebaAtPrinc);

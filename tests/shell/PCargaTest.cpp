@@ -1,28 +1,32 @@
 #include "PCarga.h"
 #include "Formularios.h"
+#include "Principal.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QWidget>
 #include <gtest/gtest.h>
 
-// A stand-in main window switched through the progress window's hook.
-class PCargaTest : public ::testing::Test
+// A stand-in main window switched through the main-window interface.
+class PCargaTest : public ::testing::Test, public Principal
 {
 protected:
-    void SetUp() override
-    {
-        PCarga::EstablecerInterruptorPrincipal([this](bool habilitada) {
-            llamadas << habilitada;
-            principal.setEnabled(habilitada);
-        });
-    }
+    void SetUp() override { VentanaPrincipal::Instalar(this); }
     void TearDown() override
     {
         Formulario<PCarga>::Descargar();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        PCarga::EstablecerInterruptorPrincipal(nullptr);
+        VentanaPrincipal::Quitar(this);
     }
+    void Habilitar(bool habilitada) override
+    {
+        llamadas << habilitada;
+        principal.setEnabled(habilitada);
+    }
+    void TiempoACero() override {}
+    void RearmarBarras() override {}
+    void Nuevo_Click() override {}
+    void Abrir_Click() override {}
     QString texto(const char* nombre)
     {
         return Formulario<PCarga>::Obtener()->findChild<QLabel*>(QString::fromLatin1(nombre))->text();

@@ -1,23 +1,9 @@
 #include "PCarga.h"
 
+#include "Principal.h"
+
 #include <QCloseEvent>
 #include <QFrame>
-
-namespace {
-
-std::function<void(bool)>& interruptor()
-{
-    static std::function<void(bool)> f;
-    return f;
-}
-
-void switchPrincipal(bool habilitada)
-{
-    if (interruptor())
-        interruptor()(habilitada);
-}
-
-} // namespace
 
 PCarga::PCarga()
 {
@@ -76,11 +62,6 @@ void PCarga::descripcionb(const QString& texto)
     m_label4->setText(texto);
 }
 
-void PCarga::EstablecerInterruptorPrincipal(std::function<void(bool)> f)
-{
-    interruptor() = std::move(f);
-}
-
 void PCarga::closeEvent(QCloseEvent* e)
 {
     // Unloading is never refused.
@@ -90,7 +71,7 @@ void PCarga::closeEvent(QCloseEvent* e)
 
 void PCarga::Form_Load()
 {
-    switchPrincipal(false);
+    VentanaPrincipal::Habilitar(false);
 }
 
 void PCarga::Form_Unload()
@@ -98,5 +79,5 @@ void PCarga::Form_Unload()
     if (m_descargado)
         return;
     m_descargado = true;
-    switchPrincipal(true);
+    VentanaPrincipal::Habilitar(true);
 }

@@ -3,8 +3,6 @@
 #include <QLabel>
 #include <QWidget>
 
-#include <functional>
-
 // The progress window of long operations. Loading it switches the main window off and
 // unloading it switches the main window on again, whatever else is still open.
 class PCarga : public QWidget
@@ -17,10 +15,6 @@ public:
     void Valor(const QString& texto);
     void descripcion(const QString& texto);
     void descripcionb(const QString& texto);
-
-    // How the main window is switched: called with false at each load, true at each unload.
-    // The main window installs it; without one, loading and unloading touch no other window.
-    static void EstablecerInterruptorPrincipal(std::function<void(bool habilitada)> interruptor);
 
 protected:
     void closeEvent(QCloseEvent* e) override;

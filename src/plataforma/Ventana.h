@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QWidget>
+
+// What every window of the system shares: the load runs once, after the single instance is
+// registered (Formulario calls Cargar), so a second request during a load gets this window;
+// closing it by any means runs the unload once; a window that holds the user switches the main
+// window off while it is loaded.
+class Ventana : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit Ventana(QWidget* padre = nullptr);
+    ~Ventana() override;
+
+    // Runs Form_Load once; later calls do nothing.
+    void Cargar();
+    bool Descargada() const { return m_descargada; }
+
+protected:
+    virtual void Form_Load() {}
+    // Return false to keep the window open (a question answered No).
+    virtual bool Form_QueryUnload() { return true; }
+    virtual void Form_Unload() {}
+
+    // For the load of a window that keeps the user: the main window stays off until the unload.
+    void ApagarPrincipal();
+
+    void closeEvent(class QCloseEvent* evento) override;
+
+private:
+    void devolverPrincipal();
+
+    bool m_cargada = false;
+    bool m_descargada = false;
+    bool m_principalApagado = false;
+};
