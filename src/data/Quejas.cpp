@@ -2,6 +2,7 @@
 
 #include "Conexion.h"
 #include "Sql.h"
+#include <iterator>
 #include "Textos.h"
 #include "Usuarios.h"
 
@@ -142,4 +143,21 @@ void SetTipoQueja(const RegQueja& queja)
 {
     EjecutarQuery(QStringLiteral("Update master_Quejas set Tipo_Queja  = ") + SqlEntero(queja.tipo_queja) +
                   QStringLiteral(" where pid = ") + SqlEntero(queja.pid));
+}
+
+void SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor)
+{
+    static const char* const kColumnas[] = {nullptr,     "Domicilio", "Localidad", "Provincia", "Pais",
+                                            "Telefono",  "Telefono2", "Correo",    "Apellido",  "Nombres",
+                                            "DNI",       nullptr,     "NrLib",     "Mediador",  "NroQueja"};
+    if (codigo < 0 || codigo >= qint16(std::size(kColumnas)) || !kColumnas[codigo])
+        return;
+    EjecutarQuery(QStringLiteral("update Master_Quejas set ") + QLatin1String(kColumnas[codigo]) +
+                  QStringLiteral(" = ") + SqlTexto(valor) + QStringLiteral(" where pid = ") + SqlEntero(pid));
+}
+
+void SetDetalleQueja(qint32 pid, const QString& detalleEscapado)
+{
+    EjecutarQuery(QStringLiteral("update Master_Quejas set Detalle = ") + SqlTexto(detalleEscapado) +
+                  QStringLiteral(" where pid = ") + SqlEntero(pid));
 }

@@ -51,3 +51,11 @@ void SetMotivoCausa(qint16 causa, qint16 motivo, qint32 pid);
 void SetEmpresa(qint32 pid, qint16 empresa);
 // Sets tipo_queja of complaint queja.pid to queja.tipo_queja.
 void SetTipoQueja(const RegQueja& queja);
+
+// The case window's field edits. The field is named by the window's code: 1 Domicilio,
+// 2 Localidad, 3 Provincia, 4 Pais, 5 Telefono, 6 Telefono2, 7 Correo, 8 Apellido, 9 Nombres,
+// 10 DNI, 12 NrLib, 13 Mediador, 14 NroQueja; any other code changes nothing. The value is
+// stored as typed.
+void SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor);
+// The detail, already escaped ("|~|" for each apostrophe).
+void SetDetalleQueja(qint32 pid, const QString& detalleEscapado);
