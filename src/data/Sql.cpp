@@ -2,13 +2,6 @@
 
 #include "Textos.h"
 
-namespace {
-// Upper- and lower-case accented letters, folded in SQL by translate(): PostgreSQL's lower()
-// leaves non-ASCII letters alone under the C locale, and SQLite's own lower() always does.
-const QString kConAcento = QStringLiteral("ÁÀÄÂÃÉÈËÊÍÌÏÎÓÒÖÔÕÚÙÜÛÑÇáàäâãéèëêíìïîóòöôõúùüûñç");
-const QString kSinAcento = QStringLiteral("aaaaaeeeeiiiiooooouuuuncaaaaaeeeeiiiiooooouuuunc");
-} // namespace
-
 QString SqlTexto(const QString& texto)
 {
     QString r = texto;
@@ -29,24 +22,18 @@ QString SqlFecha(const QString& fechaDiaPrimero)
     return QLatin1Char('\'') + d.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
 }
 
-QString PlegarTexto(const QString& texto)
-{
-    QString r = texto.toLower();
-    for (QChar& c : r) {
-        const int i = kConAcento.indexOf(c);
-        if (i >= 0)
-            c = kSinAcento[i];
-    }
-    return r;
-}
-
-QString SqlContiene(const QString& columna, const QString& valor)
+QString SqlContienePlegada(const QString& columnaPlegada, const QString& valor)
 {
     QString v = PlegarTexto(valor);
     // LIKE's own wildcards in the typed text are plain characters.
     v.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     v.replace(QLatin1Char('%'), QLatin1String("\\%"));
     v.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QStringLiteral("translate(lower(%1), %2, %3) LIKE %4 ESCAPE '\\'")
-        .arg(columna, SqlTexto(kConAcento), SqlTexto(kSinAcento), SqlTexto(QLatin1Char('%') + v + QLatin1Char('%')));
+    return columnaPlegada + QStringLiteral(" LIKE ") + SqlTexto(QLatin1Char('%') + v + QLatin1Char('%')) +
+           QStringLiteral(" ESCAPE '\\'");
+}
+
+QString SqlContiene(const QString& columna, const QString& valor)
+{
+    return SqlContienePlegada(SqlPlegado(columna), valor);
 }

@@ -1,11 +1,13 @@
 #include "MotorBD.h"
 
 #include "Aplicacion.h"
+#include "Plegado.h"
 
 #include <QDir>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QThread>
 #include <QVariant>
 #include <sqlite3.h>
@@ -125,6 +127,243 @@ void crearTablas(QSqlDatabase& db)
         ejecutar(db, QStringLiteral("INSERT INTO Motivos_quejas (PID, Detalle) VALUES (0, 'Reclamo general')"));
 }
 
+// Later additions to the schema, applied by the start-up step to new and existing databases
+// alike: every step is idempotent and keeps every row.
+
+// Search columns: the source column folded (lower case, no accents), kept by the database on
+// every write whoever writes, so that a contains-search scans plain text and, on PostgreSQL, can
+// use a trigram index.
+struct ColumnaDeBusqueda
+{
+    const char* tabla;
+    const char* origen;
+    const char* busqueda;
+};
+const ColumnaDeBusqueda kColumnasDeBusqueda[] = {
+    {"Master_Quejas", "Apellido", "busca_apellido"}, {"Master_Quejas", "DNI", "busca_dni"},
+    {"Master_Quejas", "NrLib", "busca_nrlib"},       {"Master_Quejas", "NroQueja", "busca_nroqueja"},
+    {"Comprobantes_Quejas", "T1", "busca_t1"},       {"Comprobantes_Quejas", "T2", "busca_t2"},
+    {"Comprobantes_Quejas", "T3", "busca_t3"},
+};
+// The tables with search columns, with their keys.
+const char* const kTablasConBusqueda[][2] = {{"Master_Quejas", "pid"}, {"Comprobantes_Quejas", "PID"}};
+
+// What the statements filter and join on: periods, reasons, categories, reception dates, and
+// the complaint number of the child tables whose key does not start with it.
+const char* const kIndices[][2] = {
+    {"lugar_quejas_fecha", "Lugar_Quejas (Fecha, NroQueja)"},
+    {"master_quejas_causa", "Master_Quejas (causa)"},
+    {"master_quejas_motivo", "Master_Quejas (motivo)"},
+    {"master_quejas_fecha_queja", "Master_Quejas (fecha_queja)"},
+    {"resolucion_quejas_idqueja", "Resolucion_quejas (IDQueja, Cerrada, Anulado)"},
+    {"comprobantes_quejas_nrqueja", "Comprobantes_Quejas (NrQueja)"},
+    {"relcatmov_quejas_categoria", "RelCatMov_Quejas (Categoria, Motivo)"},
+};
+
+bool esServidor(const QSqlDatabase& db)
+{
+    return db.driverName() == QLatin1String("QPSQL");
+}
+
+// The source (or the search) columns of one table.
+QStringList columnasDe(const char* tabla, const char* ColumnaDeBusqueda::*campo)
+{
+    QStringList r;
+    for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda)
+        if (qstrcmp(c.tabla, tabla) == 0)
+            r << QLatin1String(c.*campo);
+    return r;
+}
+
+QString nombreDisparador(const char* tabla, const char* sufijo)
+{
+    return QString::fromLatin1(tabla).toLower() + QStringLiteral("_busqueda") + QLatin1String(sufijo);
+}
+
+QString nombreTrigrama(const ColumnaDeBusqueda& c)
+{
+    return QString::fromLatin1(c.tabla).toLower() + QLatin1Char('_') + QLatin1String(c.busqueda) +
+           QStringLiteral("_trgm");
+}
+
+// "busca_x = <x folded>" for each search column of the table, joined by separador; origen names
+// the row the source columns are read from ("NEW." in a trigger), asignar is "=" or ":=".
+QString asignacionesDeBusqueda(const char* tabla, const QString& destino, const QString& origen, const QString& asignar,
+                               const QString& separador)
+{
+    QStringList r;
+    for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda)
+        if (qstrcmp(c.tabla, tabla) == 0)
+            r << destino + QLatin1String(c.busqueda) + QLatin1Char(' ') + asignar + QLatin1Char(' ') +
+                     SqlPlegado(origen + QLatin1String(c.origen));
+    return r.join(separador);
+}
+
+QStringList leerTextos(QSqlDatabase& db, const QString& sql)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(sql))
+        throw errorDeApertura(q.lastError());
+    QStringList r;
+    while (q.next())
+        r << q.value(0).toString().toLower();
+    return r;
+}
+
+// Indexes and triggers of the schema the connection works in, lower-cased; on the server also
+// "pg_trgm" when the trigram extension can be installed or is.
+QStringList objetosExistentes(QSqlDatabase& db)
+{
+    if (!esServidor(db))
+        return leerTextos(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('index', 'trigger')"));
+    return leerTextos(db, QStringLiteral("SELECT indexname FROM pg_indexes WHERE schemaname = current_schema() "
+                                         "UNION ALL SELECT t.tgname FROM pg_trigger t JOIN pg_class c ON c.oid = "
+                                         "t.tgrelid JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname "
+                                         "= current_schema() UNION ALL SELECT name FROM pg_available_extensions "
+                                         "WHERE name = 'pg_trgm'"));
+}
+
+QStringList objetosEsperados(bool servidor, bool conTrigramas)
+{
+    QStringList r;
+    for (const auto& i : kIndices)
+        r << QLatin1String(i[0]);
+    for (const auto& t : kTablasConBusqueda) {
+        if (servidor) {
+            r << nombreDisparador(t[0], "");
+        } else {
+            r << nombreDisparador(t[0], "_alta") << nombreDisparador(t[0], "_cambio");
+        }
+    }
+    if (conTrigramas)
+        for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda)
+            r << nombreTrigrama(c);
+    return r;
+}
+
+void agregarColumnasDeBusqueda(QSqlDatabase& db)
+{
+    for (const auto& t : kTablasConBusqueda) {
+        const QSqlRecord registro = db.record(QLatin1String(t[0]));
+        bool agregadas = false;
+        for (const QString& columna : columnasDe(t[0], &ColumnaDeBusqueda::busqueda))
+            if (!registro.contains(columna)) {
+                ejecutar(db, QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT").arg(QLatin1String(t[0]), columna));
+                agregadas = true;
+            }
+        // Rows written before the columns existed get their folded texts once.
+        if (agregadas)
+            ejecutar(db,
+                     QStringLiteral("UPDATE %1 SET %2")
+                         .arg(QLatin1String(t[0]), asignacionesDeBusqueda(t[0], QString(), QString(),
+                                                                          QStringLiteral("="), QStringLiteral(", "))));
+    }
+}
+
+void crearDisparadores(QSqlDatabase& db, const QStringList& existentes)
+{
+    for (const auto& t : kTablasConBusqueda) {
+        const QString tabla = QLatin1String(t[0]);
+        const QString origenes = columnasDe(t[0], &ColumnaDeBusqueda::origen).join(QStringLiteral(", "));
+        if (esServidor(db)) {
+            const QString nombre = nombreDisparador(t[0], "");
+            if (existentes.contains(nombre))
+                continue;
+            ejecutar(db, QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $f$ "
+                                        "BEGIN %2; RETURN NEW; END $f$")
+                             .arg(nombre, asignacionesDeBusqueda(t[0], QStringLiteral("NEW."), QStringLiteral("NEW."),
+                                                                 QStringLiteral(":="), QStringLiteral("; "))));
+            ejecutar(db, QStringLiteral("CREATE TRIGGER %1 BEFORE INSERT OR UPDATE OF %2 ON %3 FOR EACH ROW EXECUTE "
+                                        "PROCEDURE %1()")
+                             .arg(nombre, origenes, tabla));
+            continue;
+        }
+        // SQLite cannot change the row being written: the row is completed right after.
+        const QString completar = QStringLiteral("BEGIN UPDATE %1 SET %2 WHERE %3 = NEW.%3; END")
+                                      .arg(tabla,
+                                           asignacionesDeBusqueda(t[0], QString(), QStringLiteral("NEW."),
+                                                                  QStringLiteral("="), QStringLiteral(", ")),
+                                           QLatin1String(t[1]));
+        ejecutar(db, QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER INSERT ON %2 ")
+                             .arg(nombreDisparador(t[0], "_alta"), tabla) +
+                         completar);
+        ejecutar(db, QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF %2 ON %3 ")
+                             .arg(nombreDisparador(t[0], "_cambio"), origenes, tabla) +
+                         completar);
+    }
+}
+
+// pg_trgm serves contains-searches from an index. It is used where it is installed or the role
+// may install it; without it the searches scan the search columns.
+void crearTrigramas(QSqlDatabase& db, const QStringList& existentes)
+{
+    const auto esquemaDeTrgm = [&] {
+        const QStringList r = leerTextos(db, QStringLiteral("SELECT n.nspname FROM pg_extension e JOIN pg_namespace n "
+                                                            "ON n.oid = e.extnamespace WHERE e.extname = 'pg_trgm'"));
+        return r.value(0);
+    };
+    QString esquema = esquemaDeTrgm();
+    if (esquema.isEmpty()) {
+        // One database-wide extension: one installer at a time, outside any one schema so that
+        // dropping a schema never takes it along.
+        ejecutar(db, QStringLiteral("SELECT pg_advisory_xact_lock(hashtext('ostrevia pg_trgm'))"));
+        esquema = esquemaDeTrgm();
+        for (const QString& destino : {QStringLiteral(" SCHEMA public"), QString()}) {
+            if (!esquema.isEmpty())
+                break;
+            ejecutar(db, QStringLiteral("SAVEPOINT trigramas"));
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral("CREATE EXTENSION IF NOT EXISTS pg_trgm") + destino)) {
+                ejecutar(db, QStringLiteral("RELEASE SAVEPOINT trigramas"));
+                esquema = esquemaDeTrgm();
+            } else {
+                ejecutar(db, QStringLiteral("ROLLBACK TO SAVEPOINT trigramas"));
+            }
+        }
+        if (esquema.isEmpty())
+            return;
+    }
+    for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda) {
+        const QString nombre = nombreTrigrama(c);
+        if (!existentes.contains(nombre))
+            ejecutar(db, QStringLiteral("CREATE INDEX %1 ON %2 USING gin (%3 \"%4\".gin_trgm_ops)")
+                             .arg(nombre, QLatin1String(c.tabla), QLatin1String(c.busqueda), esquema));
+    }
+}
+
+void actualizarEsquema(QSqlDatabase& db)
+{
+    const bool servidor = esServidor(db);
+    QStringList existentes = objetosExistentes(db);
+    const bool conTrigramas = servidor && existentes.contains(QStringLiteral("pg_trgm"));
+    bool completo = true;
+    for (const QString& o : objetosEsperados(servidor, conTrigramas))
+        completo = completo && existentes.contains(o);
+    if (completo)
+        return;
+
+    // One workstation upgrades at a time; the others wait and then find everything in place.
+    ejecutar(db, servidor ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        if (servidor)
+            ejecutar(db, QStringLiteral("SELECT pg_advisory_xact_lock(hashtext('ostrevia esquema ' || "
+                                        "current_schema()))"));
+        existentes = objetosExistentes(db);
+        agregarColumnasDeBusqueda(db);
+        crearDisparadores(db, existentes);
+        for (const auto& i : kIndices)
+            if (!existentes.contains(QLatin1String(i[0])))
+                ejecutar(db, QStringLiteral("CREATE INDEX %1 ON %2").arg(QLatin1String(i[0]), QLatin1String(i[1])));
+        if (conTrigramas)
+            crearTrigramas(db, existentes);
+        ejecutar(db, QStringLiteral("COMMIT"));
+    } catch (const ErrorEjecucion&) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}
+
 } // namespace
 
 namespace MotorBD {
@@ -166,6 +405,7 @@ void Abrir(const Destino& destino)
             throw errorDeApertura(db.lastError());
         registrarFuncionesSqlite(db);
         crearTablas(db);
+        actualizarEsquema(db);
         return;
     }
     if (destino.tipo != Servidor)
@@ -192,6 +432,7 @@ void Abrir(const Destino& destino)
         ejecutar(db, QStringLiteral("SET search_path TO %1").arg(g_esquema));
     }
     crearTablas(db);
+    actualizarEsquema(db);
 }
 
 bool EsClaveDuplicada(const QSqlError& error)
