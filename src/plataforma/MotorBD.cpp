@@ -427,6 +427,9 @@ void Abrir(const Destino& destino)
     // Backslashes in texts are plain characters; dates are read and written day-first as ISO.
     ejecutar(db, QStringLiteral("SET standard_conforming_strings = on"));
     ejecutar(db, QStringLiteral("SET client_min_messages = warning"));
+    // The desk's statements are short: compiling them costs more than running them (half a second
+    // on the bars' counts). Servers without JIT do not know the setting, which is no failure.
+    QSqlQuery(db).exec(QStringLiteral("SET jit = off"));
     if (!g_esquema.isEmpty()) {
         ejecutar(db, QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(g_esquema));
         ejecutar(db, QStringLiteral("SET search_path TO %1").arg(g_esquema));
