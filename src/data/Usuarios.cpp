@@ -150,10 +150,15 @@ QString GetNombreUsuario(qint16 pid)
 {
     EjecutarQuery(QStringLiteral("Select Apellido, Nombres from usuarios_Quejas where PID = ") + SqlEntero(pid));
     Rs.Requery();
-    const QString nombre = Rs.Eof() ? QStringLiteral("Usuario Inexistente: ") + QString::number(pid)
-                                    : Rs.Texto(0) + QStringLiteral(", ") + Rs.Texto(1);
+    const QString nombre = NombreDeUsuario(pid, !Rs.Eof(), Rs.Texto(0), Rs.Texto(1));
     CerrarRs();
     return nombre;
+}
+
+QString NombreDeUsuario(qint16 pid, bool existe, const QString& apellido, const QString& nombres)
+{
+    return existe ? apellido + QStringLiteral(", ") + nombres
+                  : QStringLiteral("Usuario Inexistente: ") + QString::number(pid);
 }
 
 qint16 GetUsuarioPID(const QString& fragmento)

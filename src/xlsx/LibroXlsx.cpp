@@ -13,6 +13,7 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 namespace xlsx {
 
@@ -93,6 +94,11 @@ struct LibroXlsx::Impl
     std::map<int, Fila> filas;
     std::vector<EstiloColumnas> columnas;
     std::vector<Rango> combinadas;
+    // The merges touching each row, so that the overlap check of a report with a hundred
+    // thousand merges looks only at its own rows.
+    std::unordered_map<int, std::vector<uint32_t>> combinadasPorFila;
+    // Elements of mergeCells; -1 until first counted.
+    long cuentaCombinadas = -1;
     std::unique_ptr<Estilos> estilos;
     std::unique_ptr<TextosCompartidos> textos;
     bool hojaModificada = false;
@@ -107,6 +113,15 @@ struct LibroXlsx::Impl
     void Formatear(pugi::xml_node c, const Cambio& cambio);
     void ActualizarDimension();
     QString Texto(const pugi::xml_node& c) const;
+    void RegistrarCombinada(const Rango& r)
+    {
+        const uint32_t indice = uint32_t(combinadas.size());
+        combinadas.push_back(r);
+        for (int f = r.desde.fila; f <= r.hasta.fila; ++f)
+            combinadasPorFila[f].push_back(indice);
+    }
+    // The existing merge equal to r, or nullptr; throws when one overlaps it.
+    const Rango* CombinadaIgual(const Rango& r) const;
     template <typename Accion> void ParaCada(const Rango& r, Accion accion)
     {
         if (r.CantidadCeldas() > kMaximoCeldasRango)
@@ -177,7 +192,7 @@ void LibroXlsx::Impl::Cargar()
     for (pugi::xml_node m = Hijo(Hijo(raiz, "mergeCells"), "mergeCell"); m; m = m.next_sibling())
         if (NombreLocal(m) == "mergeCell")
             if (const auto r = LeerRango(m.attribute("ref").value()))
-                combinadas.push_back(*r);
+                RegistrarCombinada(*r);
     if (partes.estilos.empty()) {
         estilos = std::make_unique<Estilos>(nullptr);
     } else {
@@ -347,6 +362,24 @@ QString LibroXlsx::Impl::Texto(const pugi::xml_node& c) const
     return TextoValorCelda(tipo, std::string(valor), estilos->EsFecha(c.attribute("s").as_uint(0)), partes.fechas1904);
 }
 
+const Rango* LibroXlsx::Impl::CombinadaIgual(const Rango& r) const
+{
+    for (int f = r.desde.fila; f <= r.hasta.fila; ++f) {
+        const auto it = combinadasPorFila.find(f);
+        if (it == combinadasPorFila.end())
+            continue;
+        for (const uint32_t i : it->second) {
+            const Rango& otra = combinadas[i];
+            if (otra == r)
+                return &otra;
+            if (otra.SeSuperpone(r))
+                throw Fallo("la combinación " + TextoRango(r) + " se superpone con la combinación " + TextoRango(otra) +
+                            " ya existente");
+        }
+    }
+    return nullptr;
+}
+
 LibroXlsx::LibroXlsx(std::shared_ptr<const Paquete> paquete) : d(std::make_unique<Impl>())
 {
     d->paquete = std::move(paquete);
@@ -392,13 +425,8 @@ void LibroXlsx::Combinar(const Rango& rango)
     Proteger(d->nombre, QStringLiteral("modificar"), [&] {
         if (rango.desde == rango.hasta)
             return;
-        for (const Rango& otra : d->combinadas) {
-            if (otra == rango)
-                return;
-            if (otra.SeSuperpone(rango))
-                throw Fallo("la combinación " + TextoRango(rango) + " se superpone con la combinación " +
-                            TextoRango(otra) + " ya existente");
-        }
+        if (d->CombinadaIgual(rango))
+            return;
         d->ParaCada(rango, [&](pugi::xml_node c) {
             if (std::string_view(c.attribute("r").value()) != TextoCelda(rango.desde))
                 d->QuitarValor(c);
@@ -416,11 +444,15 @@ void LibroXlsx::Combinar(const Rango& rango)
         lista.append_child((d->prefijo + "mergeCell").c_str())
             .append_attribute("ref")
             .set_value(TextoRango(rango).c_str());
-        d->combinadas.push_back(rango);
-        size_t cuenta = 0;
-        for (pugi::xml_node m = lista.first_child(); m; m = m.next_sibling())
-            cuenta += m.type() == pugi::node_element ? 1 : 0;
-        PonerAtributo(lista, "count", std::to_string(cuenta));
+        d->RegistrarCombinada(rango);
+        if (d->cuentaCombinadas < 0) {
+            d->cuentaCombinadas = 0;
+            for (pugi::xml_node m = lista.first_child(); m; m = m.next_sibling())
+                d->cuentaCombinadas += m.type() == pugi::node_element ? 1 : 0;
+        } else {
+            ++d->cuentaCombinadas;
+        }
+        PonerAtributo(lista, "count", std::to_string(d->cuentaCombinadas));
     });
 }
 
