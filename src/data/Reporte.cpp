@@ -22,13 +22,13 @@ RegArbolReporte GetRelaciones()
     arbol.Ultima = categorias.Ultimo;
 
     for (RegCategoriaReporte& c : arbol.Categorias) {
-        EjecutarQuery(QStringLiteral("Select Motivo from RelCatMov_Quejas where Categoria = ") + SqlEntero(c.Pid) +
-                      QStringLiteral(" order by Motivo"));
-        c.Causas = LeerFilas([] {
-            RegCausaReporte r;
-            r.Pid = Rs.Entero16(0);
-            return r;
-        });
+        c.Causas = LeerFilas(QStringLiteral("Select Motivo from RelCatMov_Quejas where Categoria = ") +
+                                 SqlEntero(c.Pid) + QStringLiteral(" order by Motivo"),
+                             [] {
+                                 RegCausaReporte r;
+                                 r.Pid = Rs.Entero16(0);
+                                 return r;
+                             });
         c.Ultimo = static_cast<qint16>(c.Causas.size() - 1);
         // A pair whose reason no longer exists keeps its place with an empty name.
         for (RegCausaReporte& r : c.Causas) {
@@ -60,32 +60,33 @@ namespace {
 QVector<std::pair<qint16, RegLineaReporte>> leerLineas(const QString& desde, const QString& hasta,
                                                        const QString& filtroCausa)
 {
-    EjecutarQuery(QStringLiteral("Select m.pid, m.Empresa, m.usuario, m.causa, l.Fecha, l.Hora_Serv, l.Desde, "
-                                 "l.Hasta, l.Unidad, l.Det_legajos, e.Detalle, u.Pid, u.Apellido, u.Nombres "
-                                 "from Master_Quejas m inner join Lugar_Quejas l on l.NroQueja = m.pid "
-                                 "left join Empresas_quejas e on e.PID = coalesce(m.Empresa, 0) "
-                                 "left join Usuarios_Quejas u on u.Pid = coalesce(m.usuario, 0) "
-                                 "where l.Fecha >= ") +
-                  SqlFecha(desde) + QStringLiteral(" and l.Fecha <= ") + SqlFecha(hasta) + QStringLiteral(" and ") +
-                  filtroCausa + QStringLiteral(" order by m.causa, m.pid"));
     // A Null column or a missing company leaves its field empty.
-    return LeerFilas([] {
-        RegLineaReporte l;
-        l.Pid = Rs.Entero32(0);
-        l.Empresa = Rs.Entero16(1);
-        l.Usuario = Rs.Entero16(2);
-        l.Fecha = Rs.Fecha(4);
-        if (l.Fecha == QLatin1String("01/01/1900"))
-            l.Fecha.clear();
-        l.HoraServ = Rs.Texto(5);
-        l.Desde = Rs.Texto(6);
-        l.Hasta = Rs.Texto(7);
-        l.Unidad = Rs.Texto(8);
-        l.Responsables = Rs.Texto(9);
-        l.EmpresaNombre = Rs.Texto(10);
-        l.UsuarioNombre = NombreDeUsuario(l.Usuario, !Rs.EsNulo(11), Rs.Texto(12), Rs.Texto(13));
-        return std::make_pair(Rs.Entero16(3), l);
-    });
+    return LeerFilas(
+        QStringLiteral("Select m.pid, m.Empresa, m.usuario, m.causa, l.Fecha, l.Hora_Serv, l.Desde, l.Hasta, "
+                       "l.Unidad, l.Det_legajos, e.Detalle, u.Pid, u.Apellido, u.Nombres "
+                       "from Master_Quejas m inner join Lugar_Quejas l on l.NroQueja = m.pid "
+                       "left join Empresas_quejas e on e.PID = coalesce(m.Empresa, 0) "
+                       "left join Usuarios_Quejas u on u.Pid = coalesce(m.usuario, 0) where l.Fecha >= ") +
+            SqlFecha(desde) + QStringLiteral(" and l.Fecha <= ") + SqlFecha(hasta) + QStringLiteral(" and ") +
+            filtroCausa + QStringLiteral(" order by m.causa, m.pid"),
+        [] {
+            RegLineaReporte l;
+            l.Pid = Rs.Entero32(0);
+            l.Empresa = Rs.Entero16(1);
+            l.Usuario = Rs.Entero16(2);
+            l.Fecha = Rs.Fecha(4);
+            if (l.Fecha == QLatin1String("01/01/1900"))
+                l.Fecha.clear();
+            l.HoraServ = Rs.Texto(5);
+            l.Desde = Rs.Texto(6);
+            l.Hasta = Rs.Texto(7);
+            l.Unidad = Rs.Texto(8);
+            l.Responsables = Rs.Texto(9);
+            l.EmpresaNombre = Rs.Texto(10);
+            l.UsuarioNombre =
+                Rs.EsNulo(11) ? UsuarioInexistente(l.Usuario) : NombreDeUsuario(Rs.Texto(12), Rs.Texto(13));
+            return std::make_pair(Rs.Entero16(3), l);
+        });
 }
 
 RegCausaReporte nodoCausa(qint16 causa, const QString& detalle, QVector<RegLineaReporte> quejas)
