@@ -4,6 +4,9 @@
 #include "Excel.h"
 #include "LibroSalida.h"
 
+#include <initializer_list>
+#include <optional>
+
 namespace {
 
 const QString kEtiqueta = QStringLiteral("ReporteDet_Click en Reportes");
@@ -43,19 +46,6 @@ private:
     HojaExcel m_hoja;
 };
 
-void Rotulo(RangoExcel celda, int color)
-{
-    celda.Font().SetBold(false);
-    celda.Interior().SetColorIndex(color);
-    celda.Font().SetSize(10);
-}
-
-void Dato(RangoExcel celda)
-{
-    celda.Font().SetBold(false);
-    celda.Font().SetSize(10);
-}
-
 // A pair of bordered rows: hairlines around every cell, then a thin line on the title row.
 void Bordes(Hoja& h, int fila)
 {
@@ -63,25 +53,68 @@ void Bordes(Hoja& h, int fila)
     h.Bloque('B', fila, 'H', fila).Borders().SetWeight(kDelgada);
 }
 
-void BloqueCategoria(Hoja& h, int r, const RegCategoriaReporte& categoria)
+// One cell of a complaint block, merged from desde to hasta of its row when they differ.
+struct CeldaBloque
+{
+    char desde;
+    char hasta;
+    QString texto;
+    std::optional<double> numero = std::nullopt;
+    bool alinear = true;
+};
+
+// A title row of a complaint block: labels on a fill, left-aligned, the last one after the
+// borders of its pair of rows are drawn.
+void Titulos(Hoja& h, int r, int color, std::initializer_list<CeldaBloque> celdas)
+{
+    const CeldaBloque* ultima = celdas.end() - 1;
+    for (const CeldaBloque& c : celdas) {
+        RangoExcel celda = c.desde == c.hasta ? h.Celda(c.desde, r) : h.Combinar(c.desde, c.hasta, r);
+        celda.SetValue(c.texto);
+        celda.Font().SetBold(false);
+        celda.Interior().SetColorIndex(color);
+        celda.Font().SetSize(10);
+        if (&c == ultima)
+            Bordes(h, r);
+        celda.SetHorizontalAlignment(kIzquierda);
+    }
+}
+
+// A data row of a complaint block: texts as they are, numbers as numbers.
+void Datos(Hoja& h, int r, std::initializer_list<CeldaBloque> celdas)
+{
+    for (const CeldaBloque& c : celdas) {
+        RangoExcel celda = c.desde == c.hasta ? h.Celda(c.desde, r) : h.Combinar(c.desde, c.hasta, r);
+        if (c.numero)
+            celda.SetValue(*c.numero);
+        else
+            h.Texto(c.desde, r, c.texto);
+        celda.Font().SetBold(false);
+        celda.Font().SetSize(10);
+        if (c.alinear)
+            celda.SetHorizontalAlignment(kIzquierda);
+    }
+}
+
+void Titulo(Hoja& h, int r, const QString& texto)
 {
     RangoExcel titulo = h.Celda('B', r);
-    titulo.SetValue(QStringLiteral("Categoria"));
+    titulo.SetValue(texto);
     titulo.Font().SetBold(true);
     titulo.Interior().SetColorIndex(kAzul);
     titulo.Font().SetSize(12);
+}
+
+void BloqueCategoria(Hoja& h, int r, const RegCategoriaReporte& categoria)
+{
+    Titulo(h, r, QStringLiteral("Categoria"));
     h.Texto('B', r + 1, categoria.Detalle);
     h.Celda('B', r + 1).Font().SetSize(18);
 }
 
 void BloqueCausa(Hoja& h, int r, const RegCausaReporte& causa)
 {
-    RangoExcel titulo = h.Celda('B', r);
-    titulo.SetValue(QStringLiteral("Causa"));
-    titulo.Font().SetBold(true);
-    titulo.Interior().SetColorIndex(kAzul);
-    titulo.Font().SetSize(12);
-
+    Titulo(h, r, QStringLiteral("Causa"));
     h.Bloque('B', r + 1, 'D', r + 1).Merge();
     h.Bloque('B', r + 1, 'D', r + 1).Font().SetSize(14);
     h.Texto('B', r + 1, causa.Detalle);
@@ -96,66 +129,27 @@ void BloqueCausa(Hoja& h, int r, const RegCausaReporte& causa)
 
 void BloqueQueja(Hoja& h, int r, const RegLineaReporte& q)
 {
-    const auto titulo = [&](RangoExcel celda, const QString& texto) {
-        celda.SetValue(texto);
-        Rotulo(celda, kAzul);
-        celda.SetHorizontalAlignment(kIzquierda);
-    };
-    titulo(h.Celda('B', r), QStringLiteral("ID Reclamo"));
-    titulo(h.Celda('C', r), QStringLiteral("Fecha"));
-    titulo(h.Celda('D', r), QStringLiteral("Unidad"));
-    titulo(h.Combinar('E', 'F', r), QStringLiteral("Trayecto Desde"));
-    RangoExcel hasta = h.Combinar('G', 'H', r);
-    hasta.SetValue(QStringLiteral("Trayecto Hasta"));
-    Rotulo(hasta, kAzul);
-    Bordes(h, r);
-    hasta.SetHorizontalAlignment(kIzquierda);
-
-    const int d = r + 1;
-    const auto dato = [&](RangoExcel celda) {
-        Dato(celda);
-        celda.SetHorizontalAlignment(kIzquierda);
-    };
-    h.Celda('B', d).SetValue(double(q.Pid));
-    dato(h.Celda('B', d));
-    h.Texto('C', d, q.Fecha);
-    dato(h.Celda('C', d));
-    h.Texto('D', d, q.Unidad);
-    dato(h.Celda('D', d));
-    h.Combinar('E', 'F', d);
-    h.Texto('E', d, q.Desde);
-    dato(h.Celda('E', d));
-    h.Combinar('G', 'H', d);
-    h.Texto('G', d, q.Hasta);
-    dato(h.Celda('G', d));
-
-    const int s = r + 3;
-    const auto subtitulo = [&](RangoExcel celda, const QString& texto) {
-        celda.SetValue(texto);
-        Rotulo(celda, kCeleste);
-        celda.SetHorizontalAlignment(kIzquierda);
-    };
-    subtitulo(h.Combinar('B', 'C', s), QStringLiteral("Responsables / Conductores"));
-    subtitulo(h.Combinar('D', 'E', s), QStringLiteral("Empresa"));
-    h.Bloque('F', s, 'H', s).Merge();
-    RangoExcel usuario = h.Celda('F', s);
-    usuario.SetValue(QStringLiteral("Usuario"));
-    Rotulo(usuario, kCeleste);
-    Bordes(h, s);
-    usuario.SetHorizontalAlignment(kIzquierda);
-
-    const int e = r + 4;
-    h.Combinar('B', 'C', e);
-    h.Texto('B', e, q.Responsables);
-    dato(h.Celda('B', e));
-    h.Combinar('D', 'E', e);
-    h.Texto('D', e, q.EmpresaNombre);
-    dato(h.Celda('D', e));
-    h.Celda('F', e).SetValue(double(q.Usuario));
-    Dato(h.Celda('F', e));
-    h.Combinar('G', 'H', e);
-    h.Texto('G', e, q.UsuarioNombre);
-    Dato(h.Celda('G', e));
+    Titulos(h, r, kAzul,
+            {{'B', 'B', QStringLiteral("ID Reclamo")},
+             {'C', 'C', QStringLiteral("Fecha")},
+             {'D', 'D', QStringLiteral("Unidad")},
+             {'E', 'F', QStringLiteral("Trayecto Desde")},
+             {'G', 'H', QStringLiteral("Trayecto Hasta")}});
+    Datos(h, r + 1,
+          {{'B', 'B', QString(), double(q.Pid)},
+           {'C', 'C', q.Fecha},
+           {'D', 'D', q.Unidad},
+           {'E', 'F', q.Desde},
+           {'G', 'H', q.Hasta}});
+    Titulos(h, r + 3, kCeleste,
+            {{'B', 'C', QStringLiteral("Responsables / Conductores")},
+             {'D', 'E', QStringLiteral("Empresa")},
+             {'F', 'H', QStringLiteral("Usuario")}});
+    Datos(h, r + 4,
+          {{'B', 'C', q.Responsables},
+           {'D', 'E', q.EmpresaNombre},
+           {'F', 'F', QString(), double(q.Usuario), false},
+           {'G', 'H', q.UsuarioNombre, std::nullopt, false}});
 }
 
 } // namespace

@@ -99,6 +99,8 @@ struct LibroXlsx::Impl
     std::unordered_map<int, std::vector<uint32_t>> combinadasPorFila;
     // Elements of mergeCells; -1 until first counted.
     long cuentaCombinadas = -1;
+    // Points of a row without a height of its own.
+    double altoPredeterminado = 15;
     std::unique_ptr<Estilos> estilos;
     std::unique_ptr<TextosCompartidos> textos;
     bool hojaModificada = false;
@@ -111,6 +113,7 @@ struct LibroXlsx::Impl
     void QuitarFormulasCompartidas(std::string_view indice);
     void PonerValor(pugi::xml_node c, const char* tipo, const std::string& valor);
     void Formatear(pugi::xml_node c, const Cambio& cambio);
+    void AgrandarFila(int fila, double puntos);
     void ActualizarDimension();
     QString Texto(const pugi::xml_node& c) const;
     void RegistrarCombinada(const Rango& r)
@@ -185,6 +188,8 @@ void LibroXlsx::Impl::Cargar()
             f.celdas[columna] = c;
         }
     }
+    if (const auto alto = LeerNumero(Hijo(raiz, "sheetFormatPr").attribute("defaultRowHeight").value()))
+        altoPredeterminado = *alto;
     for (pugi::xml_node c = Hijo(Hijo(raiz, "cols"), "col"); c; c = c.next_sibling())
         if (NombreLocal(c) == "col" && c.attribute("style"))
             columnas.push_back(
@@ -325,6 +330,24 @@ void LibroXlsx::Impl::Formatear(pugi::xml_node c, const Cambio& cambio)
     s.set_value(nuevo);
 }
 
+void LibroXlsx::Impl::AgrandarFila(int fila, double puntos)
+{
+    // As the spreadsheet does, a row of automatic height grows to show a larger font (never
+    // shrinks: other cells of the row keep theirs); a height set by hand stays.
+    const auto it = filas.find(fila);
+    if (it == filas.end())
+        return;
+    pugi::xml_node nodo = it->second.nodo;
+    const std::string_view propio = nodo.attribute("customHeight").value();
+    if (propio == "1" || propio == "true")
+        return;
+    // The spreadsheet's automatic heights go in steps of 0.75 points: 15 for 11, 23.25 for 18.
+    const double necesario = std::ceil(puntos * 1.29 / 0.75) * 0.75;
+    const double actual = LeerNumero(nodo.attribute("ht").value()).value_or(altoPredeterminado);
+    if (necesario > actual)
+        PonerAtributo(nodo, "ht", NumeroXml(necesario));
+}
+
 void LibroXlsx::Impl::ActualizarDimension()
 {
     pugi::xml_node dimension = Hijo(raiz, "dimension");
@@ -458,8 +481,13 @@ void LibroXlsx::Combinar(const Rango& rango)
 
 void LibroXlsx::Formatear(const Rango& rango, const Cambio& cambio)
 {
-    Proteger(d->nombre, QStringLiteral("modificar"),
-             [&] { d->ParaCada(rango, [&](pugi::xml_node c) { d->Formatear(c, cambio); }); });
+    Proteger(d->nombre, QStringLiteral("modificar"), [&] {
+        d->ParaCada(rango, [&](pugi::xml_node c) { d->Formatear(c, cambio); });
+        if (cambio.tipo == Cambio::Tipo::Tamano)
+            if (const auto puntos = LeerNumero(cambio.valor))
+                for (int f = rango.desde.fila; f <= rango.hasta.fila; ++f)
+                    d->AgrandarFila(f, *puntos);
+    });
 }
 
 std::string LibroXlsx::ColorIndice(int indice) const
