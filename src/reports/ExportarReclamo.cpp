@@ -11,6 +11,9 @@
 #include "Resoluciones.h"
 #include "Textos.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 const QString kEtiqueta = QStringLiteral("ExportarReclamo");

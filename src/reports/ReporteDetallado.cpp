@@ -152,6 +152,33 @@ void BloqueQueja(Hoja& h, int r, const RegLineaReporte& q)
            {'G', 'H', q.UsuarioNombre, std::nullopt, false}});
 }
 
+// The period, then from row 9 the blocks of every category, reason and complaint; what has no
+// complaint takes no row.
+void Llenar(HojaExcel& hoja, const RegArbolReporte& arbol, const QString& desde, const QString& hasta)
+{
+    Hoja h(hoja);
+    h.Texto('C', 6, desde);
+    h.Texto('F', 6, hasta);
+    // 32 bits: ten thousand complaints take seventy thousand rows.
+    qint32 r = 9;
+    for (const RegCategoriaReporte& categoria : arbol.Categorias) {
+        if (categoria.Causas.isEmpty())
+            continue;
+        BloqueCategoria(h, r, categoria);
+        r += 2;
+        for (const RegCausaReporte& causa : categoria.Causas) {
+            if (causa.Quejas.isEmpty())
+                continue;
+            BloqueCausa(h, r, causa);
+            r += 3;
+            for (const RegLineaReporte& queja : causa.Quejas) {
+                BloqueQueja(h, r, queja);
+                r += 7;
+            }
+        }
+    }
+}
+
 } // namespace
 
 bool LeerReporteDetallado(const QString& desde, const QString& hasta, RegArbolReporte& arbol,
@@ -178,29 +205,8 @@ bool LeerReporteDetallado(const QString& desde, const QString& hasta, RegArbolRe
 QString EscribirReporteDetallado(const RegArbolReporte& arbol, const QString& desde, const QString& hasta)
 {
     return LibroSalida::Exportar(Aplicacion::Ruta(QStringLiteral("imd.xlsx")), LibroSalida::Forma::Copia,
-                                 QStringLiteral("imd"), kEtiqueta, [&](HojaExcel& hoja) {
-                                     Hoja h(hoja);
-                                     h.Texto('C', 6, desde);
-                                     h.Texto('F', 6, hasta);
-                                     // 32 bits: ten thousand complaints take seventy thousand rows.
-                                     qint32 r = 9;
-                                     for (const RegCategoriaReporte& categoria : arbol.Categorias) {
-                                         if (categoria.Causas.isEmpty())
-                                             continue;
-                                         BloqueCategoria(h, r, categoria);
-                                         r += 2;
-                                         for (const RegCausaReporte& causa : categoria.Causas) {
-                                             if (causa.Quejas.isEmpty())
-                                                 continue;
-                                             BloqueCausa(h, r, causa);
-                                             r += 3;
-                                             for (const RegLineaReporte& queja : causa.Quejas) {
-                                                 BloqueQueja(h, r, queja);
-                                                 r += 7;
-                                             }
-                                         }
-                                     }
-                                 });
+                                 QStringLiteral("imd"), kEtiqueta,
+                                 [&](HojaExcel& hoja) { Llenar(hoja, arbol, desde, hasta); });
 }
 
 QString ReporteDetallado(const QString& desde, const QString& hasta, const std::function<bool()>& seguir)
