@@ -7,7 +7,6 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QThread>
 #include <QVariant>
 #include <sqlite3.h>
@@ -132,7 +131,8 @@ void crearTablas(QSqlDatabase& db)
 
 // Search columns: the source column folded (lower case, no accents), kept by the database on
 // every write whoever writes, so that a contains-search scans plain text and, on PostgreSQL, can
-// use a trigram index.
+// use a trigram index. PostgreSQL computes them as generated columns; SQLite, which cannot add
+// one that is stored, completes each written row with a trigger.
 struct ColumnaDeBusqueda
 {
     const char* tabla;
@@ -165,16 +165,6 @@ bool esServidor(const QSqlDatabase& db)
     return db.driverName() == QLatin1String("QPSQL");
 }
 
-// The source (or the search) columns of one table.
-QStringList columnasDe(const char* tabla, const char* ColumnaDeBusqueda::*campo)
-{
-    QStringList r;
-    for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda)
-        if (qstrcmp(c.tabla, tabla) == 0)
-            r << QLatin1String(c.*campo);
-    return r;
-}
-
 QString nombreDisparador(const char* tabla, const char* sufijo)
 {
     return QString::fromLatin1(tabla).toLower() + QStringLiteral("_busqueda") + QLatin1String(sufijo);
@@ -184,19 +174,6 @@ QString nombreTrigrama(const ColumnaDeBusqueda& c)
 {
     return QString::fromLatin1(c.tabla).toLower() + QLatin1Char('_') + QLatin1String(c.busqueda) +
            QStringLiteral("_trgm");
-}
-
-// "busca_x = <x folded>" for each search column of the table, joined by separador; origen names
-// the row the source columns are read from ("NEW." in a trigger), asignar is "=" or ":=".
-QString asignacionesDeBusqueda(const char* tabla, const QString& destino, const QString& origen, const QString& asignar,
-                               const QString& separador)
-{
-    QStringList r;
-    for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda)
-        if (qstrcmp(c.tabla, tabla) == 0)
-            r << destino + QLatin1String(c.busqueda) + QLatin1Char(' ') + asignar + QLatin1Char(' ') +
-                     SqlPlegado(origen + QLatin1String(c.origen));
-    return r.join(separador);
 }
 
 QStringList leerTextos(QSqlDatabase& db, const QString& sql)
@@ -211,16 +188,19 @@ QStringList leerTextos(QSqlDatabase& db, const QString& sql)
     return r;
 }
 
-// Indexes and triggers of the schema the connection works in, lower-cased; on the server also
-// "pg_trgm" when the trigram extension can be installed or is.
+// Indexes, triggers and the columns of the two tables with search columns, in the schema the
+// connection works in, lower-cased; on the server also "pg_trgm" when the trigram extension can
+// be installed or is.
 QStringList objetosExistentes(QSqlDatabase& db)
 {
     if (!esServidor(db))
-        return leerTextos(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('index', 'trigger')"));
+        return leerTextos(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('index', 'trigger') "
+                                             "UNION ALL SELECT name FROM pragma_table_info('Master_Quejas') "
+                                             "UNION ALL SELECT name FROM pragma_table_info('Comprobantes_Quejas')"));
     return leerTextos(db, QStringLiteral("SELECT indexname FROM pg_indexes WHERE schemaname = current_schema() "
-                                         "UNION ALL SELECT t.tgname FROM pg_trigger t JOIN pg_class c ON c.oid = "
-                                         "t.tgrelid JOIN pg_namespace n ON n.oid = c.relnamespace WHERE n.nspname "
-                                         "= current_schema() UNION ALL SELECT name FROM pg_available_extensions "
+                                         "UNION ALL SELECT column_name FROM information_schema.columns WHERE "
+                                         "table_schema = current_schema() AND table_name IN ('master_quejas', "
+                                         "'comprobantes_quejas') UNION ALL SELECT name FROM pg_available_extensions "
                                          "WHERE name = 'pg_trgm'"));
 }
 
@@ -229,67 +209,51 @@ QStringList objetosEsperados(bool servidor, bool conTrigramas)
     QStringList r;
     for (const auto& i : kIndices)
         r << QLatin1String(i[0]);
-    for (const auto& t : kTablasConBusqueda) {
-        if (servidor) {
-            r << nombreDisparador(t[0], "");
-        } else {
-            r << nombreDisparador(t[0], "_alta") << nombreDisparador(t[0], "_cambio");
-        }
-    }
-    if (conTrigramas)
-        for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda)
+    for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda) {
+        r << QLatin1String(c.busqueda);
+        if (conTrigramas)
             r << nombreTrigrama(c);
+    }
+    if (!servidor)
+        for (const auto& t : kTablasConBusqueda)
+            r << nombreDisparador(t[0], "_alta") << nombreDisparador(t[0], "_cambio");
     return r;
 }
 
-void agregarColumnasDeBusqueda(QSqlDatabase& db)
+void agregarColumnasDeBusqueda(QSqlDatabase& db, const QStringList& existentes)
 {
-    for (const auto& t : kTablasConBusqueda) {
-        const QSqlRecord registro = db.record(QLatin1String(t[0]));
-        bool agregadas = false;
-        for (const QString& columna : columnasDe(t[0], &ColumnaDeBusqueda::busqueda))
-            if (!registro.contains(columna)) {
-                ejecutar(db, QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT").arg(QLatin1String(t[0]), columna));
-                agregadas = true;
-            }
-        // Rows written before the columns existed get their folded texts once.
-        if (agregadas)
-            ejecutar(db,
-                     QStringLiteral("UPDATE %1 SET %2")
-                         .arg(QLatin1String(t[0]), asignacionesDeBusqueda(t[0], QString(), QString(),
-                                                                          QStringLiteral("="), QStringLiteral(", "))));
-    }
-}
-
-void crearDisparadores(QSqlDatabase& db, const QStringList& existentes)
-{
+    const bool servidor = esServidor(db);
     for (const auto& t : kTablasConBusqueda) {
         const QString tabla = QLatin1String(t[0]);
-        const QString origenes = columnasDe(t[0], &ColumnaDeBusqueda::origen).join(QStringLiteral(", "));
-        if (esServidor(db)) {
-            const QString nombre = nombreDisparador(t[0], "");
-            if (existentes.contains(nombre))
+        QStringList origenes;
+        QStringList asignaciones;
+        for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda) {
+            if (qstrcmp(c.tabla, t[0]) != 0)
                 continue;
-            ejecutar(db, QStringLiteral("CREATE OR REPLACE FUNCTION %1() RETURNS trigger LANGUAGE plpgsql AS $f$ "
-                                        "BEGIN %2; RETURN NEW; END $f$")
-                             .arg(nombre, asignacionesDeBusqueda(t[0], QStringLiteral("NEW."), QStringLiteral("NEW."),
-                                                                 QStringLiteral(":="), QStringLiteral("; "))));
-            ejecutar(db, QStringLiteral("CREATE TRIGGER %1 BEFORE INSERT OR UPDATE OF %2 ON %3 FOR EACH ROW EXECUTE "
-                                        "PROCEDURE %1()")
-                             .arg(nombre, origenes, tabla));
-            continue;
+            const QString busqueda = QLatin1String(c.busqueda);
+            const QString plegado = SqlPlegado(QLatin1String(c.origen));
+            origenes << QLatin1String(c.origen);
+            asignaciones << busqueda + QStringLiteral(" = ") +
+                                SqlPlegado(QStringLiteral("NEW.") + QLatin1String(c.origen));
+            if (existentes.contains(busqueda))
+                continue;
+            // The server computes a generated column for the rows already there too.
+            ejecutar(db, servidor ? QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT GENERATED ALWAYS AS (%3) STORED")
+                                        .arg(tabla, busqueda, plegado)
+                                  : QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT").arg(tabla, busqueda));
+            if (!servidor)
+                ejecutar(db, QStringLiteral("UPDATE %1 SET %2 = %3").arg(tabla, busqueda, plegado));
         }
+        if (servidor)
+            continue;
         // SQLite cannot change the row being written: the row is completed right after.
         const QString completar = QStringLiteral("BEGIN UPDATE %1 SET %2 WHERE %3 = NEW.%3; END")
-                                      .arg(tabla,
-                                           asignacionesDeBusqueda(t[0], QString(), QStringLiteral("NEW."),
-                                                                  QStringLiteral("="), QStringLiteral(", ")),
-                                           QLatin1String(t[1]));
+                                      .arg(tabla, asignaciones.join(QStringLiteral(", ")), QLatin1String(t[1]));
         ejecutar(db, QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER INSERT ON %2 ")
                              .arg(nombreDisparador(t[0], "_alta"), tabla) +
                          completar);
         ejecutar(db, QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF %2 ON %3 ")
-                             .arg(nombreDisparador(t[0], "_cambio"), origenes, tabla) +
+                             .arg(nombreDisparador(t[0], "_cambio"), origenes.join(QStringLiteral(", ")), tabla) +
                          completar);
     }
 }
@@ -299,22 +263,21 @@ void crearDisparadores(QSqlDatabase& db, const QStringList& existentes)
 void crearTrigramas(QSqlDatabase& db, const QStringList& existentes)
 {
     const auto esquemaDeTrgm = [&] {
-        const QStringList r = leerTextos(db, QStringLiteral("SELECT n.nspname FROM pg_extension e JOIN pg_namespace n "
-                                                            "ON n.oid = e.extnamespace WHERE e.extname = 'pg_trgm'"));
-        return r.value(0);
+        return leerTextos(db, QStringLiteral("SELECT n.nspname FROM pg_extension e JOIN pg_namespace n ON n.oid = "
+                                             "e.extnamespace WHERE e.extname = 'pg_trgm'"))
+            .value(0);
     };
     QString esquema = esquemaDeTrgm();
     if (esquema.isEmpty()) {
-        // One database-wide extension: one installer at a time, outside any one schema so that
-        // dropping a schema never takes it along.
+        // One database-wide extension: one installer at a time, in public where it can, so that
+        // dropping another schema never takes it along.
         ejecutar(db, QStringLiteral("SELECT pg_advisory_xact_lock(hashtext('ostrevia pg_trgm'))"));
         esquema = esquemaDeTrgm();
         for (const QString& destino : {QStringLiteral(" SCHEMA public"), QString()}) {
             if (!esquema.isEmpty())
                 break;
             ejecutar(db, QStringLiteral("SAVEPOINT trigramas"));
-            QSqlQuery q(db);
-            if (q.exec(QStringLiteral("CREATE EXTENSION IF NOT EXISTS pg_trgm") + destino)) {
+            if (QSqlQuery(db).exec(QStringLiteral("CREATE EXTENSION IF NOT EXISTS pg_trgm") + destino)) {
                 ejecutar(db, QStringLiteral("RELEASE SAVEPOINT trigramas"));
                 esquema = esquemaDeTrgm();
             } else {
@@ -350,8 +313,7 @@ void actualizarEsquema(QSqlDatabase& db)
             ejecutar(db, QStringLiteral("SELECT pg_advisory_xact_lock(hashtext('ostrevia esquema ' || "
                                         "current_schema()))"));
         existentes = objetosExistentes(db);
-        agregarColumnasDeBusqueda(db);
-        crearDisparadores(db, existentes);
+        agregarColumnasDeBusqueda(db, existentes);
         for (const auto& i : kIndices)
             if (!existentes.contains(QLatin1String(i[0])))
                 ejecutar(db, QStringLiteral("CREATE INDEX %1 ON %2").arg(QLatin1String(i[0]), QLatin1String(i[1])));
