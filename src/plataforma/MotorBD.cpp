@@ -148,12 +148,12 @@ const ColumnaDeBusqueda kColumnasDeBusqueda[] = {
 // The tables with search columns, with their keys.
 const char* const kTablasConBusqueda[][2] = {{"Master_Quejas", "pid"}, {"Comprobantes_Quejas", "PID"}};
 
-// What the statements filter and join on: periods, reasons, categories, reception dates, and
-// the complaint number of the child tables whose key does not start with it.
+// What the statements filter and join on: periods, reasons, reception dates, and the complaint
+// number of the child tables whose key does not start with it. No statement filters complaints
+// by category alone any more (the statistics group them), so that index would only slow writes.
 const char* const kIndices[][2] = {
     {"lugar_quejas_fecha", "Lugar_Quejas (Fecha, NroQueja)"},
     {"master_quejas_causa", "Master_Quejas (causa)"},
-    {"master_quejas_motivo", "Master_Quejas (motivo)"},
     {"master_quejas_fecha_queja", "Master_Quejas (fecha_queja)"},
     {"resolucion_quejas_idqueja", "Resolucion_quejas (IDQueja, Cerrada, Anulado)"},
     {"comprobantes_quejas_nrqueja", "Comprobantes_Quejas (NrQueja)"},
