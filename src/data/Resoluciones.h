@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Conexion.h"
+
 #include <QString>
+#include <QVector>
 
 // One row of Resolucion_quejas.
 struct RegResolucion
@@ -34,6 +37,8 @@ RegResolucion GetResolucion(qint32 pidQueja);
 bool GuardarResolucion(RegResolucion& r);
 // Adds a row beside any existing ones (the import); a failure is only logged. Always 0.
 qint16 InsertarResolucion(RegResolucion& r);
+// The same for a batch (see EjecutarFilas).
+QVector<ResultadoFila> InsertarResoluciones(const QVector<RegResolucion>& resoluciones);
 
 // Any non-zero flag counts as set, annulled winning over solved; no row is editable.
 EstadoQueja EstadoDeResolucion(const RegResolucion& r);

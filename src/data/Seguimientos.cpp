@@ -59,19 +59,22 @@ bool AgregarSeguimiento(qint32 numero, const QString& fecha, const QString& text
 void InsertarSeguimiento(const RegSeguimiento& seguimiento)
 {
     // Imported follow-ups are numbered across the whole table; a failure is only logged.
-    InsertarConClaveNueva(
-        QStringLiteral("Select pid from Seguimiento_quejas order by pid desc LIMIT 1"),
-        [&](qint32 clave) {
-            return QStringLiteral(
-                       "Insert Into Seguimiento_quejas(PID, ApYNom, Queja, Detalle, Usuario, Fecha) values(") +
-                   QStringList{SqlEntero(clave),
-                               SqlTexto(seguimiento.ApYNom),
-                               SqlEntero(seguimiento.Queja),
-                               SqlTexto(EscaparComillas(seguimiento.Detalle)),
-                               SqlEntero(seguimiento.Usuario),
-                               SqlFecha(seguimiento.Fecha)}
-                       .join(QStringLiteral(", ")) +
-                   QStringLiteral(")");
-        },
-        true);
+    InsertarSeguimientos({seguimiento});
+}
+
+QVector<ResultadoFila> InsertarSeguimientos(const QVector<RegSeguimiento>& seguimientos)
+{
+    QVector<FilaLote> filas;
+    filas.reserve(seguimientos.size());
+    for (const RegSeguimiento& s : seguimientos)
+        filas.append({1, [s](qint32 clave) {
+                          return QStringList{
+                              QStringLiteral("Insert Into Seguimiento_quejas(PID, ApYNom, Queja, Detalle, Usuario, "
+                                             "Fecha) values(") +
+                              QStringList{SqlEntero(clave), SqlTexto(s.ApYNom), SqlEntero(s.Queja),
+                                          SqlTexto(EscaparComillas(s.Detalle)), SqlEntero(s.Usuario), SqlFecha(s.Fecha)}
+                                  .join(QStringLiteral(", ")) +
+                              QStringLiteral(")")};
+                      }});
+    return EjecutarFilas(filas, QStringLiteral("Select pid from Seguimiento_quejas order by pid desc LIMIT 1"));
 }
