@@ -13,6 +13,7 @@
 #include "Formularios.h"
 #include "GrillaTabla.h"
 #include "Inicio.h"
+#include "Listado.h"
 #include "Login.h"
 #include "Lugar.h"
 #include "PCarga.h"
@@ -83,6 +84,7 @@ void DescargarVentanas()
     Formulario<Reportes>::Descargar();
     Formulario<DetallesL>::Descargar();
     Formulario<Registros>::Descargar();
+    Formulario<Listado>::Descargar();
     Formulario<PCarga>::Descargar();
     Formulario<Inicio>::Descargar();
     Formulario<Bienvenido>::Descargar();
