@@ -514,10 +514,11 @@ QSet<qint32> ClavesExistentes(const QString& tabla, const QString& columna, cons
         QStringList lista;
         for (int i = desde; i < qMin(desde + kPorSentencia, int(claves.size())); ++i)
             lista << SqlEntero(claves[i]);
-        EjecutarQuery(QStringLiteral("Select ") + columna + QStringLiteral(" from ") + tabla +
-                      QStringLiteral(" where ") + columna + QStringLiteral(" in (") + lista.join(QLatin1Char(',')) +
-                      QLatin1Char(')'));
-        RecorrerFilas([&] { existentes.insert(Rs.Entero32(0)); });
+        const QString sql = QStringLiteral("Select ") + columna + QStringLiteral(" from ") + tabla +
+                            QStringLiteral(" where ") + columna + QStringLiteral(" in (") +
+                            lista.join(QLatin1Char(',')) + QLatin1Char(')');
+        for (qint32 clave : LeerFilas(sql, [] { return Rs.Entero32(0); }))
+            existentes.insert(clave);
     }
     return existentes;
 }

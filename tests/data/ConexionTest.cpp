@@ -355,10 +355,7 @@ protected:
     }
     static QStringList tipos()
     {
-        QStringList r;
-        EjecutarQuery(QStringLiteral("SELECT PID, Detalle FROM Tipos_Quejas ORDER BY PID"));
-        RecorrerFilas([&] { r << QString::number(Rs.Entero32(0)) + QLatin1Char(':') + Rs.Texto(1); });
-        return r;
+        return LeerFilas(QStringLiteral("SELECT PID, Detalle FROM Tipos_Quejas ORDER BY PID"), 2, QStringLiteral(":"));
     }
     // Another workstation's connection to the same database and schema.
     static QSqlDatabase otraEstacion()

@@ -181,7 +181,8 @@ TEST_P(Importaciones, StageTwoPlacesTheEventAndTakesTheCoachCompany)
     EXPECT_EQ(coche.Desde, QStringLiteral("Córdoba"));
     EXPECT_EQ(coche.Hasta, QStringLiteral("Rosario"));
     EXPECT_EQ(coche.Legajos, QStringLiteral("123"));
-    EXPECT_EQ(LeerFilas(QStringLiteral("SELECT Sector, Det_legajos FROM Lugar_Quejas WHERE NroQueja = 1"), 2, "|"),
+    EXPECT_EQ(LeerFilas(QStringLiteral("SELECT Sector, Det_legajos FROM Lugar_Quejas WHERE NroQueja = 1"), 2,
+                        QStringLiteral("|")),
               QStringList{QStringLiteral("Norte|Chofer O\"Neill")});
     EXPECT_EQ(GetQueja(1).Empresa.PID, 5) << "the complaint takes the coach's company";
 
@@ -300,7 +301,7 @@ TEST_P(Importaciones, ARefusedRowLosesOnlyItself)
                          });
     responder({true, false, false});
     ImportarNovedades(imp());
-    EXPECT_EQ(LeerFilas(QStringLiteral("SELECT pid FROM Master_Quejas ORDER BY pid"), 1, "|"),
+    EXPECT_EQ(LeerFilas(QStringLiteral("SELECT pid FROM Master_Quejas ORDER BY pid"), 1, QStringLiteral("|")),
               (QStringList{QStringLiteral("1"), QStringLiteral("3")}));
     EXPECT_TRUE(log().contains(QStringLiteral("imp.xlsx, fila 3: la base de datos no guardó la fila")));
     EXPECT_TRUE(log().contains(QStringLiteral(" - Secuencia: Insert Into master_quejas")));
@@ -393,8 +394,9 @@ TEST_P(Importaciones, FollowUpsAreNumberedAcrossTheTableAndEmptyRowsSkipped)
     EXPECT_EQ(s.Items[0].Detalle, QStringLiteral("Llamó el \"cliente\""));
     EXPECT_EQ(s.Items[0].Fecha, QStringLiteral("03/05/2021"));
     EXPECT_EQ(s.Items[0].Usuario, 7);
-    EXPECT_EQ(LeerFilas(QStringLiteral("SELECT Pid, Queja FROM Seguimiento_quejas ORDER BY Pid"), 2, "|"),
-              (QStringList{QStringLiteral("40|9"), QStringLiteral("41|1"), QStringLiteral("42|0")}));
+    EXPECT_EQ(
+        LeerFilas(QStringLiteral("SELECT Pid, Queja FROM Seguimiento_quejas ORDER BY Pid"), 2, QStringLiteral("|")),
+        (QStringList{QStringLiteral("40|9"), QStringLiteral("41|1"), QStringLiteral("42|0")}));
     EXPECT_EQ(GetSeguimientos(0).Items.value(0).Usuario, 0) << "no operator";
     EXPECT_TRUE(log().contains(QStringLiteral("seg.xlsx, fila 3: la columna B no es un número: \"x\"")));
     EXPECT_EQ(log().count(QStringLiteral(" - Descripcion: ")), 1);
