@@ -9,12 +9,18 @@
 #include "PasosImportacion.h"
 #include "Usuarios.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 namespace {
 
-// A batch is written in one transaction between two rows; the window waits that long.
-constexpr int kFilasPorLote = 200;
+// A batch is written in one transaction between two rows, and the window waits that long: each
+// batch is sized so that its write takes about a tenth of a second. The local file grows large
+// batches (its commit is what costs), a server smaller ones (every row is a round trip).
+constexpr int kFilasPrimerLote = 200;
+constexpr int kFilasMinimasPorLote = 50;
+constexpr int kFilasMaximasPorLote = 2000;
+constexpr double kMsPorLote = 100;
 constexpr int kFilasPorProgreso = 40;
 // The number the spreadsheet gives a value of the wrong type.
 constexpr long kErrorTipos = 13;
@@ -74,8 +80,9 @@ bool Importacion::Correr(const QString& textoAbriendo, const QString& textoTraba
 void Importacion::recorrer()
 {
     int contador = 0;
-    for (int desde = 2; desde <= m_ultimaFila; desde += kFilasPorLote) {
-        const int hasta = qMin(desde + kFilasPorLote - 1, m_ultimaFila);
+    int porLote = kFilasPrimerLote;
+    for (int desde = 2, hasta = 0; desde <= m_ultimaFila; desde = hasta + 1) {
+        hasta = qMin(desde + porLote - 1, m_ultimaFila);
         Preparar(desde, hasta);
         for (int fila = desde; fila <= hasta; ++fila) {
             if (contador == 0) {
@@ -92,7 +99,11 @@ void Importacion::recorrer()
             }
             Aplicacion::HacerEventos();
         }
+        QElapsedTimer escritura;
+        escritura.start();
         Escribir();
+        const double ms = qMax<qint64>(1, escritura.elapsed());
+        porLote = qBound(kFilasMinimasPorLote, int(porLote * kMsPorLote / ms), kFilasMaximasPorLote);
     }
 }
 

@@ -403,6 +403,19 @@ TEST_P(Importaciones, FollowUpsAreNumberedAcrossTheTableAndEmptyRowsSkipped)
     comunesAlFinal();
 }
 
+TEST_P(Importaciones, EveryRowOfAWorkbookLongerThanABatchLands)
+{
+    // Batches grow and shrink with the engine's speed; no row may fall between two of them.
+    FilasLibro filas;
+    for (int f = 2; f <= 2600; ++f)
+        filas[f] = {{"B", Nu(f)}, {"C", Tx("nota")}};
+    EscribirLibro(seg(), filas);
+    ImportarSeguimientos(seg());
+    EXPECT_EQ(contar("Seguimiento_quejas"), 2599);
+    EXPECT_EQ(LeerEntero(QStringLiteral("SELECT sum(Queja) FROM Seguimiento_quejas")), (2 + 2600) * 2599 / 2);
+    comunesAlFinal();
+}
+
 TEST_P(Importaciones, ProgressShowsEveryFortyRowsOfTheRealTotal)
 {
     // What the progress window shows each time the import lets events run.
