@@ -10,6 +10,7 @@
 // by bare inserts in one transaction: what any import of these rows must pay.
 
 #include "Aplicacion.h"
+#include "Comun.h"
 #include "Conexion.h"
 #include "Config.h"
 #include "Dialogos.h"
@@ -172,27 +173,6 @@ void LlenarSeg(lxw_workbook* libro, lxw_worksheet* hoja)
         worksheet_write_string(hoja, r, 4, "sin uso", nullptr);
         worksheet_write_string(hoja, r, 5, kOperadores[dado(10)], nullptr);
     }
-}
-
-void Crear(const QString& ruta, void (*llenar)(lxw_workbook*, lxw_worksheet*))
-{
-    lxw_workbook* libro = workbook_new(QFile::encodeName(ruta).constData());
-    llenar(libro, workbook_add_worksheet(libro, nullptr));
-    if (workbook_close(libro) != LXW_NO_ERROR) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(ruta));
-        std::exit(2);
-    }
-}
-
-long PicoDeMemoriaKb()
-{
-    QFile estado(QStringLiteral("/proc/self/status"));
-    if (!estado.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& linea : estado.readAll().split('\n'))
-        if (linea.startsWith("VmHWM:"))
-            return linea.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
 }
 
 // Answers yes to every question and notes when each was asked: the stages' boundaries.

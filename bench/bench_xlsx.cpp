@@ -3,6 +3,7 @@
 //  - read a 29,567 x 40 sheet of mixed cells cell by cell: under 2 s and 300 MB peak memory.
 // The read runs in a fresh process of this program so that its peak memory is its own.
 
+#include "Comun.h"
 #include "Excel.h"
 #include "LectorHoja.h"
 
@@ -21,16 +22,6 @@ constexpr int kFilasRelleno = 10000;
 constexpr int kColumnasRelleno = 10;
 constexpr int kFilasLectura = 29567;
 constexpr int kColumnasLectura = 40;
-
-void Crear(const QString& ruta, void (*llenar)(lxw_workbook*, lxw_worksheet*))
-{
-    lxw_workbook* libro = workbook_new(QFile::encodeName(ruta).constData());
-    llenar(libro, workbook_add_worksheet(libro, nullptr));
-    if (workbook_close(libro) != LXW_NO_ERROR) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(ruta));
-        std::exit(2);
-    }
-}
 
 // A report template: a title, header cells with their own formats, a second sheet.
 void LlenarPlantilla(lxw_workbook* libro, lxw_worksheet* hoja)
@@ -121,19 +112,6 @@ double Rellenar(const QString& plantilla, const QString& salida)
     }
     libro->SaveAs(salida);
     return t.nsecsElapsed() / 1e9;
-}
-
-// Peak resident memory of this process image. getrusage's ru_maxrss would carry over the parent's
-// peak across fork and exec; VmHWM belongs to the image that exec started.
-long PicoDeMemoriaKb()
-{
-    QFile estado(QStringLiteral("/proc/self/status"));
-    if (!estado.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& linea : estado.readAll().split('\n'))
-        if (linea.startsWith("VmHWM:"))
-            return linea.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
 }
 
 // Child process: reads every cell the way the imports do and prints "seconds peakKB cells".

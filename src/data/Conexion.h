@@ -165,6 +165,18 @@ struct ResultadoFila
 // batch written again, since the transaction went with it. Nothing may yield meanwhile.
 QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QString& sqlUltimaClave = QString());
 
+// A batched write of one row per record: armar(record, first key) gives the row's statements.
+template <typename Registro, typename Armar>
+QVector<ResultadoFila> EjecutarPorRegistro(const QVector<Registro>& registros, Armar armar, int clavesPorFila = 0,
+                                           const QString& sqlUltimaClave = QString())
+{
+    QVector<FilaLote> filas;
+    filas.reserve(registros.size());
+    for (const Registro& r : registros)
+        filas.append({clavesPorFila, [r, armar](qint32 clave) { return QStringList(armar(r, clave)); }});
+    return EjecutarFilas(filas, sqlUltimaClave);
+}
+
 // Which of these keys the column holds, read a few hundred at a time instead of one statement
 // each (for the data files; tabla and columna are their own names, never a caller's text).
 QSet<qint32> ClavesExistentes(const QString& tabla, const QString& columna, const QVector<qint32>& claves);

@@ -68,20 +68,13 @@ void InsertarQueja(const RegQueja& queja)
 
 QVector<ResultadoFila> InsertarQuejas(const QVector<RegQueja>& quejas)
 {
-    QVector<FilaLote> filas;
-    filas.reserve(quejas.size());
-    for (const RegQueja& queja : quejas)
-        filas.append({0, [queja](qint32) {
-                          return QStringList{
-                              QStringLiteral("Insert Into master_quejas(pid, fecha_queja, hora_queja, motivo, "
-                                             "tipo_queja, detalle, Apellido, Nombres, Telefono, Telefono2, Correo, "
-                                             "DNI, Contacto, causa, usuario, Empresa, Domicilio, Localidad, "
-                                             "Provincia, Pais, Importada) values(") +
-                              SqlEntero(queja.pid) + QStringLiteral(", ") + valoresComunes(queja) +
-                              QStringLiteral(", ") + SqlEntero(queja.usuario) + QStringLiteral(", 1, ") +
-                              domicilio(queja) + QStringLiteral(", 1)")};
-                      }});
-    return EjecutarFilas(filas);
+    return EjecutarPorRegistro(quejas, [](const RegQueja& queja, qint32) {
+        return QStringLiteral("Insert Into master_quejas(pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, "
+                              "Apellido, Nombres, Telefono, Telefono2, Correo, DNI, Contacto, causa, usuario, "
+                              "Empresa, Domicilio, Localidad, Provincia, Pais, Importada) values(") +
+               SqlEntero(queja.pid) + QStringLiteral(", ") + valoresComunes(queja) + QStringLiteral(", ") +
+               SqlEntero(queja.usuario) + QStringLiteral(", 1, ") + domicilio(queja) + QStringLiteral(", 1)");
+    });
 }
 
 QSet<qint32> QuejasExistentes(const QVector<qint32>& pids)
@@ -151,16 +144,6 @@ QString sqlSetTipoQueja(const RegQueja& queja)
            QStringLiteral(" where pid = ") + SqlEntero(queja.pid);
 }
 
-// One batched statement per complaint.
-template <typename Armar> QVector<ResultadoFila> porQueja(const QVector<RegQueja>& quejas, Armar armar)
-{
-    QVector<FilaLote> filas;
-    filas.reserve(quejas.size());
-    for (const RegQueja& q : quejas)
-        filas.append({0, [q, armar](qint32) { return QStringList{armar(q)}; }});
-    return EjecutarFilas(filas);
-}
-
 } // namespace
 
 void SetNrLib(qint32 pid, const QString& nrlib)
@@ -170,12 +153,12 @@ void SetNrLib(qint32 pid, const QString& nrlib)
 
 QVector<ResultadoFila> SetNrLibs(const QVector<RegQueja>& quejas)
 {
-    return porQueja(quejas, [](const RegQueja& q) { return sqlSetNrLib(q.pid, q.NrLib); });
+    return EjecutarPorRegistro(quejas, [](const RegQueja& q, qint32) { return sqlSetNrLib(q.pid, q.NrLib); });
 }
 
 QVector<ResultadoFila> SetTiposQueja(const QVector<RegQueja>& quejas)
 {
-    return porQueja(quejas, sqlSetTipoQueja);
+    return EjecutarPorRegistro(quejas, [](const RegQueja& q, qint32) { return sqlSetTipoQueja(q); });
 }
 
 void SetMotivoCausa(qint16 causa, qint16 motivo, qint32 pid)

@@ -70,21 +70,18 @@ qint16 InsertarResolucion(RegResolucion& r)
 
 QVector<ResultadoFila> InsertarResoluciones(const QVector<RegResolucion>& resoluciones)
 {
-    QVector<FilaLote> filas;
-    filas.reserve(resoluciones.size());
-    for (const RegResolucion& r : resoluciones)
-        filas.append({1, [r](qint32 k) {
-                          return QStringList{
-                              QStringLiteral("Insert Into Resolucion_quejas(PID, IDQUEJA, Detalle, Sancion, Monto, "
-                                             "Cerrada, Usuario, fecha, fechafin, Supervisor) values(") +
-                              SqlEntero(k) + QStringLiteral(", ") + SqlEntero(r.IDQueja) + QStringLiteral(", ") +
-                              SqlTexto(r.Detalle) + QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") +
-                              SqlTexto(r.Monto) + QStringLiteral(", ") + SqlEntero(r.Cerrada) + QStringLiteral(", ") +
-                              SqlEntero(r.Usuario) + QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") +
-                              SqlFecha(r.FechaFin) + QStringLiteral(", ") + SqlTexto(r.Supervisor) +
-                              QStringLiteral(")")};
-                      }});
-    return EjecutarFilas(filas, kUltimaClave);
+    return EjecutarPorRegistro(
+        resoluciones,
+        [](const RegResolucion& r, qint32 k) {
+            return QStringLiteral("Insert Into Resolucion_quejas(PID, IDQUEJA, Detalle, Sancion, Monto, Cerrada, "
+                                  "Usuario, fecha, fechafin, Supervisor) values(") +
+                   SqlEntero(k) + QStringLiteral(", ") + SqlEntero(r.IDQueja) + QStringLiteral(", ") +
+                   SqlTexto(r.Detalle) + QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") +
+                   SqlTexto(r.Monto) + QStringLiteral(", ") + SqlEntero(r.Cerrada) + QStringLiteral(", ") +
+                   SqlEntero(r.Usuario) + QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") +
+                   SqlFecha(r.FechaFin) + QStringLiteral(", ") + SqlTexto(r.Supervisor) + QStringLiteral(")");
+        },
+        1, kUltimaClave);
 }
 
 EstadoQueja EstadoDeResolucion(const RegResolucion& r)

@@ -57,17 +57,16 @@ void InsertarSeguimiento(const RegSeguimiento& seguimiento)
 
 QVector<ResultadoFila> InsertarSeguimientos(const QVector<RegSeguimiento>& seguimientos)
 {
-    QVector<FilaLote> filas;
-    filas.reserve(seguimientos.size());
-    for (const RegSeguimiento& s : seguimientos)
-        filas.append({1, [s](qint32 clave) {
-                          return QStringList{
-                              QStringLiteral("Insert Into Seguimiento_quejas(PID, ApYNom, Queja, Detalle, Usuario, "
-                                             "Fecha) values(") +
-                              QStringList{SqlEntero(clave), SqlTexto(s.ApYNom), SqlEntero(s.Queja),
-                                          SqlTexto(EscaparComillas(s.Detalle)), SqlEntero(s.Usuario), SqlFecha(s.Fecha)}
-                                  .join(QStringLiteral(", ")) +
-                              QStringLiteral(")")};
-                      }});
-    return EjecutarFilas(filas, QStringLiteral("Select pid from Seguimiento_quejas order by pid desc LIMIT 1"));
+    return EjecutarPorRegistro(
+        seguimientos,
+        [](const RegSeguimiento& s, qint32 clave) {
+            return QStringLiteral(
+                       "Insert Into Seguimiento_quejas(PID, ApYNom, Queja, Detalle, Usuario, Fecha) values(") +
+                   QStringList{SqlEntero(clave),     SqlTexto(s.ApYNom),
+                               SqlEntero(s.Queja),   SqlTexto(EscaparComillas(s.Detalle)),
+                               SqlEntero(s.Usuario), SqlFecha(s.Fecha)}
+                       .join(QStringLiteral(", ")) +
+                   QStringLiteral(")");
+        },
+        1, QStringLiteral("Select pid from Seguimiento_quejas order by pid desc LIMIT 1"));
 }

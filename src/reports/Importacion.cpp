@@ -127,6 +127,18 @@ qint32 Importacion::EnteroRedondeado(int fila, int columna, bool vacioEsCero) co
     return entero(fila, columna, Celdas::EnteroRedondeado, vacioEsCero);
 }
 
+QVector<qint32> Importacion::Numeros(int columna, int desde, int hasta) const
+{
+    QVector<qint32> numeros;
+    for (int f = desde; f <= hasta; ++f) {
+        try {
+            numeros.append(EnteroAbajo(f, columna));
+        } catch (const FilaInvalida&) {
+        }
+    }
+    return numeros;
+}
+
 qint32 Importacion::entero(int fila, int columna, std::optional<qint32> (*convertir)(double), bool vacioEsCero) const
 {
     const QString t = Celda(fila, columna);

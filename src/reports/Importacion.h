@@ -58,6 +58,9 @@ protected:
     // vacioEsCero, 0 when it is empty). Whole numbers below the value, or nearest to it.
     qint32 EnteroAbajo(int fila, int columna) const;
     qint32 EnteroRedondeado(int fila, int columna, bool vacioEsCero = false) const;
+    // The whole numbers (below the value) a column holds in rows desde to hasta, for one
+    // existence query per batch; the rows that hold none report it themselves.
+    QVector<qint32> Numeros(int columna, int desde, int hasta) const;
     // Logs a row the database refused.
     void Resultado(int fila, const ResultadoFila& resultado) const;
     void Registrar(int fila, const ErrorEjecucion& error) const;

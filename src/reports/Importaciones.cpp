@@ -68,30 +68,13 @@ bool Preguntar(const QString& texto, const QString& titulo)
     return MsgBox(texto, Botones::SiNo, Icono::Ninguno, titulo) == Respuesta::Si;
 }
 
-// The complaint numbers in column A of a batch's rows, for one existence query.
-QVector<qint32> numerosDeA(const std::function<qint32(int)>& leer, int desde, int hasta)
-{
-    QVector<qint32> numeros;
-    for (int f = desde; f <= hasta; ++f) {
-        try {
-            numeros.append(leer(f));
-        } catch (const FilaInvalida&) {
-            // The row itself reports it.
-        }
-    }
-    return numeros;
-}
-
 class Novedades : public Importacion
 {
 public:
     explicit Novedades(const QString& ruta) : Importacion(ruta, QStringLiteral("ImportarNovedades")) {}
 
 protected:
-    void Preparar(int desde, int hasta) override
-    {
-        m_existentes = QuejasExistentes(numerosDeA([this](int f) { return EnteroAbajo(f, A); }, desde, hasta));
-    }
+    void Preparar(int desde, int hasta) override { m_existentes = QuejasExistentes(Numeros(A, desde, hasta)); }
 
     void AlProgreso(int) override { VentanaPrincipal::TiempoACero(); }
 
@@ -163,10 +146,7 @@ public:
     explicit Lugares(const QString& ruta) : Importacion(ruta, QStringLiteral("ImportarLugares")) {}
 
 protected:
-    void Preparar(int desde, int hasta) override
-    {
-        m_existentes = LugaresExistentes(numerosDeA([this](int f) { return EnteroAbajo(f, A); }, desde, hasta));
-    }
+    void Preparar(int desde, int hasta) override { m_existentes = LugaresExistentes(Numeros(A, desde, hasta)); }
 
     void AlProgreso(int) override { CargaImportacion()->descripcionb(QStringLiteral("Fecha de suceso: ") + m_fecha); }
 
@@ -272,10 +252,7 @@ public:
     explicit Resoluciones(const QString& ruta) : Importacion(ruta, QStringLiteral("ImportarResoluciones")) {}
 
 protected:
-    void Preparar(int desde, int hasta) override
-    {
-        m_existentes = QuejasExistentes(numerosDeA([this](int f) { return EnteroAbajo(f, A); }, desde, hasta));
-    }
+    void Preparar(int desde, int hasta) override { m_existentes = QuejasExistentes(Numeros(A, desde, hasta)); }
 
     void AlProgreso(int) override { CargaImportacion()->descripcionb(QStringLiteral("Fecha Res: ") + m_fecha); }
 
