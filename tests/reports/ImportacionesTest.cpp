@@ -5,7 +5,7 @@
 #include "Comprobantes.h"
 #include "ConsultasDePrueba.h"
 #include "Formularios.h"
-#include "LibrosDePrueba.h"
+#include "LibrosDeImportacion.h"
 #include "Lugares.h"
 #include "PCarga.h"
 #include "Quejas.h"

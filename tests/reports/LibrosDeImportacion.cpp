@@ -1,4 +1,4 @@
-#include "LibrosDePrueba.h"
+#include "LibrosDeImportacion.h"
 
 #include <QFile>
 #include <stdexcept>

@@ -3,7 +3,7 @@
 #include <QString>
 #include <map>
 
-// Workbooks for the import tests, written by libxlsxwriter as another program would write them.
+// Legacy workbooks for the import tests, written by libxlsxwriter as another program would write them.
 struct ValorCelda
 {
     enum class Tipo { Texto, Numero, Fecha } tipo = Tipo::Texto;
