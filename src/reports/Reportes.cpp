@@ -1,6 +1,5 @@
 #include "Reportes.h"
 
-#include "Conexion.h"
 #include "DetallesL.h"
 #include "Dialogos.h"
 #include "Estadisticas.h"
@@ -140,9 +139,8 @@ void Reportes::agregarFila(const QString& detalle, const QString& valor, qint16 
 
 void Reportes::SacarConsulta_Click()
 {
-    // The statistics read yields to the event queue: a second click must not start a second read,
-    // nor may a click start one while another window's read holds the shared result set.
-    if (m_consultando || LecturaEnCurso())
+    // The statistics read yields to the event queue: a second click must not start a second read.
+    if (m_consultando)
         return;
     const QString desde = m_desde->text();
     const QString hasta = m_hasta->text();
@@ -198,8 +196,8 @@ void Reportes::SacarConsulta_Click()
 
 void Reportes::MsfSalida_DblClick()
 {
-    // The drill-down reads the database: never while "Ver" holds the shared result set.
-    if (m_consultando || LecturaEnCurso())
+    // The drill-down acts on the rows "Ver" shows: not while they are being replaced.
+    if (m_consultando)
         return;
     const int fila = m_msfSalida->Row();
     if (m_contenido != Contenido::PorCausa || fila < 1 || fila >= m_msfSalida->Rows() || fila > m_pids.size())

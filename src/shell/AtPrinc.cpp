@@ -21,6 +21,7 @@
 #include "Inicio.h"
 #include "Login.h"
 #include "Lugar.h"
+#include "Medidas.h"
 #include "MenAb.h"
 #include "MenuSecA.h"
 #include "PCarga.h"
@@ -31,20 +32,12 @@
 #include "Usuarios.h"
 #include "VisAtte.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPointer>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kTwipsPorPixel = 15;
-
-int px(int twips)
-{
-    return twips / kTwipsPorPixel;
-}
 
 // Layout of the statistics frame, in pixels.
 constexpr int kAnchoMarco = 700;
@@ -114,16 +107,16 @@ AtPrinc::AtPrinc()
     m_lblCm->setGeometry(16, 12, kAnchoMarco - 32, 44);
 
     // Left to right: BV2, BV1, BV3; each caption stands under the count its bar shows.
-    const int topeBarras = px(1200);
+    const int topeBarras = Pixeles(1200);
     BarraVer** barras[3] = {&m_bv2, &m_bv1, &m_bv3};
     const char* nombres[3] = {"BV2", "BV1", "BV3"};
     for (int i = 0; i < 3; ++i) {
         auto* b = new BarraVer(marco);
         b->setObjectName(QString::fromLatin1(nombres[i]));
-        b->setGeometry(kCentrosBarras[i] - px(975) / 2, topeBarras, px(975), px(5175));
+        b->setGeometry(kCentrosBarras[i] - Pixeles(975) / 2, topeBarras, Pixeles(975), Pixeles(5175));
         *barras[i] = b;
     }
-    const int topeTitulos = topeBarras + px(5175) + 6;
+    const int topeTitulos = topeBarras + Pixeles(5175) + 6;
     titulo(marco, 0, QStringLiteral("Finalizados sin cerrar"), kCentrosBarras[0], topeTitulos);
     titulo(marco, 1, QStringLiteral("Cerrados"), kCentrosBarras[1], topeTitulos);
     titulo(marco, 2, QStringLiteral("Sin finalizar"), kCentrosBarras[2], topeTitulos);
@@ -148,18 +141,16 @@ AtPrinc::AtPrinc()
     m_tmrOffLine.setInterval(60000);
     connect(&m_tmrBarr, &QTimer::timeout, this, &AtPrinc::TmrBarr_Timer);
     connect(&m_tmrOffLine, &QTimer::timeout, this, &AtPrinc::TmrOffLine_Timer);
-
-    // The other windows switch this window off, reset its idle time and re-arm its bars
-    // through the main-window interface.
-    VentanaPrincipal::Instalar(this);
-
-    Form_Load();
-    m_tmrBarr.start();
-    m_tmrOffLine.start();
 }
 
 void AtPrinc::Form_Load()
 {
+    // The other windows switch this window off, reset its idle time and re-arm its bars
+    // through the main-window interface.
+    VentanaPrincipal::Instalar(this);
+    m_tmrBarr.start();
+    m_tmrOffLine.start();
+
     m_indiceBarra = 0;
     for (BarraVer* b : {m_bv1, m_bv2, m_bv3}) {
         b->Set_Max(100);
@@ -207,9 +198,6 @@ void AtPrinc::RearmarBarras()
 
 void AtPrinc::TmrBarr_Timer()
 {
-    // A read that yielded still holds the shared result set: refresh at the next tick instead.
-    if (LecturaEnCurso())
-        return;
     for (int i = 0; i < 3; ++i)
         ActualizarBarra(m_indiceBarra++);
     m_tmrBarr.stop();
@@ -235,8 +223,6 @@ void AtPrinc::ActualizarBarra(int n)
 
 void AtPrinc::TmrOffLine_Timer()
 {
-    if (LecturaEnCurso())
-        return;
     // A failed heartbeat is retried at the next tick; the user is not disturbed.
     try {
         RegistrarMAC(MacLocal(), NombrePC());
@@ -302,10 +288,6 @@ void AtPrinc::Nuevo_Click()
 void AtPrinc::Abrir_Click()
 {
     TiempoACero();
-    // The search window reads its list as it loads: never while another read holds the shared
-    // result set (that statement would fail and end the program).
-    if (!Formulario<F_Abrir>::Cargado() && LecturaEnCurso())
-        return;
     PCarga* carga = Formulario<PCarga>::Obtener();
     carga->descripcion(QStringLiteral("Abriendo formulario de carga"));
     carga->Valor(QStringLiteral("Abriendo"));
@@ -365,9 +347,6 @@ void AtPrinc::Salir_Click()
 
 void AtPrinc::UsuariosCn_Click()
 {
-    // The registry window reads the table as it loads (see Abrir_Click).
-    if (!Formulario<Registros>::Cargado() && LecturaEnCurso())
-        return;
     Registros* r = Formulario<Registros>::Obtener();
     r->show();
     r->raise();
@@ -380,18 +359,9 @@ void AtPrinc::Actualizadt_Click() {}
 void AtPrinc::ImpoCom_Click() {}
 void AtPrinc::impoexp_Click() {}
 
-void AtPrinc::closeEvent(QCloseEvent* evento)
-{
-    // Unloading is never cancelled: every way out is the logout.
-    evento->accept();
-    Form_Unload();
-}
-
+// Unloading is never cancelled: every way out is the logout.
 void AtPrinc::Form_Unload()
 {
-    if (m_descargado)
-        return;
-    m_descargado = true;
     CerrarSesion();
     VentanaPrincipal::Quitar(this);
     // After the logout: the case window's unload inside it re-arms the bars' timer.
