@@ -293,9 +293,11 @@ void AtPrinc::Abrir_Click()
     carga->Valor(QStringLiteral("Abriendo"));
     carga->show();
     Aplicacion::HacerEventos();
-    F_Abrir* abrir = Formulario<F_Abrir>::Obtener();
-    abrir->show();
-    abrir->raise();
+    // The search window's load lets events run too: it may be closed before it is shown.
+    if (F_Abrir* abrir = Formulario<F_Abrir>::Obtener()) {
+        abrir->show();
+        abrir->raise();
+    }
     Formulario<PCarga>::Descargar();
 }
 
@@ -347,9 +349,11 @@ void AtPrinc::Salir_Click()
 
 void AtPrinc::UsuariosCn_Click()
 {
-    Registros* r = Formulario<Registros>::Obtener();
-    r->show();
-    r->raise();
+    // Its load fills the grid letting events run: it may be closed before it is shown.
+    if (Registros* r = Formulario<Registros>::Obtener()) {
+        r->show();
+        r->raise();
+    }
 }
 
 // The imports are not built yet: each menu item stays without effect until its import exists.
