@@ -373,8 +373,9 @@ void F_Nuevo::Motivo_rec_Click()
     m_causaRec->clear();
     m_causaRec->setVisible(false);
     m_motivoRec->setVisible(false);
+    // The first category is the general one: its reasons are those paired with no category. The
+    // read lets events run: the form may be closed before it returns.
     QPointer<F_Nuevo> yo(this);
-    // The first category is the general one: its reasons are those paired with no category.
     const RegListaCatalogo causas = m_motivoRec->currentIndex() == 0
                                         ? GetCausasLibres(0)
                                         : GetCausasCategoria(pidDeItem(m_motivoRec->currentText()), 0);

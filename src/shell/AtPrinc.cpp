@@ -148,8 +148,6 @@ void AtPrinc::Form_Load()
     // The other windows switch this window off, reset its idle time and re-arm its bars
     // through the main-window interface.
     VentanaPrincipal::Instalar(this);
-    m_tmrBarr.start();
-    m_tmrOffLine.start();
 
     m_indiceBarra = 0;
     for (BarraVer* b : {m_bv1, m_bv2, m_bv3}) {
@@ -173,6 +171,8 @@ void AtPrinc::Form_Load()
         EscribirErrLog(QStringLiteral("Caption me.caption en AtPrinc"), e);
     }
     show();
+    m_tmrBarr.start();
+    m_tmrOffLine.start();
 }
 
 void AtPrinc::MostrarPeriodo(const QString& desde, const QString& hasta, qint32 total)
