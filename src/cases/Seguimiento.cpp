@@ -5,6 +5,7 @@
 #include "Dialogos.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
+#include "ImprimirSeguimientos.h"
 #include "Seguimientos.h"
 #include "Textos.h"
 #include "Usuarios.h"
@@ -185,7 +186,7 @@ void Seguimiento::Agregar_Click()
 
 void Seguimiento::Imprimir_Click()
 {
-    // The follow-up workbook export comes with the reports; until then the button does nothing.
+    ImprimirSeguimientos(m_numero, m_nrQueja[1]->text(), *m_msf1);
 }
 
 void Seguimiento::Msf1_Click()

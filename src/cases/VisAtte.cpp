@@ -5,6 +5,7 @@
 #include "Colores.h"
 #include "Controles.h"
 #include "Dialogos.h"
+#include "ExportarReclamo.h"
 #include "FResolucion.h"
 #include "F_Abrir.h"
 #include "F_Comprobante.h"
@@ -577,7 +578,7 @@ void VisAtte::Resolucion_Click()
 
 void VisAtte::Imprimir_Atte_Click()
 {
-    // The complaint workbook export comes with the reports; until then the button does nothing.
+    ExportarReclamo(m_numero);
 }
 
 // Neither this window nor its members are touched after the first yield: the search window's
