@@ -223,8 +223,8 @@ void Reportes::Exportar_Click()
 
 void Reportes::ReporteDet_Click()
 {
-    // Its reads must not start while "Ver" or another window's read is under way.
-    if (m_consultando || LecturaEnCurso())
+    // Not while "Ver" replaces the rows.
+    if (m_consultando)
         return;
     const QString desde = m_desde->text();
     const QString hasta = m_hasta->text();
