@@ -23,6 +23,7 @@
 #include "Listado.h"
 #include "Login.h"
 #include "Lugar.h"
+#include "Medidas.h"
 #include "MenAb.h"
 #include "MenuSecA.h"
 #include "PCarga.h"
@@ -33,20 +34,12 @@
 #include "Usuarios.h"
 #include "VisAtte.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPointer>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kTwipsPorPixel = 15;
-
-int px(int twips)
-{
-    return twips / kTwipsPorPixel;
-}
 
 // Layout of the statistics frame, in pixels.
 constexpr int kAnchoMarco = 700;
@@ -116,16 +109,16 @@ AtPrinc::AtPrinc()
     m_lblCm->setGeometry(16, 12, kAnchoMarco - 32, 44);
 
     // Left to right: BV2, BV1, BV3; each caption stands under the count its bar shows.
-    const int topeBarras = px(1200);
+    const int topeBarras = Pixeles(1200);
     BarraVer** barras[3] = {&m_bv2, &m_bv1, &m_bv3};
     const char* nombres[3] = {"BV2", "BV1", "BV3"};
     for (int i = 0; i < 3; ++i) {
         auto* b = new BarraVer(marco);
         b->setObjectName(QString::fromLatin1(nombres[i]));
-        b->setGeometry(kCentrosBarras[i] - px(975) / 2, topeBarras, px(975), px(5175));
+        b->setGeometry(kCentrosBarras[i] - Pixeles(975) / 2, topeBarras, Pixeles(975), Pixeles(5175));
         *barras[i] = b;
     }
-    const int topeTitulos = topeBarras + px(5175) + 6;
+    const int topeTitulos = topeBarras + Pixeles(5175) + 6;
     titulo(marco, 0, QStringLiteral("Finalizados sin cerrar"), kCentrosBarras[0], topeTitulos);
     titulo(marco, 1, QStringLiteral("Cerrados"), kCentrosBarras[1], topeTitulos);
     titulo(marco, 2, QStringLiteral("Sin finalizar"), kCentrosBarras[2], topeTitulos);
@@ -150,18 +143,14 @@ AtPrinc::AtPrinc()
     m_tmrOffLine.setInterval(60000);
     connect(&m_tmrBarr, &QTimer::timeout, this, &AtPrinc::TmrBarr_Timer);
     connect(&m_tmrOffLine, &QTimer::timeout, this, &AtPrinc::TmrOffLine_Timer);
-
-    // The other windows switch this window off, reset its idle time and re-arm its bars
-    // through the main-window interface.
-    VentanaPrincipal::Instalar(this);
-
-    Form_Load();
-    m_tmrBarr.start();
-    m_tmrOffLine.start();
 }
 
 void AtPrinc::Form_Load()
 {
+    // The other windows switch this window off, reset its idle time and re-arm its bars
+    // through the main-window interface.
+    VentanaPrincipal::Instalar(this);
+
     m_indiceBarra = 0;
     for (BarraVer* b : {m_bv1, m_bv2, m_bv3}) {
         b->Set_Max(100);
@@ -184,6 +173,8 @@ void AtPrinc::Form_Load()
         EscribirErrLog(QStringLiteral("Caption me.caption en AtPrinc"), e);
     }
     show();
+    m_tmrBarr.start();
+    m_tmrOffLine.start();
 }
 
 void AtPrinc::MostrarPeriodo(const QString& desde, const QString& hasta, qint32 total)
@@ -209,9 +200,6 @@ void AtPrinc::RearmarBarras()
 
 void AtPrinc::TmrBarr_Timer()
 {
-    // A read that yielded still holds the shared result set: refresh at the next tick instead.
-    if (LecturaEnCurso())
-        return;
     for (int i = 0; i < 3; ++i)
         ActualizarBarra(m_indiceBarra++);
     m_tmrBarr.stop();
@@ -237,8 +225,6 @@ void AtPrinc::ActualizarBarra(int n)
 
 void AtPrinc::TmrOffLine_Timer()
 {
-    if (LecturaEnCurso())
-        return;
     // A failed heartbeat is retried at the next tick; the user is not disturbed.
     try {
         RegistrarMAC(MacLocal(), NombrePC());
@@ -304,18 +290,16 @@ void AtPrinc::Nuevo_Click()
 void AtPrinc::Abrir_Click()
 {
     TiempoACero();
-    // The search window reads its list as it loads: never while another read holds the shared
-    // result set (that statement would fail and end the program).
-    if (!Formulario<F_Abrir>::Cargado() && LecturaEnCurso())
-        return;
     PCarga* carga = Formulario<PCarga>::Obtener();
     carga->descripcion(QStringLiteral("Abriendo formulario de carga"));
     carga->Valor(QStringLiteral("Abriendo"));
     carga->show();
     Aplicacion::HacerEventos();
-    F_Abrir* abrir = Formulario<F_Abrir>::Obtener();
-    abrir->show();
-    abrir->raise();
+    // The search window's load lets events run too: it may be closed before it is shown.
+    if (F_Abrir* abrir = Formulario<F_Abrir>::Obtener()) {
+        abrir->show();
+        abrir->raise();
+    }
     Formulario<PCarga>::Descargar();
 }
 
@@ -367,12 +351,11 @@ void AtPrinc::Salir_Click()
 
 void AtPrinc::UsuariosCn_Click()
 {
-    // The registry window reads the table as it loads (see Abrir_Click).
-    if (!Formulario<Registros>::Cargado() && LecturaEnCurso())
-        return;
-    Registros* r = Formulario<Registros>::Obtener();
-    r->show();
-    r->raise();
+    // Its load fills the grid letting events run: it may be closed before it is shown.
+    if (Registros* r = Formulario<Registros>::Obtener()) {
+        r->show();
+        r->raise();
+    }
 }
 
 // Each import is handed the path of its workbook in the program folder and nothing else.
@@ -397,18 +380,9 @@ void AtPrinc::impoexp_Click()
     ImportarExpedientes(Aplicacion::Ruta(QStringLiteral("imp.xlsx")));
 }
 
-void AtPrinc::closeEvent(QCloseEvent* evento)
-{
-    // Unloading is never cancelled: every way out is the logout.
-    evento->accept();
-    Form_Unload();
-}
-
+// Unloading is never cancelled: every way out is the logout.
 void AtPrinc::Form_Unload()
 {
-    if (m_descargado)
-        return;
-    m_descargado = true;
     CerrarSesion();
     VentanaPrincipal::Quitar(this);
     // After the logout: the case window's unload inside it re-arms the bars' timer.

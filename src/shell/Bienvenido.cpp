@@ -6,7 +6,6 @@
 #include "Textos.h"
 #include "Usuarios.h"
 
-#include <QCloseEvent>
 #include <QFormLayout>
 
 namespace {
@@ -104,12 +103,6 @@ void Bienvenido::Aceptar_Click()
                    QStringLiteral(" ya existe."),
                Botones::Aceptar, Icono::Informacion, QString());
     Formulario<Bienvenido>::Descargar();
-}
-
-void Bienvenido::closeEvent(QCloseEvent* evento)
-{
-    Form_Unload();
-    QWidget::closeEvent(evento);
 }
 
 void Bienvenido::Form_Unload()

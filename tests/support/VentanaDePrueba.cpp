@@ -4,6 +4,7 @@
 #include "Ayuda.h"
 #include "Bienvenido.h"
 #include "Bsnue.h"
+#include "Busquedas.h"
 #include "Configurar.h"
 #include "DetallesL.h"
 #include "FResolucion.h"
@@ -28,6 +29,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 void VentanaDePrueba::TearDown()
 {
@@ -92,6 +94,19 @@ void DescargarVentanas()
     // Last: every logout above shows it again.
     Formulario<Login>::Descargar();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool DuranteOtroLlenado(const std::function<void()>& accion)
+{
+    GrillaTabla otra;
+    bool corrio = false;
+    // Bound to the grid: without a row to yield after, it goes with the grid unrun.
+    QTimer::singleShot(0, &otra, [&] {
+        corrio = true;
+        accion();
+    });
+    ListarQuejas(otra, 100, false);
+    return corrio;
 }
 
 void Elegir(QComboBox* lista, int indice)

@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class AtPrinc;
 class GrillaTabla;
 class QComboBox;
@@ -28,6 +30,11 @@ protected:
 
 // Unloads every window the tests may have opened, then lets Qt delete them.
 void DescargarVentanas();
+
+// Runs accion while another window's list fills: the list of open complaints, filled into a grid
+// of its own, lets window events run after each row, and accion runs at the first of them. False
+// when the list had no row, so accion never ran.
+bool DuranteOtroLlenado(const std::function<void()>& accion);
 
 // A pick in a list, as the user makes it: the index, then the activation the windows listen to.
 void Elegir(QComboBox* lista, int indice);
