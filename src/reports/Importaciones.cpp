@@ -153,8 +153,9 @@ protected:
     void Fila(int f) override
     {
         RegLugar l = LugarVacio();
-        // An empty A still places the row's data, under complaint number 0.
-        if (!Celda(f, A).isEmpty()) {
+        // An empty A still places the row's data, under complaint number 0, looked up nowhere.
+        const bool conNumero = !Celda(f, A).isEmpty();
+        if (conNumero) {
             l.NroQueja = EnteroAbajo(f, A);
             if (m_existentes.contains(l.NroQueja) || m_enCola.contains(l.NroQueja))
                 return;
@@ -184,7 +185,8 @@ protected:
         if (!datos)
             return;
         m_cola.Agregar(f, {l, empresa});
-        m_enCola.insert(l.NroQueja);
+        if (conNumero)
+            m_enCola.insert(l.NroQueja);
     }
 
     void Escribir() override

@@ -165,6 +165,7 @@ TEST_P(Importaciones, StageTwoPlacesTheEventAndTakesTheCoachCompany)
                              {7, {{"A", Tx("x")}, {"R", Tx("Salta")}}},
                              {8, {{"S", Tx("Mendoza")}}},
                              {9, {{"A", Nu(6)}, {"T", Tx("Coche 12")}, {"P", Tx("32/13/2020")}}},
+                             {10, {{"S", Tx("Salta")}}},
                          });
     responder({false, true, false});
     ImportarNovedades(imp());
@@ -197,6 +198,8 @@ TEST_P(Importaciones, StageTwoPlacesTheEventAndTakesTheCoachCompany)
     EXPECT_EQ(GetLugar(6).Det_Lugar, QStringLiteral("Coche 12"));
     EXPECT_EQ(GetLugar(6).Fecha, QStringLiteral("01/01/1900"));
     EXPECT_TRUE(log().contains(QStringLiteral("imp.xlsx, fila 7: la columna A no es un número: \"x\"")));
+    EXPECT_TRUE(log().contains(QStringLiteral("imp.xlsx, fila 10: la base de datos no guardó la fila")))
+        << "a second row without a number is refused: complaint 0 has its place";
     EXPECT_EQ(contar("Lugar_Quejas"), 6);
 
     // A second run finds every place present; only the rows without a number come back, refused.
