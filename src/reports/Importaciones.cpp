@@ -18,48 +18,12 @@
 namespace {
 
 // Columns by their letters.
+// clang-format off
 enum Col : int {
-    A = 1,
-    B,
-    C,
-    D,
-    E,
-    F,
-    G,
-    H,
-    I,
-    J,
-    K,
-    L,
-    M,
-    N,
-    O,
-    P,
-    Q,
-    R,
-    S,
-    T,
-    U,
-    V,
-    W,
-    X,
-    Y,
-    Z,
-    AA,
-    AB,
-    AC,
-    AD,
-    AE,
-    AF,
-    AG,
-    AH,
-    AI,
-    AJ,
-    AK,
-    AL,
-    AM,
-    AN
+    A = 1, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, Q, R, S, T,
+    U, V, W, X, Y, Z, AA, AB, AC, AD, AE, AF, AG, AH, AI, AJ, AK, AL, AM, AN
 };
+// clang-format on
 
 const QString kSinFecha = QStringLiteral("01/01/1900");
 
@@ -102,7 +66,7 @@ protected:
         // Every cell is read before anything is looked up or created for the row.
         if (!operador.isEmpty())
             m_operador = Celdas::PalabraDeOperador(operador, QStringLiteral(","));
-        q.causa = Causa(causa);
+        q.causa = idCausa(causa);
         q.usuario = Operador(m_operador);
         q.Pais = QStringLiteral("Argentina");
         q.tipo_queja = TipoQuejaDesdeMarcas(marcas[0], marcas[1], marcas[2], marcas[3], marcas[4]);
@@ -124,7 +88,7 @@ private:
         return e && *e == 1 ? 1 : 0;
     }
 
-    qint16 Causa(const QString& detalle)
+    qint16 idCausa(const QString& detalle)
     {
         const auto it = m_causas.constFind(detalle);
         if (it != m_causas.constEnd())
