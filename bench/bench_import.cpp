@@ -326,7 +326,7 @@ int Importar(int motor, const QString& carpeta, const QString& imp, const QStrin
     const double piso1 = lectura + InsertarSinMas(quejas, 21);
     const double piso2 = lectura + InsertarSinMas(lugares, 19);
     const double piso3 = lectura + InsertarSinMas(resoluciones, 10);
-    const double pisoSeg = lectura * kFilasSeg / kFilasImp + InsertarSinMas(filasSeg, 6);
+    const double pisoSeg = LeerHoja(seg) + InsertarSinMas(filasSeg, 6);
     QSqlQuery(MotorBD::Conexion()).exec(QStringLiteral("DROP TABLE IF EXISTS piso_bench"));
     if (motor == MotorBD::Servidor)
         QSqlQuery(MotorBD::Conexion())
