@@ -237,11 +237,6 @@ void CerrarRs()
     Rs.Close();
 }
 
-bool LecturaEnCurso()
-{
-    return Rs.Abierto();
-}
-
 Lectura::Lectura(const QString& sql, bool silencioso) : m_ok(EjecutarQuery(sql, silencioso))
 {
     if (m_ok)

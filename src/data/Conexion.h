@@ -62,10 +62,6 @@ void Reconectar();
 bool EjecutarQuery(const QString& sql, bool silencioso = false);
 void CerrarRs();
 
-// True while a reader holds the shared result set; with no reader alive across a yield, no
-// window or timer ever sees it true.
-bool LecturaEnCurso();
-
 // A reading statement and the shared result set it opened, closed when the reader goes out of
 // scope: no early return can leave it open. Nothing may yield while a reader is alive; the list
 // readers below read every row first.
