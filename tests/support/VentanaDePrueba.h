@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseDePrueba.h"
+#include "Principal.h"
 
 #include <QStringList>
 
@@ -24,6 +25,24 @@ protected:
     static AtPrinc* principal();
     // The same with its timers stopped, for tests that do not drive them.
     static AtPrinc* principalQuieta();
+};
+
+// A stand-in main window for windows tested alone: records what they ask of it. Installed
+// while it lives.
+class PrincipalDePrueba : public Principal
+{
+public:
+    PrincipalDePrueba() { VentanaPrincipal::Instalar(this); }
+    ~PrincipalDePrueba() override { VentanaPrincipal::Quitar(this); }
+
+    void Habilitar(bool habilitada) override { habilitaciones << habilitada; }
+    void TiempoACero() override { ++tiempoACero; }
+    void RearmarBarras() override {}
+    void Nuevo_Click() override {}
+    void Abrir_Click() override {}
+
+    QList<bool> habilitaciones;
+    int tiempoACero = 0;
 };
 
 // Unloads every window the tests may have opened, then lets Qt delete them.

@@ -1,0 +1,72 @@
+#include "AgregarCat.h"
+
+#include "Catalogos.h"
+#include "Conexion.h"
+#include "Controles.h"
+#include "Dialogos.h"
+#include "Medidas.h"
+
+#include <QKeyEvent>
+#include <QPointer>
+#include <QVBoxLayout>
+
+AgregarCat::AgregarCat()
+{
+    setObjectName(QStringLiteral("AgregarCat"));
+    setWindowTitle(QStringLiteral("Agregar Categoria"));
+    resize(360, 380);
+
+    m_txtAgCat = Caja(this, QStringLiteral("TxtAgCat"), QStringLiteral("Luego de creada presione enter"));
+    m_categoria = new QListWidget(this);
+    m_categoria->setObjectName(QStringLiteral("Categoria"));
+
+    auto* capa = new QVBoxLayout(this);
+    capa->addWidget(Etiqueta(this, QStringLiteral("Label1"), QStringLiteral("Nombre de la categoria")));
+    capa->addWidget(m_txtAgCat);
+    capa->addWidget(Etiqueta(this, QStringLiteral("Label2"), QStringLiteral("Categorias creadas")));
+    capa->addWidget(m_categoria, 1);
+
+    m_txtAgCat->installEventFilter(this);
+}
+
+void AgregarCat::Form_Load()
+{
+    QPointer<AgregarCat> yo(this);
+    const RegListaCatalogo categorias = GetMotivos();
+    if (!yo || Descargada())
+        return;
+    m_categoria->clear();
+    for (const RegCatalogo& c : categorias.Items)
+        m_categoria->addItem(c.Detalle);
+}
+
+bool AgregarCat::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == m_txtAgCat && evento->type() == QEvent::KeyPress) {
+        auto* k = static_cast<QKeyEvent*>(evento);
+        const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+        // Keys that type nothing (arrows, shifts) are not key presses of the box.
+        if (enter || !k->text().isEmpty()) {
+            QPointer<AgregarCat> yo(this);
+            TxtAgCat_KeyPress(enter ? kEnter : k->text().at(0).unicode());
+            // Enter types nothing; an unloaded window takes no more keys.
+            return enter || !yo || Descargada();
+        }
+    }
+    return Ventana::eventFilter(objeto, evento);
+}
+
+void AgregarCat::TxtAgCat_KeyPress(int tecla)
+{
+    if (tecla == kEnter && m_txtAgCat->text().isEmpty()) {
+        MsgBox(QStringLiteral("No se puede agregar vacio"), Botones::Aceptar, Icono::Informacion);
+        return;
+    }
+    // While another window's read holds the shared result set nothing is added or read: the
+    // typed character still lands, and Enter can be pressed again.
+    if (LecturaEnCurso())
+        return;
+    if (tecla == kEnter)
+        AgregarCategoria(m_txtAgCat->text());
+    Form_Load();
+}
