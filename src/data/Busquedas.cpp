@@ -37,46 +37,59 @@ struct Llenado
     bool fechaCompleta = false; // "Fecha" also carries the time and the name
 };
 
-// Every list reads PID, Fecha_Queja, Hora_Queja, Apellido, Nombres[, DNI] in that order.
-// Returns whether a row was added.
-bool llenar(Grilla& g, const Llenado& modo)
+// One complaint of a list as its statement reads it.
+struct FilaLista
 {
-    Rs.Requery();
-    if (Rs.Eof()) {
-        CerrarRs();
-        return false;
-    }
+    qint32 pid;
+    QString fecha;
+    QString hora;
+    QString nombre;
+    QString dni;
+};
+
+// Every list reads PID, Fecha_Queja, Hora_Queja, Apellido, Nombres[, DNI] in that order. The
+// rows are read whole and the result set closed before the grid fills, so the yields between
+// rows never hold it; the fill stops when the grid goes or another fill of it begins.
+enum class Fin { Completo, Interrumpido };
+
+Fin llenar(Grilla& g, const QString& sql, const Llenado& modo)
+{
+    const QVector<FilaLista> filas = LeerFilas(sql, [] {
+        return FilaLista{Rs.Entero32(0), Rs.Fecha(1), Rs.Texto(2), Rs.Texto(3) + QStringLiteral(", ") + Rs.Texto(4),
+                         Rs.Texto(5)};
+    });
+    const Grilla::Llenado llenado = g.IniciarLlenado();
     const int columnas = g.Cols();
-    while (!Rs.Eof()) {
+    for (const FilaLista& f : filas) {
         if (modo.ocultarPorFila) {
             // The list may be long: keep the window responsive, and unpainted until the last row.
             Aplicacion::HacerEventos();
+            if (!llenado.Vigente())
+                return Fin::Interrumpido;
             g.SetVisible(false);
         }
-        const QString fecha = Rs.Fecha(1);
-        const QString hora = Rs.Texto(2);
-        const QString nombre = Rs.Texto(3) + QStringLiteral(", ") + Rs.Texto(4);
-        g.AddItem(QString::number(Rs.Entero32(0)));
+        g.AddItem(QString::number(f.pid));
         g.SetRow(g.Rows() - 1);
         const QString celdas[] = {
             QString(),
-            modo.fechaCompleta ? fecha + QStringLiteral(" - ") + hora + QStringLiteral(" - ") + nombre : fecha,
-            hora,
-            nombre,
-            columnas > 4 ? Rs.Texto(5) : QString(),
+            modo.fechaCompleta ? f.fecha + QStringLiteral(" - ") + f.hora + QStringLiteral(" - ") + f.nombre : f.fecha,
+            f.hora,
+            f.nombre,
+            columnas > 4 ? f.dni : QString(),
         };
         for (int c = 1; c < columnas && c < 5; ++c) {
             g.SetCol(c);
             g.SetText(celdas[c]);
         }
-        if (modo.eventosTrasFila)
+        if (modo.eventosTrasFila) {
             Aplicacion::HacerEventos();
-        Rs.MoveNext();
+            if (!llenado.Vigente())
+                return Fin::Interrumpido;
+        }
     }
-    CerrarRs();
-    if (modo.ocultarPorFila)
+    if (modo.ocultarPorFila && !filas.isEmpty())
         g.SetVisible(true);
-    return true;
+    return Fin::Completo;
 }
 
 const QString kSelectCinco =
@@ -93,27 +106,28 @@ void ListarQuejas(Grilla& grilla, qint32 n, bool todas)
     const QString filtro = todas ? QString()
                                  : QStringLiteral(" where PID not in(Select IDQueja from Resolucion_Quejas where "
                                                   "(Cerrada = 1 or Anulado = 1) and IDQueja is not null)");
-    EjecutarQuery(QStringLiteral("Select PID, Fecha_Queja, Hora_Queja, Apellido, Nombres from Master_Quejas") + filtro +
-                  QStringLiteral(" order by PID desc LIMIT ") + SqlEntero(qMax<qint32>(n, 0)));
     Llenado modo;
     modo.eventosTrasFila = !todas;
     modo.fechaCompleta = todas;
-    llenar(grilla, modo);
+    llenar(grilla,
+           QStringLiteral("Select PID, Fecha_Queja, Hora_Queja, Apellido, Nombres from Master_Quejas") + filtro +
+               QStringLiteral(" order by PID desc LIMIT ") + SqlEntero(qMax<qint32>(n, 0)),
+           modo);
 }
 
 void ListarQuejasPeriodo(Grilla& grilla, const QString& desde, const QString& hasta)
 {
     armarEncabezado(grilla, kCinco);
-    EjecutarQuery(kSelectCinco +
-                  QStringLiteral("PID not in(Select IDQueja from Resolucion_Quejas where Cerrada = 1 and IDQueja is "
-                                 "not null) and fecha_Queja >= ") +
-                  SqlFecha(desde) + QStringLiteral(" and fecha_Queja <= ") + SqlFecha(hasta) + kOrdenFecha);
+    const QString sql = kSelectCinco +
+                        QStringLiteral("PID not in(Select IDQueja from Resolucion_Quejas where Cerrada = 1 and "
+                                       "IDQueja is not null) and fecha_Queja >= ") +
+                        SqlFecha(desde) + QStringLiteral(" and fecha_Queja <= ") + SqlFecha(hasta) + kOrdenFecha;
     // The header row stays readable: the grid is hidden while it fills, not emptied.
     grilla.SetVisible(false);
     Llenado modo;
     modo.ocultarPorFila = true;
-    llenar(grilla, modo);
-    grilla.SetVisible(true);
+    if (llenar(grilla, sql, modo) == Fin::Completo)
+        grilla.SetVisible(true);
 }
 
 void BuscarQuejas(qint16 modo, const QString& texto, Grilla& grilla)
@@ -123,11 +137,12 @@ void BuscarQuejas(qint16 modo, const QString& texto, Grilla& grilla)
     // An unknown mode finds nothing instead of running an empty statement that ends the program.
     if (modo < 0 || modo > 3)
         return;
-    EjecutarQuery(kSelectCinco + SqlContiene(QString::fromLatin1(kColumnas[modo]), texto) + kOrdenFecha +
-                  QStringLiteral(" LIMIT 100"));
     Llenado l;
     l.ocultarPorFila = true;
-    llenar(grilla, l);
+    llenar(grilla,
+           kSelectCinco + SqlContiene(QString::fromLatin1(kColumnas[modo]), texto) + kOrdenFecha +
+               QStringLiteral(" LIMIT 100"),
+           l);
 }
 
 void BuscarQuejasComprobante(qint16 modo, const QString& primero, const QString& segundo, const QString& tercero,
@@ -151,31 +166,30 @@ void BuscarQuejasComprobante(qint16 modo, const QString& primero, const QString&
     case 9: condicion = QStringLiteral("3 and ") + t2(primero); break;
     default: return; // an unknown mode finds nothing
     }
-    EjecutarQuery(QStringLiteral("Select PID, Fecha_Queja, Hora_Queja, Apellido, Nombres from Master_Quejas where pid "
-                                 "in (Select NrQueja from Comprobantes_Quejas where tipo = ") +
-                  condicion + QStringLiteral(")") + kOrdenFecha + QStringLiteral(" LIMIT 1000"));
     Llenado l;
     l.ocultarPorFila = true;
-    llenar(grilla, l);
+    llenar(grilla,
+           QStringLiteral("Select PID, Fecha_Queja, Hora_Queja, Apellido, Nombres from Master_Quejas where pid in "
+                          "(Select NrQueja from Comprobantes_Quejas where tipo = ") +
+               condicion + QStringLiteral(")") + kOrdenFecha + QStringLiteral(" LIMIT 1000"),
+           l);
 }
 
 RegResumenQueja GetResumenQueja(qint32 pid)
 {
     RegResumenQueja r;
-    EjecutarQuery(
+    Lectura lectura(
         QStringLiteral("Select Fecha_queja, Hora_queja,Apellido, Nombres, DNI from Master_Quejas where PID = ") +
         SqlEntero(pid));
-    Rs.Requery();
-    if (Rs.Eof()) {
+    if (!lectura.HayFila()) {
         r.PID = -1;
-    } else {
-        r.PID = pid;
-        r.Fecha = Rs.Fecha(0);
-        r.Hora = Rs.Texto(1);
-        r.Apellido = Rs.Texto(2);
-        r.Nombres = Rs.Texto(3);
-        r.DNI = Rs.Texto(4);
+        return r;
     }
-    CerrarRs();
+    r.PID = pid;
+    r.Fecha = Rs.Fecha(0);
+    r.Hora = Rs.Texto(1);
+    r.Apellido = Rs.Texto(2);
+    r.Nombres = Rs.Texto(3);
+    r.DNI = Rs.Texto(4);
     return r;
 }

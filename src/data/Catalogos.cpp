@@ -9,8 +9,8 @@ namespace {
 RegListaCatalogo leerCatalogo(const QString& sql, bool conAnulada)
 {
     RegListaCatalogo lista;
-    EjecutarQuery(sql);
     lista.Items = LeerFilas(
+        sql,
         [conAnulada] {
             RegCatalogo c;
             c.PID = Rs.Entero16(0);
@@ -27,26 +27,20 @@ RegListaCatalogo leerCatalogo(const QString& sql, bool conAnulada)
 // The first row's first column as text, "" without rows.
 QString leerTexto(const QString& sql)
 {
-    EjecutarQuery(sql);
-    Rs.Requery();
-    const QString texto = Rs.Eof() ? QString() : Rs.Texto(0);
-    CerrarRs();
-    return texto;
+    return LeerFila(sql, [] { return Rs.Texto(0); }).value_or(QString());
 }
 
 RegEmpresa leerEmpresa(qint16 pid)
 {
     RegEmpresa e;
-    EjecutarQuery(QStringLiteral("Select Detalle, Cuit from Empresas_quejas where PID = ") + SqlEntero(pid));
-    Rs.Requery();
-    if (Rs.Eof()) {
+    Lectura lectura(QStringLiteral("Select Detalle, Cuit from Empresas_quejas where PID = ") + SqlEntero(pid));
+    if (!lectura.HayFila()) {
         e.PID = -1;
-    } else {
-        e.PID = pid;
-        e.Detalle = Rs.Texto(0);
-        e.Cuit = Rs.Texto(1);
+        return e;
     }
-    CerrarRs();
+    e.PID = pid;
+    e.Detalle = Rs.Texto(0);
+    e.Cuit = Rs.Texto(1);
     return e;
 }
 
@@ -103,8 +97,8 @@ RegListaCatalogo GetCausasCategoria(qint16 categoria, qint16 filtro)
 RegListaEmpresas GetEmpresas()
 {
     RegListaEmpresas lista;
-    EjecutarQuery(QStringLiteral("Select Pid, Detalle, Cuit from Empresas_quejas order by PID"));
     lista.Items = LeerFilas(
+        QStringLiteral("Select Pid, Detalle, Cuit from Empresas_quejas order by PID"),
         [] {
             RegEmpresa e;
             e.PID = Rs.Entero16(0);
@@ -120,8 +114,8 @@ RegListaEmpresas GetEmpresas()
 RegListaSupervisores GetSupervisores()
 {
     RegListaSupervisores lista;
-    EjecutarQuery(QStringLiteral("Select supervisor from supervisores_quejas order by pid"));
-    lista.Items = LeerFilas([] { return Rs.Texto(0); });
+    lista.Items = LeerFilas(QStringLiteral("Select supervisor from supervisores_quejas order by pid"),
+                            [] { return Rs.Texto(0); });
     lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
     return lista;
 }
@@ -154,17 +148,15 @@ RegEmpresa GetEmpresaDesc(qint16 pid)
 RegAsignacion GetCategoriaCausa(qint16 pidCausa)
 {
     RegAsignacion a;
-    EjecutarQuery(QStringLiteral("Select Categoria from RelCatMov_Quejas where motivo = ") + SqlEntero(pidCausa));
-    Rs.Requery();
-    if (Rs.Eof()) {
-        CerrarRs();
+    const std::optional<qint16> categoria =
+        LeerFila(QStringLiteral("Select Categoria from RelCatMov_Quejas where motivo = ") + SqlEntero(pidCausa),
+                 [] { return Rs.Entero16(0); });
+    if (!categoria) {
         a.Categoria = QStringLiteral("-1");
         return a;
     }
-    const qint16 categoria = Rs.Entero16(0);
-    a.Categoria = QString::number(categoria);
-    CerrarRs();
-    a.Detalle = leerTexto(QStringLiteral("Select detalle from Motivos_quejas where Pid = ") + SqlEntero(categoria));
+    a.Categoria = QString::number(*categoria);
+    a.Detalle = leerTexto(QStringLiteral("Select detalle from Motivos_quejas where Pid = ") + SqlEntero(*categoria));
     return a;
 }
 
@@ -195,16 +187,10 @@ qint16 InsertarCausa(const QString& detalle)
 
 qint16 GetOAgregarCausa(const QString& detalle)
 {
-    EjecutarQuery(QStringLiteral("Select pid from Causas_Quejas where Detalle = ") + SqlTexto(detalle) +
-                  QStringLiteral(" LIMIT 1"));
-    Rs.Requery();
-    if (!Rs.Eof()) {
-        const qint16 pid = Rs.Entero16(0);
-        CerrarRs();
-        return pid;
-    }
-    CerrarRs();
-    return InsertarCausa(detalle);
+    const std::optional<qint16> pid = LeerFila(QStringLiteral("Select pid from Causas_Quejas where Detalle = ") +
+                                                   SqlTexto(detalle) + QStringLiteral(" LIMIT 1"),
+                                               [] { return Rs.Entero16(0); });
+    return pid ? *pid : InsertarCausa(detalle);
 }
 
 void ModificarCausa(qint16 pid, qint16 modo, const QString& texto)

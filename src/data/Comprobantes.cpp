@@ -18,11 +18,9 @@ RegListaComprobantes GetComprobantes(qint32 nrQueja)
 {
     RegListaComprobantes lista;
     // Key order keeps the list stable after an edit (the server moves an updated row).
-    EjecutarQuery(QStringLiteral("Select PID, T1, T2, T3, Tipo from Comprobantes_quejas where NrQueja = ") +
-                  SqlEntero(nrQueja) + QStringLiteral(" order by PID"));
-    Rs.Requery();
-    if (Rs.Eof()) {
-        CerrarRs();
+    Lectura lectura(QStringLiteral("Select PID, T1, T2, T3, Tipo from Comprobantes_quejas where NrQueja = ") +
+                    SqlEntero(nrQueja) + QStringLiteral(" order by PID"));
+    if (!lectura.HayFila()) {
         lista.Tipo = 0;
         lista.Ultimo = -1;
         return lista;
@@ -48,7 +46,6 @@ RegListaComprobantes GetComprobantes(qint32 nrQueja)
         lista.Items.append(c);
         Rs.MoveNext();
     }
-    CerrarRs();
     lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
     lista.Tipo = encomiendas ? 3 : hayEquipaje ? 2 : 1;
     return lista;
@@ -74,16 +71,13 @@ void ModificarComprobante(const QString& viejo, qint16 tipo, qint32 nrQueja, con
         return;
     }
     // Only the first matching row changes, even when several share kind and text.
-    EjecutarQuery(QStringLiteral("select pid from Comprobantes_quejas") + filtro(viejo, tipo, nrQueja) +
-                  QStringLiteral(" order by pid LIMIT 1"));
-    Rs.Requery();
-    if (Rs.Eof()) {
-        // Another workstation deleted it meanwhile: nothing to change.
-        CerrarRs();
+    const std::optional<qint32> pid =
+        LeerFila(QStringLiteral("select pid from Comprobantes_quejas") + filtro(viejo, tipo, nrQueja) +
+                     QStringLiteral(" order by pid LIMIT 1"),
+                 [] { return Rs.Entero32(0); });
+    // Another workstation deleted it meanwhile: nothing to change.
+    if (!pid)
         return;
-    }
-    const qint32 pid = Rs.Entero32(0);
-    CerrarRs();
     EjecutarQuery(QStringLiteral("update comprobantes_quejas set T1 =  ") + SqlTexto(nuevo) +
-                  QStringLiteral(" where pid = ") + SqlEntero(pid));
+                  QStringLiteral(" where pid = ") + SqlEntero(*pid));
 }

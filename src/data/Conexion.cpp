@@ -16,7 +16,7 @@ thread_local ResultSet Rs;
 thread_local qint16 ErroresQuery = 0;
 thread_local qint16 EstadoLogin = 0;
 thread_local bool BaseConectada = false;
-qint16 IndiceServidor = 0;
+thread_local qint16 IndiceServidor = 0;
 
 namespace {
 
@@ -25,9 +25,10 @@ const QString kUsuarioServidor = QStringLiteral("lanternix");
 const QString kBaseServidor = QStringLiteral("VGltYmVyTGlu");
 const QString kClaveServidor = QStringLiteral("R3JhbmRQaW5lOQ==");
 
-QString g_direcciones[2];
+// The two server address slots; per thread like the connection they describe.
+thread_local QString g_direcciones[2];
 
-enum class Intento { Ok, ClaveDuplicada, Error };
+using Intento = ResultadoDirecto;
 
 ErrorEjecucion errorObjetoAbierto()
 {
@@ -169,7 +170,10 @@ QString ResultSet::Texto(int i) const
     return v.toString();
 }
 
-QString ResultSet::Fecha(int i) const { return FormatoFecha(Texto(i)); }
+QString ResultSet::Fecha(int i) const
+{
+    return FormatoFecha(Texto(i));
+}
 
 qint16 Conectar(qint16 indice, qint16 tipo)
 {
@@ -225,86 +229,91 @@ bool EjecutarQuery(const QString& sql, bool silencioso)
                    e = {-2147217873, QStringLiteral("Clave duplicada.")};
                // Outside InsertarConClaveNueva a collision is an ordinary failure.
                return r == Intento::ClaveDuplicada ? Intento::Error : r;
-           })
-           == Intento::Ok;
+           }) == Intento::Ok;
 }
 
-void CerrarRs() { Rs.Close(); }
-
-bool LecturaEnCurso() { return Rs.Abierto(); }
-
-void RecorrerFilas(const std::function<void()>& porFila, bool cederEventos)
+void CerrarRs()
 {
-    Rs.Requery();
-    while (!Rs.Eof()) {
-        porFila();
-        Rs.MoveNext();
-        if (cederEventos)
-            Aplicacion::HacerEventos();
-    }
+    Rs.Close();
+}
+
+bool LecturaEnCurso()
+{
+    return Rs.Abierto();
+}
+
+Lectura::Lectura(const QString& sql, bool silencioso) : m_ok(EjecutarQuery(sql, silencioso))
+{
+    if (m_ok)
+        Rs.Requery();
+}
+
+Lectura::~Lectura()
+{
     CerrarRs();
 }
 
 bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso)
 {
-    return conPolitica(sentencias.join(QStringLiteral("; ")), silencioso,
-                       [&](ErrorEjecucion& e) {
-                           const Intento r = intentarTransaccion(sentencias, e);
-                           if (r == Intento::ClaveDuplicada)
-                               e = {-2147217873, QStringLiteral("Clave duplicada.")};
-                           return r == Intento::ClaveDuplicada ? Intento::Error : r;
-                       })
-           == Intento::Ok;
+    return conPolitica(sentencias.join(QStringLiteral("; ")), silencioso, [&](ErrorEjecucion& e) {
+               const Intento r = intentarTransaccion(sentencias, e);
+               if (r == Intento::ClaveDuplicada)
+                   e = {-2147217873, QStringLiteral("Clave duplicada.")};
+               return r == Intento::ClaveDuplicada ? Intento::Error : r;
+           }) == Intento::Ok;
 }
 
-namespace {
-
-// Reads the highest key (no row: an empty table), then tries each next key until one is not
-// taken by another workstation.
-qint32 conClaveNueva(const QString& sqlUltimaClave, bool silencioso, const std::function<Intento(qint32)>& intento)
+qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<ResultadoDirecto(qint32)>& intentar,
+                     bool silencioso)
 {
-    if (!EjecutarQuery(sqlUltimaClave, silencioso))
-        return -1;
-    Rs.Requery();
-    qint32 clave = Rs.Eof() ? 1 : Rs.Entero32(0) + 1;
-    CerrarRs();
-    for (;; ++clave) {
-        const Intento r = intento(clave);
-        if (r == Intento::Ok)
-            return clave;
-        if (r == Intento::Error)
+    qint32 clave = 1;
+    {
+        Lectura ultima(sqlUltimaClave, silencioso);
+        if (!ultima.Ok())
             return -1;
+        if (ultima.HayFila())
+            clave = Rs.Entero32(0) + 1;
+    }
+    for (;; ++clave) {
+        switch (intentar(clave)) {
+        case ResultadoDirecto::Ok: return clave;
+        case ResultadoDirecto::Error: return -1;
+        case ResultadoDirecto::ClaveDuplicada: break; // another workstation took it a moment ago
+        }
     }
 }
-
-} // namespace
 
 qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<QString(qint32)>& armarInsert,
                              bool silencioso)
 {
-    return conClaveNueva(sqlUltimaClave, silencioso, [&](qint32 clave) {
-        const QString sql = armarInsert(clave);
-        return conPolitica(sql, silencioso, [&](ErrorEjecucion& e) { return intentar(sql, e); });
-    });
+    return ConClaveNueva(
+        sqlUltimaClave,
+        [&](qint32 clave) {
+            const QString sql = armarInsert(clave);
+            return conPolitica(sql, silencioso, [&](ErrorEjecucion& e) { return intentar(sql, e); });
+        },
+        silencioso);
 }
 
 qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
                                         const std::function<QStringList(qint32)>& armarSentencias, bool silencioso)
 {
     // A taken key rolls the whole transaction back, so the old rows stay until a key fits.
-    return conClaveNueva(sqlUltimaClave, silencioso, [&](qint32 clave) {
-        const QStringList sentencias = armarSentencias(clave);
-        return conPolitica(sentencias.join(QStringLiteral("; ")), silencioso,
-                           [&](ErrorEjecucion& e) { return intentarTransaccion(sentencias, e); });
-    });
+    return ConClaveNueva(
+        sqlUltimaClave,
+        [&](qint32 clave) {
+            const QStringList sentencias = armarSentencias(clave);
+            return conPolitica(sentencias.join(QStringLiteral("; ")), silencioso,
+                               [&](ErrorEjecucion& e) { return intentarTransaccion(sentencias, e); });
+        },
+        silencioso);
 }
 
 ResultadoDirecto EjecutarDirecto(const QString& sql, ErrorEjecucion* error)
 {
     ErrorEjecucion e;
-    const Intento r = intentar(sql, e);
+    const ResultadoDirecto r = intentar(sql, e);
     if (error)
         *error = e;
-    return r == Intento::Ok ? ResultadoDirecto::Ok
-                            : r == Intento::ClaveDuplicada ? ResultadoDirecto::ClaveDuplicada : ResultadoDirecto::Error;
+    return r;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Aplicacion.h"
 #include "ErrorEjecucion.h"
 
 #include <QString>
@@ -7,6 +8,7 @@
 #include <QVariant>
 #include <QVector>
 #include <functional>
+#include <optional>
 #include <type_traits>
 
 // The one result set of every statement: the whole result is read when the statement runs
@@ -49,7 +51,7 @@ extern thread_local ResultSet Rs;
 extern thread_local qint16 ErroresQuery;
 extern thread_local qint16 EstadoLogin;
 extern thread_local bool BaseConectada;
-extern qint16 IndiceServidor;
+extern thread_local qint16 IndiceServidor;
 
 // 0 connected, 1 failed and the user wants to retry, 2 failed and the user gave up.
 qint16 Conectar(qint16 indice, qint16 tipo);
@@ -60,20 +62,65 @@ void Reconectar();
 bool EjecutarQuery(const QString& sql, bool silencioso = false);
 void CerrarRs();
 
-// True while a read holds the shared result set: timers must not start another read then.
+// True while a reader holds the shared result set; with no reader alive across a yield, no
+// window or timer ever sees it true.
 bool LecturaEnCurso();
 
-// Walks every row of the statement that just ran, calling porFila on each, then closes the
-// result set. With cederEventos, pending window events run once per row (the list readers
-// behind windows keep them responsive).
-void RecorrerFilas(const std::function<void()>& porFila, bool cederEventos = false);
-// The rows of the statement that just ran, one item each as leerFila reads it from Rs.
-template <typename LeerFila> auto LeerFilas(LeerFila leerFila, bool cederEventos = false)
+// A reading statement and the shared result set it opened, closed when the reader goes out of
+// scope: no early return can leave it open. Nothing may yield while a reader is alive; the list
+// readers below read every row first.
+class Lectura
+{
+public:
+    explicit Lectura(const QString& sql, bool silencioso = false);
+    ~Lectura();
+    Lectura(const Lectura&) = delete;
+    Lectura& operator=(const Lectura&) = delete;
+
+    // The statement ran (false only after a silent failure).
+    bool Ok() const { return m_ok; }
+    // The result set stands on a row.
+    bool HayFila() const { return m_ok && !Rs.Eof(); }
+
+private:
+    bool m_ok;
+};
+
+// Every row of the statement, each as leerFila reads it from Rs. The result set is closed before
+// anything yields; with cederEventos pending window events then run once per row read.
+template <typename Lector> auto LeerFilas(const QString& sql, Lector leerFila, bool cederEventos = false)
 {
     QVector<std::decay_t<decltype(leerFila())>> filas;
-    RecorrerFilas([&] { filas.append(leerFila()); }, cederEventos);
+    {
+        Lectura lectura(sql);
+        for (; lectura.HayFila(); Rs.MoveNext())
+            filas.append(leerFila());
+    }
+    if (cederEventos)
+        for (int i = 0; i < filas.size(); ++i)
+            Aplicacion::HacerEventos();
     return filas;
 }
+
+// The first row as leerFila reads it from Rs; nothing without a row or after a silent failure.
+template <typename Lector>
+auto LeerFila(const QString& sql, Lector leerFila, bool silencioso = false)
+    -> std::optional<std::decay_t<decltype(leerFila())>>
+{
+    Lectura lectura(sql, silencioso);
+    if (!lectura.HayFila())
+        return std::nullopt;
+    return leerFila();
+}
+
+enum class ResultadoDirecto { Ok, ClaveDuplicada, Error };
+
+// The one "highest + 1" rule: reads the highest key with sqlUltimaClave (one row, one column; no
+// row means an empty table) under the query runner, then calls intentar with that key plus one,
+// and with each next key while another workstation has taken it. Returns the key stored, or -1
+// when intentar failed or the read failed silently.
+qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<ResultadoDirecto(qint32)>& intentar,
+                     bool silencioso = false);
 
 // Runs the statements in one transaction under the same policy: all or nothing, so a
 // replacement (delete then insert) never leaves the old rows gone without the new ones.
@@ -96,5 +143,4 @@ qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
 
 // Runs one statement outside the failure policy (not counted, not logged, no reconnection).
 // For the one insert that reports its failure to its caller.
-enum class ResultadoDirecto { Ok, ClaveDuplicada, Error };
 ResultadoDirecto EjecutarDirecto(const QString& sql, ErrorEjecucion* error = nullptr);

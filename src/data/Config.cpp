@@ -4,14 +4,13 @@
 
 #include <QFile>
 
-RegConfig ConfigActual;
+thread_local RegConfig ConfigActual;
 
 namespace {
 // 0x80-0x9F of Windows-1252; 0 marks the five unassigned codes.
-const char16_t kAltos[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                             0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                             0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                             0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+const char16_t kAltos[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+                             0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+                             0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 void escribir16(QByteArray& b, quint16 v)
 {
@@ -72,7 +71,10 @@ QString DeWindows1252(const QByteArray& bytes)
     return r;
 }
 
-QString RutaConfig() { return Aplicacion::Ruta(QStringLiteral("Config.ini")); }
+QString RutaConfig()
+{
+    return Aplicacion::Ruta(QStringLiteral("Config.ini"));
+}
 
 bool LeerRegConfig(const QString& ruta, RegConfig& config)
 {

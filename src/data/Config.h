@@ -12,7 +12,8 @@ struct RegConfig
 };
 
 // The settings read at start.
-extern RegConfig ConfigActual;
+// Per thread, like the connection it describes (a test thread connects as a workstation of its own).
+extern thread_local RegConfig ConfigActual;
 
 // Program-folder name of the connection file.
 QString RutaConfig();

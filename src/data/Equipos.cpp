@@ -78,19 +78,23 @@ void EstablecerRelojEquipos(std::function<QDateTime()> reloj)
 
 void RegistrarMAC(const QString& mac, const QString& pc)
 {
-    if (!EjecutarQuery(sqlFilaPropia(mac), true)) {
-        // The statement's own failure is already logged; the step that found no result to read
-        // is logged as well, and the caller goes on.
-        EscribirErrLog(QStringLiteral("EjecutarQuery en Registrar MAC"), errorObjetoCerrado());
-        return;
+    std::optional<qint32> pid;
+    {
+        Lectura propia(sqlFilaPropia(mac), true);
+        if (!propia.Ok()) {
+            // The statement's own failure is already logged; the step that found no result to
+            // read is logged as well, and the caller goes on.
+            EscribirErrLog(QStringLiteral("EjecutarQuery en Registrar MAC"), errorObjetoCerrado());
+            return;
+        }
+        if (propia.HayFila())
+            pid = Rs.Entero32(0);
     }
-    Rs.Requery();
     const QDateTime momento = ahora();
     const QString fecha = textoFecha(momento);
     const QString hora = textoHora(momento);
     const QString version = Aplicacion::VersionTexto();
-    if (Rs.Eof()) {
-        CerrarRs();
+    if (!pid) {
         InsertarConClaveNueva(
             QStringLiteral("Select pid from Registros_quejas order by pid desc LIMIT 1"), [&](qint32 k) {
                 return QStringLiteral(
@@ -104,48 +108,40 @@ void RegistrarMAC(const QString& mac, const QString& pc)
             });
         return;
     }
-    const qint32 pid = Rs.Entero32(0);
-    CerrarRs();
     EjecutarQuery(QStringLiteral("Update Registros_Quejas set PC = ") + SqlTexto(pc) + QStringLiteral(", Fecha = ") +
                       SqlTexto(fecha) + QStringLiteral(", Hora = ") + SqlTexto(hora) + QStringLiteral(", Version = ") +
-                      SqlTexto(version) + QStringLiteral(", Conectado = 1 where pid = ") + SqlEntero(pid),
+                      SqlTexto(version) + QStringLiteral(", Conectado = 1 where pid = ") + SqlEntero(*pid),
                   true);
 }
 
 void DesconectarMAC(const QString& mac)
 {
-    if (!EjecutarQuery(sqlFilaPropia(mac), true))
-        return;
-    Rs.Requery();
-    if (Rs.Eof()) {
-        CerrarRs();
-        return;
-    }
-    const qint32 pid = Rs.Entero32(0);
-    CerrarRs();
-    EjecutarQuery(QStringLiteral("Update Registros_Quejas set conectado = 0 where PID = ") + SqlEntero(pid), true);
+    const std::optional<qint32> pid = LeerFila(
+        sqlFilaPropia(mac), [] { return Rs.Entero32(0); }, true);
+    if (pid)
+        EjecutarQuery(QStringLiteral("Update Registros_Quejas set conectado = 0 where PID = ") + SqlEntero(*pid), true);
 }
 
 RegListaEquipos GetRegistrosDepurados()
 {
     RegListaEquipos lista;
-    EjecutarQuery(QStringLiteral("Select PID, MAC, Nombre, Usuario, Fecha, Hora, PC, Version, Conectado from "
-                                 "Registros_Quejas order by Conectado desc NULLS LAST, PID"));
-    lista.Items = LeerFilas([] {
-        RegEquipo e;
-        e.PID = Rs.Entero32(0);
-        e.MAC = Rs.Texto(1);
-        e.Nombre = Rs.Texto(2);
-        e.Usuario = Rs.Entero16(3);
-        e.Fecha = FormatoFecha(Rs.Texto(4));
-        const QString hora = Rs.Texto(5);
-        const QTime h = leerHora(hora);
-        e.Hora = h.isValid() ? h.toString(QStringLiteral("HH:mm:ss")) : hora;
-        e.PC = Rs.Texto(6);
-        e.Version = Rs.Texto(7);
-        e.Conectado = Rs.Texto(8);
-        return e;
-    });
+    lista.Items = LeerFilas(QStringLiteral("Select PID, MAC, Nombre, Usuario, Fecha, Hora, PC, Version, Conectado "
+                                           "from Registros_Quejas order by Conectado desc NULLS LAST, PID"),
+                            [] {
+                                RegEquipo e;
+                                e.PID = Rs.Entero32(0);
+                                e.MAC = Rs.Texto(1);
+                                e.Nombre = Rs.Texto(2);
+                                e.Usuario = Rs.Entero16(3);
+                                e.Fecha = FormatoFecha(Rs.Texto(4));
+                                const QString hora = Rs.Texto(5);
+                                const QTime h = leerHora(hora);
+                                e.Hora = h.isValid() ? h.toString(QStringLiteral("HH:mm:ss")) : hora;
+                                e.PC = Rs.Texto(6);
+                                e.Version = Rs.Texto(7);
+                                e.Conectado = Rs.Texto(8);
+                                return e;
+                            });
     lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
 
     const QDateTime momento = ahora();

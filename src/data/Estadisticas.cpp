@@ -34,11 +34,7 @@ template <typename Lista> Lista listaDe(const RegListaCatalogo& catalogo)
 
 qint32 contar(const QString& sql)
 {
-    EjecutarQuery(sql);
-    Rs.Requery();
-    const qint32 n = Rs.Eof() ? 0 : Rs.Entero32(0);
-    CerrarRs();
-    return n;
+    return LeerFila(sql, [] { return Rs.Entero32(0); }).value_or(0);
 }
 
 QString contarPor(const QString& columna, qint16 pid, const QString& desde, const QString& hasta)
@@ -122,17 +118,10 @@ qint32 ContarPorEstado(const QString& desde, const QString& hasta, qint16 tipo)
 RegListaQuejas GetQuejasCausa(qint16 causa, const QString& desde, const QString& hasta)
 {
     RegListaQuejas lista;
-    EjecutarQuery(QStringLiteral("Select PID, Fecha_Queja, Hora_Queja, Apellido, Nombres from Master_Quejas where "
-                                 "Causa = ") +
-                  SqlEntero(causa) + QStringLiteral(" and ") + enPeriodo(desde, hasta) +
-                  QStringLiteral(" order by Fecha_Queja desc NULLS LAST, PID desc"));
-    Rs.Requery();
-    if (Rs.Eof()) {
-        CerrarRs();
-        lista.Cantidad = -1;
-        return lista;
-    }
     lista.Quejas = LeerFilas(
+        QStringLiteral("Select PID, Fecha_Queja, Hora_Queja, Apellido, Nombres from Master_Quejas where Causa = ") +
+            SqlEntero(causa) + QStringLiteral(" and ") + enPeriodo(desde, hasta) +
+            QStringLiteral(" order by Fecha_Queja desc NULLS LAST, PID desc"),
         [] {
             RegQueja q = QuejaVacia();
             q.pid = Rs.Entero32(0);
@@ -143,6 +132,6 @@ RegListaQuejas GetQuejasCausa(qint16 causa, const QString& desde, const QString&
             return q;
         },
         true);
-    lista.Cantidad = lista.Quejas.size();
+    lista.Cantidad = lista.Quejas.isEmpty() ? -1 : lista.Quejas.size();
     return lista;
 }

@@ -35,13 +35,11 @@ RegLugar LugarVacio()
 RegLugar GetLugar(qint32 nroQueja)
 {
     RegLugar l = LugarVacio();
-    EjecutarQuery(QStringLiteral("Select Lugar, Det_Lugar, Fecha, Hora, Dato3, Dato4, Dato5, Dato6, Dato7, Dato8, "
-                                 "Dato9, Tipo_Comprob, Comprobante, Legajos, Desde, Hasta, Hora_Serv, Unidad from "
-                                 "Lugar_Quejas where NroQueja = ") +
-                  SqlEntero(nroQueja));
-    Rs.Requery();
-    if (Rs.Eof()) {
-        CerrarRs();
+    Lectura lectura(QStringLiteral("Select Lugar, Det_Lugar, Fecha, Hora, Dato3, Dato4, Dato5, Dato6, Dato7, Dato8, "
+                                   "Dato9, Tipo_Comprob, Comprobante, Legajos, Desde, Hasta, Hora_Serv, Unidad from "
+                                   "Lugar_Quejas where NroQueja = ") +
+                    SqlEntero(nroQueja));
+    if (!lectura.HayFila()) {
         l.Tipo_Comprob = -5;
         return l;
     }
@@ -63,7 +61,6 @@ RegLugar GetLugar(qint32 nroQueja)
     l.Hasta = Rs.Texto(15);
     l.Hora_Serv = Rs.Texto(16);
     l.Unidad = Rs.Texto(17);
-    CerrarRs();
     return l;
 }
 
@@ -72,15 +69,16 @@ bool GuardarLugar(const RegLugar& lugar, qint32 nroQueja)
     // The window does not show the import-only columns; a save must not wipe them.
     QString detLegajos = QStringLiteral("NULL");
     QString sector = QStringLiteral("NULL");
-    if (!EjecutarQuery(QStringLiteral("Select Det_legajos, Sector from Lugar_Quejas where NroQueja = ") +
-                       SqlEntero(nroQueja)))
-        return false;
-    Rs.Requery();
-    if (!Rs.Eof()) {
-        detLegajos = textoONulo(0);
-        sector = textoONulo(1);
+    {
+        Lectura lectura(QStringLiteral("Select Det_legajos, Sector from Lugar_Quejas where NroQueja = ") +
+                        SqlEntero(nroQueja));
+        if (!lectura.Ok())
+            return false;
+        if (lectura.HayFila()) {
+            detLegajos = textoONulo(0);
+            sector = textoONulo(1);
+        }
     }
-    CerrarRs();
 
     const QStringList valores{SqlEntero(nroQueja),
                               SqlTexto(QString::number(lugar.Lugar)),
@@ -137,25 +135,22 @@ void InsertarLugar(const RegLugar& lugar)
 
 qint32 ExisteLugar(qint32 nroQueja)
 {
-    EjecutarQuery(QStringLiteral("Select NroQueja from Lugar_Quejas where NroQueja = ") + SqlEntero(nroQueja) +
-                  QStringLiteral(" LIMIT 1"));
-    Rs.Requery();
-    const qint32 r = Rs.Eof() ? 0 : nroQueja;
-    CerrarRs();
-    return r;
+    return Lectura(QStringLiteral("Select NroQueja from Lugar_Quejas where NroQueja = ") + SqlEntero(nroQueja) +
+                   QStringLiteral(" LIMIT 1"))
+                   .HayFila()
+               ? nroQueja
+               : 0;
 }
 
 RegAgencia GetAgencia(QString& codigo)
 {
     normalizarCodigo(codigo);
     RegAgencia a;
-    EjecutarQuery(
+    Lectura lectura(
         QStringLiteral("Select Pid, Codplu, CodEnco, Descripcion, GrupoInt, Telefono1, Correo, Domicilio, "
                        "piso_depto, numeral, localidad, Provincia, pais from MasterAgencias where CodPlu = ") +
         SqlTexto(codigo) + QStringLiteral(" order by Pid asc"));
-    Rs.Requery();
-    if (Rs.Eof()) {
-        CerrarRs();
+    if (!lectura.HayFila()) {
         a.Codplu = QStringLiteral("-1");
         return a;
     }
@@ -172,7 +167,6 @@ RegAgencia GetAgencia(QString& codigo)
     a.localidad = Rs.Texto(10);
     a.Provincia = Rs.Texto(11);
     a.pais = Rs.Texto(12);
-    CerrarRs();
     return a;
 }
 
@@ -187,19 +181,18 @@ RegCoche GetCoche(const QString& interno)
         c.Interno = -1;
         return c;
     }
-    EjecutarQuery(QStringLiteral("Select Pid, Empresa, Asientos, Dominio from Coches_quejas where interno = ") +
-                  SqlEntero(numero));
-    Rs.Requery();
-    if (Rs.Eof()) {
-        CerrarRs();
-        c.Interno = -1;
-        return c;
+    {
+        Lectura lectura(QStringLiteral("Select Pid, Empresa, Asientos, Dominio from Coches_quejas where interno = ") +
+                        SqlEntero(numero));
+        if (!lectura.HayFila()) {
+            c.Interno = -1;
+            return c;
+        }
+        c.Interno = static_cast<qint32>(numero);
+        c.Empresa.PID = Rs.Entero16(1);
+        c.Asientos = Rs.Entero16(2);
+        c.Dominio = Rs.Texto(3);
     }
-    c.Interno = static_cast<qint32>(numero);
-    c.Empresa.PID = Rs.Entero16(1);
-    c.Asientos = Rs.Entero16(2);
-    c.Dominio = Rs.Texto(3);
-    CerrarRs();
     const RegEmpresa e = GetEmpresa(c.Empresa.PID);
     c.Empresa.Detalle = e.Detalle;
     c.Empresa.Cuit = e.Cuit;
@@ -209,17 +202,15 @@ RegCoche GetCoche(const QString& interno)
 RegCoche GetCocheBasico(qint32 interno)
 {
     RegCoche c;
-    EjecutarQuery(QStringLiteral("Select Empresa, Dominio, Asientos from Coches_quejas where Interno = ") +
-                  SqlEntero(interno));
-    Rs.Requery();
-    if (Rs.Eof()) {
+    Lectura lectura(QStringLiteral("Select Empresa, Dominio, Asientos from Coches_quejas where Interno = ") +
+                    SqlEntero(interno));
+    if (!lectura.HayFila()) {
         c.Interno = -1;
-    } else {
-        c.Interno = interno;
-        c.Empresa.PID = Rs.Entero16(0);
-        c.Dominio = Rs.Texto(1);
-        c.Asientos = Rs.Entero16(2);
+        return c;
     }
-    CerrarRs();
+    c.Interno = interno;
+    c.Empresa.PID = Rs.Entero16(0);
+    c.Dominio = Rs.Texto(1);
+    c.Asientos = Rs.Entero16(2);
     return c;
 }

@@ -2,9 +2,10 @@
 
 #include "Conexion.h"
 #include "Sql.h"
-#include <iterator>
 #include "Textos.h"
 #include "Usuarios.h"
+
+#include <iterator>
 
 namespace {
 
@@ -73,14 +74,12 @@ void InsertarQueja(const RegQueja& queja)
 RegQueja GetQueja(qint32 pid)
 {
     RegQueja q = QuejaVacia();
-    EjecutarQuery(
+    Lectura lectura(
         QStringLiteral("Select pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, Apellido, Nombres, "
                        "Telefono, Telefono2, Correo, DNI, Contacto, Causa, usuario, Empresa, Domicilio, "
                        "Localidad, Provincia, Pais, NrLib, Mediador, NroQueja from Master_quejas where Pid = ") +
         SqlEntero(pid));
-    Rs.Requery();
-    if (Rs.Eof()) {
-        CerrarRs();
+    if (!lectura.HayFila()) {
         q.pid = -1;
         return q;
     }
@@ -108,17 +107,16 @@ RegQueja GetQueja(qint32 pid)
     q.NrLib = Rs.Texto(20);
     q.Mediador = Rs.Texto(21);
     q.NroQueja = Rs.Texto(22);
-    CerrarRs();
     return q;
 }
 
 qint32 ExisteQueja(qint32 pid)
 {
-    EjecutarQuery(QStringLiteral("Select pid from Master_Quejas where pid = ") + SqlEntero(pid) +
-                  QStringLiteral(" LIMIT 1"));
-    const bool existe = !Rs.Eof();
-    CerrarRs();
-    return existe ? pid : 0;
+    return Lectura(QStringLiteral("Select pid from Master_Quejas where pid = ") + SqlEntero(pid) +
+                   QStringLiteral(" LIMIT 1"))
+                   .HayFila()
+               ? pid
+               : 0;
 }
 
 void SetNrLib(qint32 pid, const QString& nrlib)
@@ -147,9 +145,9 @@ void SetTipoQueja(const RegQueja& queja)
 
 void SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor)
 {
-    static const char* const kColumnas[] = {nullptr,     "Domicilio", "Localidad", "Provincia", "Pais",
-                                            "Telefono",  "Telefono2", "Correo",    "Apellido",  "Nombres",
-                                            "DNI",       nullptr,     "NrLib",     "Mediador",  "NroQueja"};
+    static const char* const kColumnas[] = {nullptr,    "Domicilio", "Localidad", "Provincia", "Pais",
+                                            "Telefono", "Telefono2", "Correo",    "Apellido",  "Nombres",
+                                            "DNI",      nullptr,     "NrLib",     "Mediador",  "NroQueja"};
     if (codigo < 0 || codigo >= qint16(std::size(kColumnas)) || !kColumnas[codigo])
         return;
     EjecutarQuery(QStringLiteral("update Master_Quejas set ") + QLatin1String(kColumnas[codigo]) +

@@ -16,13 +16,11 @@ RegResolucion ResolucionVacia()
 RegResolucion GetResolucion(qint32 pidQueja)
 {
     RegResolucion r = ResolucionVacia();
-    EjecutarQuery(QStringLiteral("Select PID, Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, Supervisor, FechaFin, "
-                                 "Anulado, usr_anula from Resolucion_quejas where  IDQueja = ") +
-                  SqlEntero(pidQueja));
-    Rs.Requery();
-    if (Rs.Eof()) {
+    Lectura lectura(QStringLiteral("Select PID, Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, Supervisor, "
+                                   "FechaFin, Anulado, usr_anula from Resolucion_quejas where  IDQueja = ") +
+                    SqlEntero(pidQueja));
+    if (!lectura.HayFila()) {
         r.IDQueja = -1;
-        CerrarRs();
         return r;
     }
     // Null columns leave the empty values: rows of the import carry no Anulado nor usr_Anula.
@@ -36,7 +34,6 @@ RegResolucion GetResolucion(qint32 pidQueja)
     r.FechaFin = Rs.Fecha(8);
     r.Anulado = Rs.Entero16(9);
     r.usr_Anula = Rs.Entero16(10);
-    CerrarRs();
     return r;
 }
 

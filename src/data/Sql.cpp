@@ -16,7 +16,10 @@ QString SqlTexto(const QString& texto)
     return QLatin1Char('\'') + r + QLatin1Char('\'');
 }
 
-QString SqlEntero(qint64 valor) { return QString::number(valor); }
+QString SqlEntero(qint64 valor)
+{
+    return QString::number(valor);
+}
 
 QString SqlFecha(const QString& fechaDiaPrimero)
 {

@@ -6,10 +6,15 @@
 #include <QDateTime>
 #include <QRegularExpression>
 
+#include <mutex>
+
 namespace {
 unsigned char TablaCodificar[64];
 unsigned char TablaDecodificar[128];
-bool TablasListas = false;
+// Filled once, whichever thread encodes first.
+std::once_flag TablasListas;
+
+void asegurarTablas() { std::call_once(TablasListas, IniciarTablasBase64); }
 
 [[noreturn]] void errorBase64(const char* texto)
 {
@@ -44,7 +49,10 @@ bool EsFechaValida(const QString& texto)
     return FechaDiaPrimero(texto).isValid();
 }
 
-QString FechaHoy() { return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")); }
+QString FechaHoy()
+{
+    return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+}
 
 QString PrimerDiaDelMes()
 {
@@ -84,7 +92,6 @@ void IniciarTablasBase64()
         TablaCodificar[i] = static_cast<unsigned char>(alfabeto[i]);
         TablaDecodificar[static_cast<unsigned char>(alfabeto[i])] = static_cast<unsigned char>(i);
     }
-    TablasListas = true;
 }
 
 QByteArray CadenaABytes(const QString& texto)
@@ -107,8 +114,7 @@ QString BytesACadena(const QByteArray& bytes)
 
 QString CodificarArreglo(const QByteArray& bytes, int largo)
 {
-    if (!TablasListas)
-        IniciarTablasBase64();
+    asegurarTablas();
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.constData());
     QByteArray salida;
     salida.reserve((largo + 2) / 3 * 4);
@@ -125,14 +131,19 @@ QString CodificarArreglo(const QByteArray& bytes, int largo)
     return QString::fromLatin1(salida);
 }
 
-QString CodificarBytes(const QByteArray& bytes) { return CodificarArreglo(bytes, bytes.size()); }
+QString CodificarBytes(const QByteArray& bytes)
+{
+    return CodificarArreglo(bytes, bytes.size());
+}
 
-QString CodificarBase64(const QString& texto) { return CodificarBytes(CadenaABytes(texto)); }
+QString CodificarBase64(const QString& texto)
+{
+    return CodificarBytes(CadenaABytes(texto));
+}
 
 QByteArray DecodificarArreglo(const QString& texto)
 {
-    if (!TablasListas)
-        IniciarTablasBase64();
+    asegurarTablas();
     QByteArray entrada = CadenaABytes(texto);
     // A character above 255 turned into "?" above, which is illegal too.
     if (entrada.size() % 4 != 0)

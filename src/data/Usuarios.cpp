@@ -15,11 +15,7 @@ const QString kNombreInicial = QStringLiteral("Vortane");
 
 bool nombreOcupado(const QString& usuario)
 {
-    EjecutarQuery(QStringLiteral("select pid from usuarios_quejas where usuario= ") + SqlTexto(usuario));
-    Rs.Requery();
-    const bool ocupado = !Rs.Eof();
-    CerrarRs();
-    return ocupado;
+    return Lectura(QStringLiteral("select pid from usuarios_quejas where usuario= ") + SqlTexto(usuario)).HayFila();
 }
 
 QString sqlInsertarUsuario(qint32 clave, const RegUsuario& u, const QString& claveCodificada)
@@ -42,41 +38,35 @@ bool ComprobarUsuario(QString& nombre, QString& clave)
         EstadoLogin = 2;
         return true;
     }
-    EjecutarQuery(QStringLiteral("SELECT Pid, Nivel, Pass From Usuarios_Quejas where Usuario = ") + SqlTexto(nombre));
-    Rs.Requery();
-    if (Rs.Eof()) {
-        CerrarRs();
-        UsuarioActual.Nivel = -1;
-        EstadoLogin = -1;
-        return false;
+    {
+        // A stored password that is not Base64 throws; the reader still closes the result set,
+        // since the login window's handler runs more statements.
+        Lectura usuario(QStringLiteral("SELECT Pid, Nivel, Pass From Usuarios_Quejas where Usuario = ") +
+                        SqlTexto(nombre));
+        if (!usuario.HayFila()) {
+            UsuarioActual.Nivel = -1;
+            EstadoLogin = -1;
+            return false;
+        }
+        if (DecodificarBase64(Rs.Texto(2)) != clave) {
+            PidTemporal = -1;
+            UsuarioActual.Nivel = -1;
+            EstadoLogin = -1;
+            return false;
+        }
+        PidTemporal = Rs.Entero16(0);
+        UsuarioActual.Pid = PidTemporal;
+        UsuarioActual.Nivel = Rs.Entero16(1);
     }
-    QString guardada;
-    try {
-        guardada = DecodificarBase64(Rs.Texto(2));
-    } catch (const ErrorEjecucion&) {
-        CerrarRs(); // the login window's handler runs more statements
-        throw;
-    }
-    if (guardada != clave) {
-        CerrarRs();
-        PidTemporal = -1;
-        UsuarioActual.Nivel = -1;
-        EstadoLogin = -1;
-        return false;
-    }
-    PidTemporal = Rs.Entero16(0);
-    UsuarioActual.Pid = PidTemporal;
-    UsuarioActual.Nivel = Rs.Entero16(1);
-    CerrarRs();
     EstadoLogin = 0;
 
-    EjecutarQuery(QStringLiteral("SELECT Apellido, Nombres From Usuarios_Quejas where PID = ") +
-                  SqlEntero(PidTemporal));
-    Rs.Requery();
-    UsuarioActual.Apellido = Rs.Texto(0);
-    UsuarioActual.Nombres = Rs.Texto(1);
-    UsuarioActual.Pid = PidTemporal;
-    CerrarRs();
+    {
+        Lectura nombres(QStringLiteral("SELECT Apellido, Nombres From Usuarios_Quejas where PID = ") +
+                        SqlEntero(PidTemporal));
+        UsuarioActual.Apellido = Rs.Texto(0);
+        UsuarioActual.Nombres = Rs.Texto(1);
+        UsuarioActual.Pid = PidTemporal;
+    }
     return true;
 }
 
@@ -85,11 +75,7 @@ bool HayUsuarios()
     // Sites were delivered with one hidden row of Pid 0, so "two rows" meant one real user. A
     // new database has no hidden row: counting real users keeps the first administrator from
     // being sent back to the first-run window at every login.
-    EjecutarQuery(QStringLiteral("SELECT Pid From usuarios_Quejas where Pid <> 0 LIMIT 1"));
-    Rs.Requery();
-    const bool hay = Rs.RecordCount() >= 1;
-    CerrarRs();
-    return hay;
+    return Lectura(QStringLiteral("SELECT Pid From usuarios_Quejas where Pid <> 0 LIMIT 1")).HayFila();
 }
 
 void SetPass(const QString& claveCodificada, qint16 pid)
@@ -100,11 +86,8 @@ void SetPass(const QString& claveCodificada, qint16 pid)
 
 bool ComprobarPass(const QString& clave, qint16 pid)
 {
-    EjecutarQuery(QStringLiteral("Select pass from usuarios_quejas where pid = ") + SqlEntero(pid));
-    Rs.Requery();
-    const bool igual = !Rs.Eof() && CodificarBase64(clave) == Rs.Texto(0);
-    CerrarRs();
-    return igual;
+    Lectura lectura(QStringLiteral("Select pass from usuarios_quejas where pid = ") + SqlEntero(pid));
+    return lectura.HayFila() && CodificarBase64(clave) == Rs.Texto(0);
 }
 
 bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, qint16 modo)
@@ -131,43 +114,37 @@ bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, q
 RegListaUsuarios GetUsuarios()
 {
     RegListaUsuarios lista;
-    EjecutarQuery(QStringLiteral("Select Pid, Usuario, Apellido, Nombres, Nivel from Usuarios_quejas where pid <> 0 "
-                                 "order by pid asc"));
-    lista.Items = LeerFilas([] {
-        RegFilaUsuario f;
-        f.Pid = Rs.Entero16(0);
-        f.Usuario = Rs.Texto(1);
-        f.Apellido = Rs.Texto(2);
-        f.Nombres = Rs.Texto(3);
-        f.Nivel = QString::number(Rs.Entero16(4));
-        return f;
-    });
+    lista.Items = LeerFilas(QStringLiteral("Select Pid, Usuario, Apellido, Nombres, Nivel from Usuarios_quejas "
+                                           "where pid <> 0 order by pid asc"),
+                            [] {
+                                RegFilaUsuario f;
+                                f.Pid = Rs.Entero16(0);
+                                f.Usuario = Rs.Texto(1);
+                                f.Apellido = Rs.Texto(2);
+                                f.Nombres = Rs.Texto(3);
+                                f.Nivel = QString::number(Rs.Entero16(4));
+                                return f;
+                            });
     lista.Ultimo = static_cast<qint16>(lista.Items.size() - 1);
     return lista;
 }
 
 QString GetNombreUsuario(qint16 pid)
 {
-    EjecutarQuery(QStringLiteral("Select Apellido, Nombres from usuarios_Quejas where PID = ") + SqlEntero(pid));
-    Rs.Requery();
-    const QString nombre = Rs.Eof() ? QStringLiteral("Usuario Inexistente: ") + QString::number(pid)
-                                    : Rs.Texto(0) + QStringLiteral(", ") + Rs.Texto(1);
-    CerrarRs();
-    return nombre;
+    return LeerFila(QStringLiteral("Select Apellido, Nombres from usuarios_Quejas where PID = ") + SqlEntero(pid),
+                    [] { return Rs.Texto(0) + QStringLiteral(", ") + Rs.Texto(1); })
+        .value_or(QStringLiteral("Usuario Inexistente: ") + QString::number(pid));
 }
 
 qint16 GetUsuarioPID(const QString& fragmento)
 {
     if (fragmento.isEmpty())
         return kUsuarioPorDefecto;
-    EjecutarQuery(QStringLiteral("Select pid from Usuarios_Quejas where (") +
-                  SqlContiene(QStringLiteral("usuario"), fragmento) + QStringLiteral(") or (") +
-                  SqlContiene(QStringLiteral("Nombres"), fragmento) + QStringLiteral(") or (") +
-                  SqlContiene(QStringLiteral("Apellido"), fragmento) + QStringLiteral(") LIMIT 1"));
-    Rs.Requery();
-    qint16 pid = kUsuarioPorDefecto;
-    if (!Rs.Eof() && Rs.Entero16(0) != 0)
-        pid = Rs.Entero16(0);
-    CerrarRs();
-    return pid;
+    const qint16 pid = LeerFila(QStringLiteral("Select pid from Usuarios_Quejas where (") +
+                                    SqlContiene(QStringLiteral("usuario"), fragmento) + QStringLiteral(") or (") +
+                                    SqlContiene(QStringLiteral("Nombres"), fragmento) + QStringLiteral(") or (") +
+                                    SqlContiene(QStringLiteral("Apellido"), fragmento) + QStringLiteral(") LIMIT 1"),
+                                [] { return Rs.Entero16(0); })
+                           .value_or(0);
+    return pid != 0 ? pid : kUsuarioPorDefecto;
 }

@@ -37,15 +37,13 @@ QString TablaConFilas(bool* ok)
         if (tabla == QLatin1String("Motivos_quejas"))
             sql += QStringLiteral(" where PID <> 0");
         sql += QStringLiteral(" LIMIT 1");
-        if (!EjecutarQuery(sql, true)) {
+        Lectura lectura(sql, true);
+        if (!lectura.Ok()) {
             if (ok)
                 *ok = false;
             return QString();
         }
-        Rs.Requery();
-        const bool conFilas = !Rs.Eof();
-        CerrarRs();
-        if (conFilas)
+        if (lectura.HayFila())
             return tabla;
     }
     return QString();

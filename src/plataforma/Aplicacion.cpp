@@ -52,7 +52,8 @@ void Terminar()
         return;
     }
     // At once: no window unloads, no registry update, the connection is not closed.
-    std::_Exit(0);
+    // A failure: whatever started the program must not read it as a normal end.
+    std::_Exit(1);
 }
 
 void EstablecerTerminar(std::function<void()> accion) { g_terminar = std::move(accion); }

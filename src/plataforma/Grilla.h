@@ -2,12 +2,43 @@
 
 #include <QString>
 
+#include <memory>
+
+struct EstadoGrilla
+{
+    bool viva = true;
+    unsigned generacion = 0;
+};
+
 // The grid control as the windows and the list functions drive it. Row 0 is the header
 // row; widths and heights are in twips (15 twips = 1 pixel); colours are BGR values.
 class Grilla
 {
 public:
-    virtual ~Grilla() = default;
+    Grilla() = default;
+    // A copy is another grid: its fills are its own.
+    Grilla(const Grilla&) {}
+    Grilla& operator=(const Grilla&) { return *this; }
+    virtual ~Grilla() { m_estado->viva = false; }
+
+    // A fill that lets window events run between rows asks after each yield whether it may go
+    // on: not once the grid is destroyed (its window closed), nor once a newer fill of the same
+    // grid began (a second search clicked meanwhile).
+    class Llenado
+    {
+    public:
+        bool Vigente() const { return m_estado->viva && m_estado->generacion == m_generacion; }
+
+    private:
+        friend class Grilla;
+        Llenado(std::shared_ptr<const EstadoGrilla> estado, unsigned generacion)
+            : m_estado(std::move(estado)), m_generacion(generacion)
+        {
+        }
+        std::shared_ptr<const EstadoGrilla> m_estado;
+        unsigned m_generacion;
+    };
+    Llenado IniciarLlenado() { return Llenado(m_estado, ++m_estado->generacion); }
 
     virtual int Rows() const = 0;
     virtual void SetRows(int n) = 0;
@@ -47,4 +78,7 @@ public:
     // The grid's alignment codes: 1 left-centre, 4 centre-centre, 7 right-centre, ...
     virtual int CellAlignment() const = 0;
     virtual void SetCellAlignment(int codigo) = 0;
+
+private:
+    std::shared_ptr<EstadoGrilla> m_estado = std::make_shared<EstadoGrilla>();
 };

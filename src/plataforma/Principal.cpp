@@ -6,7 +6,10 @@ Principal* g_principal = nullptr;
 
 namespace VentanaPrincipal {
 
-void Instalar(Principal* principal) { g_principal = principal; }
+void Instalar(Principal* principal)
+{
+    g_principal = principal;
+}
 
 void Quitar(Principal* principal)
 {
@@ -14,7 +17,10 @@ void Quitar(Principal* principal)
         g_principal = nullptr;
 }
 
-Principal* Actual() { return g_principal; }
+Principal* Actual()
+{
+    return g_principal;
+}
 
 void Habilitar(bool habilitada)
 {

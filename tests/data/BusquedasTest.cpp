@@ -7,6 +7,8 @@
 #include "Quejas.h"
 #include "Sql.h"
 
+#include <QTimer>
+
 namespace {
 
 qint32 complaint(const QString& fecha, const QString& apellido, const QString& dni = QStringLiteral("20000000"),
@@ -220,6 +222,34 @@ TEST_P(ComplaintSearches, TheSummaryOfAComplaintOrMinusOne)
     EXPECT_EQ(n.PID, -1);
     EXPECT_TRUE(n.Apellido.isEmpty() && n.Fecha.isEmpty() && n.DNI.isEmpty());
     EXPECT_FALSE(Rs.Abierto());
+}
+
+TEST_P(ComplaintSearches, AFillThatYieldsHoldsNoResultSetAndStopsWhenItsGridGoesOrIsRefilled)
+{
+    complaint(QStringLiteral("01/03/2024"), QStringLiteral("Uno"));
+    complaint(QStringLiteral("02/03/2024"), QStringLiteral("Dos"));
+    complaint(QStringLiteral("03/03/2024"), QStringLiteral("Otro"));
+
+    // Between two rows another window reads (it must simply work) and the grid's window is
+    // closed: the fill stops without touching the grid again.
+    auto* propia = new GrillaMemoria(2, 2);
+    bool leyo = false;
+    QTimer::singleShot(0, [&] {
+        leyo = GetQueja(1).pid == 1;
+        delete propia;
+    });
+    BuscarQuejas(1, QStringLiteral("uno"), *propia);
+    EXPECT_TRUE(leyo);
+    EXPECT_EQ(entorno->terminaciones, 0);
+    EXPECT_EQ(ErroresQuery, 0);
+
+    // A second search of the same grid started between two rows wins; nothing of the first
+    // is added after it.
+    QTimer::singleShot(0, [&] { BuscarQuejas(1, QStringLiteral("dos"), grilla); });
+    BuscarQuejas(1, QStringLiteral("o"), grilla);
+    ASSERT_EQ(grilla.Rows(), 2);
+    EXPECT_EQ(grilla.TextMatrix(1, 0), QStringLiteral("2"));
+    EXPECT_TRUE(grilla.Visible());
 }
 
 INSTANCIAR_EN_MOTORES(ComplaintSearches);

@@ -1,3 +1,4 @@
+#include "Aplicacion.h"
 #include "BaseDePrueba.h"
 #include "Conexion.h"
 #include "Config.h"
@@ -85,6 +86,14 @@ TEST_P(QueryRunner, ANonSilentFailureLogsTheStatementThenEndsTheProgram)
     EXPECT_EQ(trasHora(l[4]), QStringLiteral(" - Nivel de Usuario: 2 - Usuario Avanzado"));
     EXPECT_EQ(trasHora(l[5]), QStringLiteral(" - - - - - - - - - - - - - - - -"));
     EXPECT_EQ(l[0].left(13), FechaHoy() + QStringLiteral(" - "));
+}
+
+TEST_P(QueryRunner, TheEndAfterAFatalFailureIsAFailureForWhateverStartedTheProgram)
+{
+    // Without the test seam the program really ends; its exit status must say it failed.
+    Aplicacion::EstablecerTerminar(nullptr);
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(EjecutarQuery(QStringLiteral("SELEC nada")), ::testing::ExitedWithCode(1), "");
 }
 
 TEST_P(QueryRunner, BeforeAnyLoginTheUserLinesShowZeroAndInhabilitado)

@@ -92,8 +92,10 @@ void BaseDePrueba::EnHilos(int hilos, const std::function<void(int)>& trabajo)
 {
     std::atomic<int> listos{0};
     std::vector<std::thread> corriendo;
+    const RegConfig config = ConfigActual;
     for (int h = 0; h < hilos; ++h)
         corriendo.emplace_back([&, h] {
+            ConfigActual = config;
             Reconectar();
             ++listos;
             while (listos.load() < hilos)
