@@ -32,8 +32,9 @@ AgregarCat::AgregarCat()
 void AgregarCat::Form_Load()
 {
     QPointer<AgregarCat> yo(this);
+    const int recarga = ++m_recargas;
     const RegListaCatalogo categorias = GetMotivos();
-    if (!yo || Descargada())
+    if (!yo || Descargada() || recarga != m_recargas)
         return;
     m_categoria->clear();
     for (const RegCatalogo& c : categorias.Items)

@@ -22,4 +22,6 @@ protected:
 private:
     QLineEdit* m_txtAgCat;
     QListWidget* m_categoria;
+    // Counts the reloads: one overtaken while its reader yielded leaves the list to the newer one.
+    int m_recargas = 0;
 };

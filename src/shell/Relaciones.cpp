@@ -106,8 +106,9 @@ void Relaciones::Categoria_Click()
         return;
     }
     QPointer<Relaciones> yo(this);
+    const int eleccion = ++m_elecciones;
     const RegListaCatalogo causas = GetCausasCategoria(pid, 0);
-    if (!yo || Descargada())
+    if (!yo || Descargada() || eleccion != m_elecciones)
         return;
     llenarCausas(m_seleccionada, causas);
     m_categoriaMostrada = m_categoria->currentIndex();

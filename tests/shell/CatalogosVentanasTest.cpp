@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -395,6 +396,25 @@ TEST_P(VentanasDeCatalogos, EnterAddsAnEnabledReasonWithTheWholeNameAndEmptiesTh
     EXPECT_EQ(fila(8), QStringList({"13", "Equipaje de O'Hara", "No", ""}));
     EXPECT_EQ(principalDePrueba.habilitaciones, QList<bool>({false, true})) << "reloaded under the progress window";
     EXPECT_EQ(mostrados().size(), 1);
+}
+
+TEST_P(VentanasDeCatalogos, AReadOvertakenByANewerOneWhileItYieldsLeavesTheListToTheNewer)
+{
+    abrir<Relaciones>();
+    // The second choice comes while the first one's reader lets events run.
+    QTimer::singleShot(0, [this] { Elegir(categorias(), 2); });
+    Elegir(categorias(), 1);
+    EXPECT_EQ(categorias()->currentIndex(), 2);
+    EXPECT_EQ(textos(elegidas()), QStringList({QStringLiteral("002 - Maltrato")}));
+
+    abrir<AgregarCat>();
+    auto* caja = control<AgregarCat, QLineEdit>("TxtAgCat");
+    QTimer::singleShot(0, [caja] {
+        caja->setText(QStringLiteral("Boleteria"));
+        QTest::keyClick(caja, Qt::Key_Return);
+    });
+    QTest::keyClick(caja, Qt::Key_A);
+    EXPECT_EQ(textos(control<AgregarCat, QListWidget>("Categoria")).value(3), QStringLiteral("Boleteria"));
 }
 
 INSTANCIAR_EN_MOTORES(VentanasDeCatalogos);
