@@ -3,7 +3,6 @@
 #include "Administracion.h"
 #include "Aplicacion.h"
 #include "Catalogos.h"
-#include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
@@ -14,7 +13,6 @@
 
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QVBoxLayout>
 
@@ -92,6 +90,8 @@ bool AbmMotivo::llenar()
     if (!sigue())
         return abandonar();
 
+    // A highlight left from before the reload would mark a cell that is no longer current.
+    m_grilla->clearSelection();
     m_grilla->SetRows(1);
     m_grilla->SetCols(kColumnas);
     m_grilla->SetRow(0);
@@ -134,14 +134,9 @@ void AbmMotivo::pintarFila(bool anulada)
     m_grilla->SetCol(col);
 }
 
-bool AbmMotivo::ocupada() const
-{
-    return m_llenando || LecturaEnCurso();
-}
-
 void AbmMotivo::BtnRen_Click()
 {
-    if (ocupada())
+    if (m_llenando)
         return;
     const int fila = m_grilla->Row();
     if (fila < 1) {
@@ -153,8 +148,8 @@ void AbmMotivo::BtnRen_Click()
     QPointer<AbmMotivo> yo(this);
     const QString nombre = Dlg().InputBox(QStringLiteral("Ingrese un nuevo nombre para el motivo"),
                                           QStringLiteral("Cambiar nombre al motivo"), m_grilla->TextMatrix(fila, 1));
-    // The box let events run: the window may be gone, or a read may have started.
-    if (nombre.isEmpty() || !yo || Descargada() || ocupada())
+    // The box let events run: the window may be gone, or filling again.
+    if (nombre.isEmpty() || !yo || Descargada() || m_llenando)
         return;
     m_grilla->SetTextMatrix(fila, 1, nombre);
     ModificarCausa(pid, 1, nombre);
@@ -162,14 +157,14 @@ void AbmMotivo::BtnRen_Click()
 
 void AbmMotivo::Inhabilitar_Click()
 {
-    if (ocupada())
+    if (m_llenando)
         return;
     QPointer<AbmMotivo> yo(this);
     if (MsgBox(QStringLiteral("Desea habilitar/inhabilitar la causa?"), Botones::SiNo, Icono::Ninguno,
                QStringLiteral("Habilitar/Inhabilitar motivo")) != Respuesta::Si)
         return;
     // The header is no reason: toggling it would write a state for whatever reason has key 0.
-    if (!yo || Descargada() || ocupada() || m_grilla->Rows() < 2 || m_grilla->Row() < 1)
+    if (!yo || Descargada() || m_llenando || m_grilla->Rows() < 2 || m_grilla->Row() < 1)
         return;
     const int fila = m_grilla->Row();
     const qint16 pid = ClaveDeItem(m_grilla->TextMatrix(fila, 0));
@@ -182,12 +177,9 @@ void AbmMotivo::Inhabilitar_Click()
 
 bool AbmMotivo::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (objeto == m_txtAgCat && evento->type() == QEvent::KeyPress) {
-        const int k = static_cast<QKeyEvent*>(evento)->key();
-        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-            TxtAgCat_KeyPress(kEnter);
-            return true;
-        }
+    if (objeto == m_txtAgCat && EsEnter(evento)) {
+        TxtAgCat_KeyPress(kEnter);
+        return true;
     }
     return Ventana::eventFilter(objeto, evento);
 }
@@ -201,8 +193,8 @@ void AbmMotivo::TxtAgCat_KeyPress(int tecla)
                QStringLiteral("Agregar causa"));
         return;
     }
-    // Pressed again once the other read or the fill is over.
-    if (ocupada())
+    // Pressed again once the fill is over.
+    if (m_llenando)
         return;
     AgregarCausa(m_txtAgCat->text());
     if (llenar())

@@ -32,13 +32,12 @@ private:
     bool llenar();
     // Every cell of the current row in the colour of the state.
     void pintarFila(bool anulada);
-    // No statement while the grid fills or while another window's read holds the result set.
-    bool ocupada() const;
 
     GrillaTabla* m_grilla;
     QPushButton* m_btnRen;
     QPushButton* m_inhabilitar;
     QPushButton* m_relCatMovIr;
     QLineEdit* m_txtAgCat;
+    // The fill lets events run: the actions wait until it is over.
     bool m_llenando = false;
 };

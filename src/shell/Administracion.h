@@ -1,8 +1,9 @@
 #pragma once
 
-#include "Conexion.h"
 #include "Formularios.h"
 
+#include <QEvent>
+#include <QKeyEvent>
 #include <QString>
 #include <QStringList>
 
@@ -21,17 +22,29 @@ inline qint16 ClaveDeItem(const QString& item)
     return static_cast<qint16>(item.section(QStringLiteral(" - "), 0, 0).trimmed().toShort());
 }
 
-// Shows a window's single instance. A window that reads as it loads is not loaded while another
-// read holds the shared result set (that statement would end the program): nothing opens and
-// the user asks again. Null when nothing opened.
-template <typename T> T* MostrarVentana(bool leeAlCargar = true)
+// A press of either Enter key.
+inline bool EsEnter(const QEvent* evento)
 {
-    if (leeAlCargar && !Formulario<T>::Cargado() && LecturaEnCurso())
-        return nullptr;
+    if (evento->type() != QEvent::KeyPress)
+        return false;
+    const int k = static_cast<const QKeyEvent*>(evento)->key();
+    return k == Qt::Key_Return || k == Qt::Key_Enter;
+}
+
+// The password typed twice for a new user, checked in the order the user forms check it: false
+// after telling the user what is wrong.
+bool ClaveNuevaValida(const QString& clave, const QString& repetida);
+// A login name already taken: nothing was added.
+void AvisarNombreOcupado(const QString& usuario);
+
+// Shows a window's single instance, loading it on first use. Null when its load let events run
+// and the window was closed meanwhile.
+template <typename T> T* MostrarVentana()
+{
     T* w = Formulario<T>::Obtener();
-    if (w) {
-        w->show();
-        w->raise();
-    }
+    if (!w || w->Descargada())
+        return nullptr;
+    w->show();
+    w->raise();
     return w;
 }

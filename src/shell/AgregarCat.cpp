@@ -1,7 +1,7 @@
 #include "AgregarCat.h"
 
+#include "Administracion.h"
 #include "Catalogos.h"
-#include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Medidas.h"
@@ -44,12 +44,12 @@ void AgregarCat::Form_Load()
 bool AgregarCat::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == m_txtAgCat && evento->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(evento);
-        const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+        const bool enter = EsEnter(evento);
+        const QString texto = static_cast<QKeyEvent*>(evento)->text();
         // Keys that type nothing (arrows, shifts) are not key presses of the box.
-        if (enter || !k->text().isEmpty()) {
+        if (enter || !texto.isEmpty()) {
             QPointer<AgregarCat> yo(this);
-            TxtAgCat_KeyPress(enter ? kEnter : k->text().at(0).unicode());
+            TxtAgCat_KeyPress(enter ? kEnter : texto.at(0).unicode());
             // Enter types nothing; an unloaded window takes no more keys.
             return enter || !yo || Descargada();
         }
@@ -63,10 +63,6 @@ void AgregarCat::TxtAgCat_KeyPress(int tecla)
         MsgBox(QStringLiteral("No se puede agregar vacio"), Botones::Aceptar, Icono::Informacion);
         return;
     }
-    // While another window's read holds the shared result set nothing is added or read: the
-    // typed character still lands, and Enter can be pressed again.
-    if (LecturaEnCurso())
-        return;
     if (tecla == kEnter)
         AgregarCategoria(m_txtAgCat->text());
     Form_Load();

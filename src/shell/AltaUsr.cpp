@@ -1,7 +1,6 @@
 #include "AltaUsr.h"
 
 #include "Administracion.h"
-#include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
@@ -11,7 +10,6 @@
 #include "Usuarios.h"
 
 #include <QFormLayout>
-#include <QKeyEvent>
 
 AltaUsr::AltaUsr()
 {
@@ -50,13 +48,10 @@ AltaUsr::AltaUsr()
 
 bool AltaUsr::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (evento->type() == QEvent::KeyPress) {
-        const int k = static_cast<QKeyEvent*>(evento)->key();
-        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-            int tecla = kEnter;
-            EnterComoTab(tecla);
-            return true;
-        }
+    if (EsEnter(evento)) {
+        int tecla = kEnter;
+        EnterComoTab(tecla);
+        return true;
     }
     return Ventana::eventFilter(objeto, evento);
 }
@@ -75,19 +70,9 @@ void AltaUsr::Nivel_Click()
 
 void AltaUsr::Aceptar_Click()
 {
-    // The save reads first: not while another window's read holds the shared result set.
-    if (LecturaEnCurso())
-        return;
     const QString clave = m_pass[0]->text();
-    if (clave.size() < 5) {
-        MsgBox(QStringLiteral("La contraseña no puede tener menos de 5 carácteres"), Botones::Aceptar,
-               Icono::Informacion);
+    if (!ClaveNuevaValida(clave, m_pass[1]->text()))
         return;
-    }
-    if (clave != m_pass[1]->text()) {
-        MsgBox(QStringLiteral("Las contraseñas no coinciden"), Botones::Aceptar, Icono::Informacion);
-        return;
-    }
     // Without a level the user would be stored with -1: shown as disabled, yet let in by the login.
     if (m_nivel->currentIndex() < 0) {
         MsgBox(QStringLiteral("Seleccione un nivel de usuario"), Botones::Aceptar, Icono::Informacion);
@@ -113,9 +98,7 @@ void AltaUsr::Aceptar_Click()
     usuario.Usuario = m_usuario->text();
     if (!GuardarUsuario(usuario, CodificarBase64(clave), 1)) {
         // Nothing was added: the user may pick another name without typing the rest again.
-        MsgBox(QStringLiteral("No se pudo crear el usuario: el nombre ") + usuario.Usuario +
-                   QStringLiteral(" ya existe."),
-               Botones::Aceptar, Icono::Informacion);
+        AvisarNombreOcupado(usuario.Usuario);
         return;
     }
     MsgBox(QStringLiteral("Usuario ingresado"), Botones::Aceptar, Icono::Ninguno, QStringLiteral("Alta de usuarios"));

@@ -342,7 +342,7 @@ void AtPrinc::AbrirAgregarCat()
 void AtPrinc::AbrirAltaUsr()
 {
     TiempoACero();
-    MostrarVentana<AltaUsr>(false);
+    MostrarVentana<AltaUsr>();
 }
 
 void AtPrinc::AbrirFUsuarios()
@@ -353,7 +353,7 @@ void AtPrinc::AbrirFUsuarios()
 void AtPrinc::AbrirCambiarPass()
 {
     TiempoACero();
-    MostrarVentana<CambiarPass>(false);
+    MostrarVentana<CambiarPass>();
 }
 
 void AtPrinc::AbrirReportes()

@@ -1,5 +1,6 @@
 #include "Bienvenido.h"
 
+#include "Administracion.h"
 #include "Dialogos.h"
 #include "Formularios.h"
 #include "Login.h"
@@ -68,15 +69,8 @@ void Bienvenido::SetUsuario(const QString& nombre)
 
 void Bienvenido::Aceptar_Click()
 {
-    if (m_pass[0]->text().size() < 5) {
-        MsgBox(QStringLiteral("La contraseña no puede tener menos de 5 carácteres"), Botones::Aceptar,
-               Icono::Informacion, QString());
+    if (!ClaveNuevaValida(m_pass[0]->text(), m_pass[1]->text()))
         return;
-    }
-    if (m_pass[0]->text() != m_pass[1]->text()) {
-        MsgBox(QStringLiteral("Las contraseñas no coinciden"), Botones::Aceptar, Icono::Informacion, QString());
-        return;
-    }
     if (m_nivel->currentIndex() > UsuarioActual.Nivel && !m_administra) {
         MsgBox(QStringLiteral("No puedes modificar el usuario por encima de tu rango"), Botones::Aceptar,
                Icono::Ninguno, QString());
@@ -100,9 +94,7 @@ void Bienvenido::Aceptar_Click()
                Icono::Informacion, QString());
     // A name already taken is not saved; say so rather than close as after a save.
     else if (!GuardarUsuario(usuario, CodificarBase64(m_pass[0]->text()), 0))
-        MsgBox(QStringLiteral("No se pudo crear el usuario: el nombre ") + usuario.Usuario +
-                   QStringLiteral(" ya existe."),
-               Botones::Aceptar, Icono::Informacion, QString());
+        AvisarNombreOcupado(usuario.Usuario);
     Formulario<Bienvenido>::Descargar();
 }
 

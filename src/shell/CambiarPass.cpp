@@ -1,6 +1,6 @@
 #include "CambiarPass.h"
 
-#include "Conexion.h"
+#include "Administracion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
@@ -10,7 +10,6 @@
 #include "Usuarios.h"
 
 #include <QFormLayout>
-#include <QKeyEvent>
 
 namespace {
 constexpr int kLargoMinimo = 5;
@@ -43,12 +42,9 @@ CambiarPass::CambiarPass()
 
 bool CambiarPass::eventFilter(QObject* objeto, QEvent* evento)
 {
-    if (objeto == m_ctanr && evento->type() == QEvent::KeyPress) {
-        const int k = static_cast<QKeyEvent*>(evento)->key();
-        if (k == Qt::Key_Return || k == Qt::Key_Enter) {
-            CTANR_KeyPress(kEnter);
-            return true;
-        }
+    if (objeto == m_ctanr && EsEnter(evento)) {
+        CTANR_KeyPress(kEnter);
+        return true;
     }
     return Ventana::eventFilter(objeto, evento);
 }
@@ -61,8 +57,6 @@ void CambiarPass::CTANR_KeyPress(int tecla)
 
 void CambiarPass::CambioPass_Click()
 {
-    if (LecturaEnCurso())
-        return;
     if (m_ctanr->text().size() < kLargoMinimo) {
         MsgBox(QStringLiteral("Contraseña anterior equivocada"));
         return;

@@ -1,7 +1,6 @@
 #include "FUsuarios.h"
 
 #include "Administracion.h"
-#include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Textos.h"
@@ -66,8 +65,6 @@ bool FUsuarios::usuarioElegido(qint16& pid)
 
 void FUsuarios::CmbNivel_Click()
 {
-    if (LecturaEnCurso())
-        return;
     if (UsuarioActual.Nivel < 3) {
         MsgBox(QStringLiteral("No puede cambiar un permiso de usuario, hable con un administrador"), Botones::Aceptar,
                Icono::Informacion, QStringLiteral("No se puede cambiar"));
@@ -84,8 +81,6 @@ void FUsuarios::CmbNivel_Click()
 
 void FUsuarios::Rcon_Click()
 {
-    if (LecturaEnCurso())
-        return;
     qint16 pid = 0;
     if (!usuarioElegido(pid))
         return;

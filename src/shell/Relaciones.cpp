@@ -3,7 +3,6 @@
 #include "AbmMotivo.h"
 #include "Administracion.h"
 #include "Catalogos.h"
-#include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 
@@ -83,7 +82,6 @@ void Relaciones::Form_Load()
     for (const RegCatalogo& c : categorias.Items)
         m_categoria->addItem(QString::number(c.PID) + QStringLiteral(" - ") + c.Detalle);
     m_categoria->setCurrentIndex(-1);
-    m_categoriaMostrada = -1;
 }
 
 bool Relaciones::categoriaElegida(qint16& pid) const
@@ -99,19 +97,12 @@ void Relaciones::Categoria_Click()
     qint16 pid = 0;
     if (!categoriaElegida(pid))
         return;
-    if (LecturaEnCurso()) {
-        // The right list keeps its category, so the combo must keep naming it: a save would
-        // otherwise give these reasons to the other category.
-        m_categoria->setCurrentIndex(m_categoriaMostrada);
-        return;
-    }
     QPointer<Relaciones> yo(this);
     const int eleccion = ++m_elecciones;
     const RegListaCatalogo causas = GetCausasCategoria(pid, 0);
     if (!yo || Descargada() || eleccion != m_elecciones)
         return;
     llenarCausas(m_seleccionada, causas);
-    m_categoriaMostrada = m_categoria->currentIndex();
 }
 
 void Relaciones::Motivo_DblClick()
@@ -126,8 +117,6 @@ void Relaciones::Seleccionada_DblClick()
 
 void Relaciones::Guardar_Click()
 {
-    if (LecturaEnCurso())
-        return;
     qint16 categoria = 0;
     const bool elegida = categoriaElegida(categoria);
     if (m_seleccionada->count() > 0 && elegida) {

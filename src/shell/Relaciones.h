@@ -35,8 +35,6 @@ private:
     QPushButton* m_guardar;
     QPushButton* m_aiuda;
     QPushButton* m_relCatMovIr;
-    // The category whose reasons the right list shows.
-    int m_categoriaMostrada = -1;
     // Counts the category choices: a read overtaken by a newer choice while it yielded fills nothing.
     int m_elecciones = 0;
 };

@@ -60,30 +60,10 @@ protected:
         FilaPar(2, 2);
     }
 
-    template <typename V, typename T> T* control(const char* nombre)
-    {
-        V* v = Formulario<V>::SiCargado();
-        EXPECT_NE(v, nullptr);
-        T* c = v ? v->template findChild<T*>(QString::fromLatin1(nombre)) : nullptr;
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
-    template <typename V> V* abrir()
-    {
-        V* w = Formulario<V>::Obtener();
-        w->show();
-        return w;
-    }
-    template <typename V> void pulsar(const char* boton)
-    {
-        QTest::mouseClick(control<V, QPushButton>(boton), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    QListWidget* libres() { return control<Relaciones, QListWidget>("Motivo"); }
-    QListWidget* elegidas() { return control<Relaciones, QListWidget>("Seleccionada"); }
-    QComboBox* categorias() { return control<Relaciones, QComboBox>("Categoria"); }
-    GrillaTabla* grilla() { return control<AbmMotivo, GrillaTabla>("ListaMotivos"); }
+    QListWidget* libres() { return ControlDe<Relaciones, QListWidget>("Motivo"); }
+    QListWidget* elegidas() { return ControlDe<Relaciones, QListWidget>("Seleccionada"); }
+    QComboBox* categorias() { return ControlDe<Relaciones, QComboBox>("Categoria"); }
+    GrillaTabla* grilla() { return ControlDe<AbmMotivo, GrillaTabla>("ListaMotivos"); }
     QStringList pares()
     {
         return LeerFilas(QStringLiteral("SELECT Categoria, Motivo FROM RelCatMov_Quejas ORDER BY Categoria, Motivo"), 2,
@@ -118,7 +98,7 @@ protected:
 
 TEST_P(VentanasDeCatalogos, RelationsListFreeEnabledReasonsWithThreeDigitKeysAndTheChosenCategorysOwn)
 {
-    Relaciones* w = abrir<Relaciones>();
+    Relaciones* w = Mostrar<Relaciones>();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Relaciones entre categorias y motivos"));
     EXPECT_EQ(textos(libres()), QStringList({QStringLiteral("001 - Demora"), QStringLiteral("007 - Olvido"),
                                              QStringLiteral("012 - Cobro indebido")}));
@@ -138,7 +118,7 @@ TEST_P(VentanasDeCatalogos, RelationsListFreeEnabledReasonsWithThreeDigitKeysAnd
 
 TEST_P(VentanasDeCatalogos, DoubleClicksMoveReasonsUntilTheListIsEmptyAndAnotherCategoryForgetsThem)
 {
-    abrir<Relaciones>();
+    Mostrar<Relaciones>();
     Elegir(categorias(), 1);
     for (int i = 0; i < 3; ++i)
         dobleClic(libres(), libres()->count() - 1);
@@ -159,12 +139,12 @@ TEST_P(VentanasDeCatalogos, DoubleClicksMoveReasonsUntilTheListIsEmptyAndAnother
 
 TEST_P(VentanasDeCatalogos, SavingRewritesTheCategorysPairsAsExactlyItsListedReasons)
 {
-    abrir<Relaciones>();
+    Mostrar<Relaciones>();
     Elegir(categorias(), 1);
     dobleClic(libres(), 0);
     dobleClic(libres(), 0);
     ASSERT_EQ(elegidas()->count(), 3);
-    pulsar<Relaciones>("Guardar");
+    Pulsar<Relaciones>("Guardar");
     EXPECT_TRUE(mostrados().isEmpty());
     // Rotura's pair goes: a disabled reason was in neither list.
     EXPECT_EQ(pares(), QStringList({QStringLiteral("1-1"), QStringLiteral("1-3"), QStringLiteral("1-7"),
@@ -174,16 +154,16 @@ TEST_P(VentanasDeCatalogos, SavingRewritesTheCategorysPairsAsExactlyItsListedRea
 
 TEST_P(VentanasDeCatalogos, SavingRefusesTheGeneralCategoryAndAnEmptyListAsksFirst)
 {
-    abrir<Relaciones>();
+    Mostrar<Relaciones>();
     // No category chosen: the question, and Yes deletes nothing.
     entorno->dialogos->Responder(Respuesta::Si);
-    pulsar<Relaciones>("Guardar");
+    Pulsar<Relaciones>("Guardar");
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(pares().size(), 3);
 
     Elegir(categorias(), 0);
     dobleClic(libres(), 0);
-    pulsar<Relaciones>("Guardar");
+    Pulsar<Relaciones>("Guardar");
     ASSERT_EQ(mostrados().size(), 2);
     EXPECT_EQ(mostrados()[1].texto, QStringLiteral("Reclamo general no es una categoria valida de relación"));
     EXPECT_EQ(mostrados()[1].botones, Botones::Aceptar);
@@ -194,7 +174,7 @@ TEST_P(VentanasDeCatalogos, SavingRefusesTheGeneralCategoryAndAnEmptyListAsksFir
     Elegir(categorias(), 2);
     dobleClic(elegidas(), 0);
     ASSERT_EQ(elegidas()->count(), 0);
-    pulsar<Relaciones>("Guardar");
+    Pulsar<Relaciones>("Guardar");
     ASSERT_EQ(mostrados().size(), 4);
     for (int i : {0, 2}) {
         EXPECT_EQ(mostrados()[i].texto, QStringLiteral("Desea borrar los motivos de esta categoría?"));
@@ -208,15 +188,15 @@ TEST_P(VentanasDeCatalogos, SavingRefusesTheGeneralCategoryAndAnEmptyListAsksFir
     EXPECT_EQ(pares().size(), 3);
 
     entorno->dialogos->Responder(Respuesta::Si);
-    pulsar<Relaciones>("Guardar");
+    Pulsar<Relaciones>("Guardar");
     EXPECT_EQ(mostrados().size(), 5) << "Yes is not followed by a message";
     EXPECT_EQ(pares(), QStringList({QStringLiteral("1-3"), QStringLiteral("1-4")}));
 }
 
 TEST_P(VentanasDeCatalogos, HelpTellsHowAndTheTwoWindowsOpenEachOtherOnce)
 {
-    Relaciones* r = abrir<Relaciones>();
-    pulsar<Relaciones>("Aiuda");
+    Relaciones* r = Mostrar<Relaciones>();
+    Pulsar<Relaciones>("Aiuda");
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(mostrados()[0].texto,
               QStringLiteral("Para crear la relación:\r\n1 - Seleccione la categoría que desea modificar\r\n2 - Haga "
@@ -226,26 +206,26 @@ TEST_P(VentanasDeCatalogos, HelpTellsHowAndTheTwoWindowsOpenEachOtherOnce)
     EXPECT_EQ(mostrados()[0].icono, Icono::Ninguno);
     EXPECT_EQ(mostrados()[0].titulo, QStringLiteral("Ayuda para generar relaciones"));
 
-    EXPECT_EQ((control<Relaciones, QPushButton>("RelCatMov_ir")->text()), QStringLiteral("Ir Alta de Motivos"));
-    pulsar<Relaciones>("RelCatMov_ir");
+    EXPECT_EQ((ControlDe<Relaciones, QPushButton>("RelCatMov_ir")->text()), QStringLiteral("Ir Alta de Motivos"));
+    Pulsar<Relaciones>("RelCatMov_ir");
     ASSERT_TRUE(Formulario<AbmMotivo>::Cargado());
     AbmMotivo* a = Formulario<AbmMotivo>::SiCargado();
     EXPECT_TRUE(a->isVisible());
-    EXPECT_EQ((control<AbmMotivo, QPushButton>("RelCatMov_ir")->text()),
+    EXPECT_EQ((ControlDe<AbmMotivo, QPushButton>("RelCatMov_ir")->text()),
               QStringLiteral("Ir a Relacion Categoría-Motivos"));
-    pulsar<AbmMotivo>("RelCatMov_ir");
-    pulsar<Relaciones>("RelCatMov_ir");
+    Pulsar<AbmMotivo>("RelCatMov_ir");
+    Pulsar<Relaciones>("RelCatMov_ir");
     EXPECT_EQ(Formulario<Relaciones>::SiCargado(), r);
     EXPECT_EQ(Formulario<AbmMotivo>::SiCargado(), a);
 }
 
 TEST_P(VentanasDeCatalogos, AddCategoryListsTheNamesAndReadsThemAgainOnEveryKey)
 {
-    AgregarCat* w = abrir<AgregarCat>();
+    AgregarCat* w = Mostrar<AgregarCat>();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Agregar Categoria"));
-    auto* caja = control<AgregarCat, QLineEdit>("TxtAgCat");
+    auto* caja = ControlDe<AgregarCat, QLineEdit>("TxtAgCat");
     EXPECT_EQ(caja->toolTip(), QStringLiteral("Luego de creada presione enter"));
-    auto* lista = control<AgregarCat, QListWidget>("Categoria");
+    auto* lista = ControlDe<AgregarCat, QListWidget>("Categoria");
     EXPECT_EQ(textos(lista),
               QStringList({QStringLiteral("Reclamo general"), QStringLiteral("Equipaje"), QStringLiteral("Atención")}));
 
@@ -262,8 +242,8 @@ TEST_P(VentanasDeCatalogos, AddCategoryListsTheNamesAndReadsThemAgainOnEveryKey)
 
 TEST_P(VentanasDeCatalogos, AddCategoryStoresTheNameAsTypedKeepsItAndRefusesAnEmptyOne)
 {
-    abrir<AgregarCat>();
-    auto* caja = control<AgregarCat, QLineEdit>("TxtAgCat");
+    Mostrar<AgregarCat>();
+    auto* caja = ControlDe<AgregarCat, QLineEdit>("TxtAgCat");
     QTest::keyClick(caja, Qt::Key_Return);
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(mostrados()[0].texto, QStringLiteral("No se puede agregar vacio"));
@@ -277,7 +257,7 @@ TEST_P(VentanasDeCatalogos, AddCategoryStoresTheNameAsTypedKeepsItAndRefusesAnEm
     EXPECT_EQ(LeerFilas(QStringLiteral("SELECT PID, Detalle FROM Motivos_quejas WHERE PID > 2 ORDER BY PID"), 2,
                         QStringLiteral(" ")),
               QStringList({QStringLiteral("3 Niños y 'bebés'"), QStringLiteral("4 Niños y 'bebés'")}));
-    EXPECT_EQ((textos(control<AgregarCat, QListWidget>("Categoria")).mid(3)),
+    EXPECT_EQ((textos(ControlDe<AgregarCat, QListWidget>("Categoria")).mid(3)),
               QStringList({QStringLiteral("Niños y 'bebés'"), QStringLiteral("Niños y 'bebés'")}));
     EXPECT_EQ(mostrados().size(), 1);
 }
@@ -286,7 +266,7 @@ TEST_P(VentanasDeCatalogos, ReasonsGridShowsStateColoursAndCategoryUnderTheProgr
 {
     // Created by an import: no Anulada at all.
     Ejecutar(QStringLiteral("INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (9, 'Extraviado', NULL)"));
-    AbmMotivo* w = abrir<AbmMotivo>();
+    AbmMotivo* w = Mostrar<AbmMotivo>();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("ABM Motivo de reclamo"));
     EXPECT_EQ(principalDePrueba.habilitaciones, QList<bool>({false, true})) << "the progress window came and went";
     EXPECT_FALSE(Formulario<PCarga>::Cargado());
@@ -312,14 +292,14 @@ TEST_P(VentanasDeCatalogos, ReasonsGridShowsStateColoursAndCategoryUnderTheProgr
 TEST_P(VentanasDeCatalogos, TogglingWritesOneThenZeroAndOnlyThenTheReasonReachesRelationsOnReopening)
 {
     Ejecutar(QStringLiteral("INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (9, 'Extraviado', NULL)"));
-    abrir<Relaciones>();
+    Mostrar<Relaciones>();
     EXPECT_FALSE(textos(libres()).contains(QStringLiteral("009 - Extraviado")));
-    abrir<AbmMotivo>();
+    Mostrar<AbmMotivo>();
     const int r = filaDe(QStringLiteral("9"));
     ClicCelda(grilla(), r, 1);
 
     entorno->dialogos->Responder(Respuesta::No);
-    pulsar<AbmMotivo>("Inhabilitar");
+    Pulsar<AbmMotivo>("Inhabilitar");
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(mostrados()[0].texto, QStringLiteral("Desea habilitar/inhabilitar la causa?"));
     EXPECT_EQ(mostrados()[0].botones, Botones::SiNo);
@@ -328,43 +308,43 @@ TEST_P(VentanasDeCatalogos, TogglingWritesOneThenZeroAndOnlyThenTheReasonReaches
     EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Anulada FROM Causas_Quejas WHERE Pid = 9")), QString());
 
     entorno->dialogos->Responder(Respuesta::Si);
-    pulsar<AbmMotivo>("Inhabilitar");
+    Pulsar<AbmMotivo>("Inhabilitar");
     EXPECT_EQ(grilla()->TextMatrix(r, 2), QStringLiteral("Si"));
     EXPECT_EQ(colores(r), QList<long>(4, 0xC0C0FF));
     EXPECT_EQ(LeerEntero(QStringLiteral("SELECT Anulada FROM Causas_Quejas WHERE Pid = 9")), 1);
 
     entorno->dialogos->Responder(Respuesta::Si);
-    pulsar<AbmMotivo>("Inhabilitar");
+    Pulsar<AbmMotivo>("Inhabilitar");
     EXPECT_EQ(grilla()->TextMatrix(r, 2), QStringLiteral("No"));
     EXPECT_EQ(colores(r), QList<long>(4, 0xC0FFC0));
     EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Anulada FROM Causas_Quejas WHERE Pid = 9")), QStringLiteral("0"));
 
     EXPECT_FALSE(textos(libres()).contains(QStringLiteral("009 - Extraviado"))) << "an open window is not reloaded";
     Formulario<Relaciones>::Descargar();
-    abrir<Relaciones>();
+    Mostrar<Relaciones>();
     EXPECT_TRUE(textos(libres()).contains(QStringLiteral("009 - Extraviado")));
 }
 
 TEST_P(VentanasDeCatalogos, RenamingAndTogglingNeedAReasonRowAndTakeTheAnswerAsTyped)
 {
-    abrir<AbmMotivo>();
+    Mostrar<AbmMotivo>();
     ClicCelda(grilla(), 0, 1);
-    pulsar<AbmMotivo>("BtnRen");
+    Pulsar<AbmMotivo>("BtnRen");
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(mostrados()[0].texto, QStringLiteral("Seleccione un motivo para renombrarlo"));
     EXPECT_EQ(mostrados()[0].icono, Icono::Informacion);
     EXPECT_EQ(mostrados()[0].titulo, QStringLiteral("Ostrevia"));
     // Answered Yes on the header: no reason changes, the header stays.
     entorno->dialogos->Responder(Respuesta::Si);
-    pulsar<AbmMotivo>("Inhabilitar");
+    Pulsar<AbmMotivo>("Inhabilitar");
     EXPECT_EQ(fila(0), QStringList({QStringLiteral("Pid"), QStringLiteral("Detalle"), QStringLiteral("Anulado"),
                                     QStringLiteral("Asignacion")}));
 
     const int r = filaDe(QStringLiteral("1"));
     ClicCelda(grilla(), r, 0);
-    pulsar<AbmMotivo>("BtnRen"); // cancelled: the script answers ""
+    Pulsar<AbmMotivo>("BtnRen"); // cancelled: the script answers ""
     entorno->dialogos->Escribir(QStringLiteral("Demora en la salida d'Ezeiza"));
-    pulsar<AbmMotivo>("BtnRen");
+    Pulsar<AbmMotivo>("BtnRen");
     ASSERT_EQ(mostrados().size(), 4);
     EXPECT_EQ(mostrados()[3].texto, QStringLiteral("Ingrese un nuevo nombre para el motivo"));
     EXPECT_EQ(mostrados()[3].titulo, QStringLiteral("Cambiar nombre al motivo"));
@@ -377,8 +357,8 @@ TEST_P(VentanasDeCatalogos, RenamingAndTogglingNeedAReasonRowAndTakeTheAnswerAsT
 
 TEST_P(VentanasDeCatalogos, EnterAddsAnEnabledReasonWithTheWholeNameAndEmptiesTheBox)
 {
-    abrir<AbmMotivo>();
-    auto* caja = control<AbmMotivo, QLineEdit>("TxtAgCat");
+    Mostrar<AbmMotivo>();
+    auto* caja = ControlDe<AbmMotivo, QLineEdit>("TxtAgCat");
     EXPECT_EQ(caja->toolTip(), QStringLiteral("Luego de creada presione enter"));
     QTest::keyClick(caja, Qt::Key_Return);
     ASSERT_EQ(mostrados().size(), 1);
@@ -400,21 +380,21 @@ TEST_P(VentanasDeCatalogos, EnterAddsAnEnabledReasonWithTheWholeNameAndEmptiesTh
 
 TEST_P(VentanasDeCatalogos, AReadOvertakenByANewerOneWhileItYieldsLeavesTheListToTheNewer)
 {
-    abrir<Relaciones>();
+    Mostrar<Relaciones>();
     // The second choice comes while the first one's reader lets events run.
     QTimer::singleShot(0, [this] { Elegir(categorias(), 2); });
     Elegir(categorias(), 1);
     EXPECT_EQ(categorias()->currentIndex(), 2);
     EXPECT_EQ(textos(elegidas()), QStringList({QStringLiteral("002 - Maltrato")}));
 
-    abrir<AgregarCat>();
-    auto* caja = control<AgregarCat, QLineEdit>("TxtAgCat");
+    Mostrar<AgregarCat>();
+    auto* caja = ControlDe<AgregarCat, QLineEdit>("TxtAgCat");
     QTimer::singleShot(0, [caja] {
         caja->setText(QStringLiteral("Boleteria"));
         QTest::keyClick(caja, Qt::Key_Return);
     });
     QTest::keyClick(caja, Qt::Key_A);
-    EXPECT_EQ(textos(control<AgregarCat, QListWidget>("Categoria")).value(3), QStringLiteral("Boleteria"));
+    EXPECT_EQ(textos(ControlDe<AgregarCat, QListWidget>("Categoria")).value(3), QStringLiteral("Boleteria"));
 }
 
 INSTANCIAR_EN_MOTORES(VentanasDeCatalogos);

@@ -30,28 +30,9 @@ protected:
         });
     }
 
-    template <typename V, typename T> T* control(const char* nombre)
-    {
-        V* v = Formulario<V>::SiCargado();
-        EXPECT_NE(v, nullptr);
-        T* c = v ? v->template findChild<T*>(QString::fromLatin1(nombre)) : nullptr;
-        EXPECT_NE(c, nullptr) << nombre;
-        return c;
-    }
     template <typename V> void escribir(const char* caja, const QString& texto)
     {
-        control<V, QLineEdit>(caja)->setText(texto);
-    }
-    template <typename V> void pulsar(const char* boton)
-    {
-        QTest::mouseClick(control<V, QPushButton>(boton), Qt::LeftButton);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    template <typename V> V* abrir()
-    {
-        V* w = Formulario<V>::Obtener();
-        w->show();
-        return w;
+        ControlDe<V, QLineEdit>(caja)->setText(texto);
     }
 
     // Fills the add-user window; level -1 leaves the list without a choice.
@@ -63,7 +44,7 @@ protected:
         escribir<AltaUsr>("Pass1", repetida);
         escribir<AltaUsr>("Nombre", nombre);
         escribir<AltaUsr>("Apellido", apellido);
-        control<AltaUsr, QComboBox>("Nivel")->setCurrentIndex(nivel);
+        ControlDe<AltaUsr, QComboBox>("Nivel")->setCurrentIndex(nivel);
     }
     void cambiarCon(const QString& anterior, const QString& nueva, const QString& repetida)
     {
@@ -89,14 +70,14 @@ protected:
 TEST_P(VentanasDeUsuarios, AddUserChecksInOrderAndEachRefusalKeepsTheWindowWithItsContents)
 {
     entrar(2);
-    AltaUsr* w = abrir<AltaUsr>();
+    AltaUsr* w = Mostrar<AltaUsr>();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Alta de usuarios"));
-    auto* lista = control<AltaUsr, QComboBox>("Nivel");
+    auto* lista = ControlDe<AltaUsr, QComboBox>("Nivel");
     EXPECT_EQ(Items(lista), QStringList({QStringLiteral("Inhabitado"), QStringLiteral("Usuario"),
                                          QStringLiteral("Usuario Avanzado"), QStringLiteral("Administrador")}));
     EXPECT_EQ(lista->currentIndex(), -1) << "nothing chosen at load";
     EXPECT_FALSE(lista->isEditable());
-    EXPECT_EQ((control<AltaUsr, QPushButton>("Aceptar")->text()), QStringLiteral("Guardar y continuar"));
+    EXPECT_EQ((ControlDe<AltaUsr, QPushButton>("Aceptar")->text()), QStringLiteral("Guardar y continuar"));
 
     // Each step mends one fault and leaves every later one, so each message proves the order.
     struct Paso
@@ -124,13 +105,13 @@ TEST_P(VentanasDeUsuarios, AddUserChecksInOrderAndEachRefusalKeepsTheWindowWithI
     };
     for (const Paso& p : pasos) {
         altaCon(p.usuario, p.clave, p.repetida, p.nivel, p.nombre, p.apellido);
-        pulsar<AltaUsr>("Aceptar");
+        Pulsar<AltaUsr>("Aceptar");
         ASSERT_FALSE(mostrados().isEmpty());
         EXPECT_EQ(ultimo().texto, p.mensaje);
         EXPECT_EQ(ultimo().icono, p.icono) << p.mensaje.toStdString();
         EXPECT_TRUE(ultimo().titulo.isEmpty()) << "the application title";
         ASSERT_TRUE(Formulario<AltaUsr>::Cargado());
-        EXPECT_EQ((control<AltaUsr, QLineEdit>("Pass1")->text()), p.repetida) << "the boxes keep what was typed";
+        EXPECT_EQ((ControlDe<AltaUsr, QLineEdit>("Pass1")->text()), p.repetida) << "the boxes keep what was typed";
     }
     EXPECT_EQ(mostrados().size(), 7);
     EXPECT_EQ(usuarios(), 4);
@@ -139,10 +120,10 @@ TEST_P(VentanasDeUsuarios, AddUserChecksInOrderAndEachRefusalKeepsTheWindowWithI
 
 TEST_P(VentanasDeUsuarios, AddedUserTakesTheNextKeyAndSignsIn)
 {
-    abrir<AltaUsr>();
+    Mostrar<AltaUsr>();
     altaCon(QStringLiteral("mobrien"), QStringLiteral("Pampa#1"), QStringLiteral("Pampa#1"), 1,
             QStringLiteral("María José"), QStringLiteral("O'Brien"));
-    pulsar<AltaUsr>("Aceptar");
+    Pulsar<AltaUsr>("Aceptar");
 
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(mostrados()[0].texto, QStringLiteral("Usuario ingresado"));
@@ -162,15 +143,15 @@ TEST_P(VentanasDeUsuarios, AddedUserTakesTheNextKeyAndSignsIn)
 
 TEST_P(VentanasDeUsuarios, ATakenLoginNameIsToldAndTheWindowKeepsItsContents)
 {
-    abrir<AltaUsr>();
+    Mostrar<AltaUsr>();
     altaCon(QStringLiteral("lgomez"), QStringLiteral("clave1"), QStringLiteral("clave1"), 1, QStringLiteral("Beto"),
             QStringLiteral("Paz"));
-    pulsar<AltaUsr>("Aceptar");
+    Pulsar<AltaUsr>("Aceptar");
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(mostrados()[0].texto, QStringLiteral("No se pudo crear el usuario: el nombre lgomez ya existe."));
     EXPECT_EQ(mostrados()[0].icono, Icono::Informacion);
     ASSERT_TRUE(Formulario<AltaUsr>::Cargado());
-    EXPECT_EQ((control<AltaUsr, QLineEdit>("Nombre")->text()), QStringLiteral("Beto"));
+    EXPECT_EQ((ControlDe<AltaUsr, QLineEdit>("Nombre")->text()), QStringLiteral("Beto"));
     EXPECT_EQ(usuarios(), 4);
     EXPECT_EQ(clave(7), QStringLiteral("Y2xhdmU3"));
     EXPECT_EQ(principalDePrueba.tiempoACero, 0);
@@ -178,8 +159,8 @@ TEST_P(VentanasDeUsuarios, ATakenLoginNameIsToldAndTheWindowKeepsItsContents)
 
 TEST_P(VentanasDeUsuarios, EnterAndChoosingALevelMoveToTheNextControl)
 {
-    AltaUsr* w = abrir<AltaUsr>();
-    control<AltaUsr, QLineEdit>("Usuario")->setFocus();
+    AltaUsr* w = Mostrar<AltaUsr>();
+    ControlDe<AltaUsr, QLineEdit>("Usuario")->setFocus();
     QStringList recorrido{w->focusWidget()->objectName()};
     for (int i = 0; i < 6; ++i) {
         QTest::keyClick(w->focusWidget(), Qt::Key_Return);
@@ -190,42 +171,42 @@ TEST_P(VentanasDeUsuarios, EnterAndChoosingALevelMoveToTheNextControl)
                                       QStringLiteral("Aceptar")}));
 
     // Choosing with the mouse gives the list the focus first.
-    control<AltaUsr, QComboBox>("Nivel")->setFocus();
-    Elegir(control<AltaUsr, QComboBox>("Nivel"), 1);
+    ControlDe<AltaUsr, QComboBox>("Nivel")->setFocus();
+    Elegir(ControlDe<AltaUsr, QComboBox>("Nivel"), 1);
     EXPECT_EQ(w->focusWidget()->objectName(), QStringLiteral("Aceptar"));
     EXPECT_TRUE(mostrados().isEmpty()) << "moving on saves nothing";
 
-    CambiarPass* c = abrir<CambiarPass>();
-    control<CambiarPass, QLineEdit>("CTANR")->setFocus();
-    QTest::keyClick(control<CambiarPass, QLineEdit>("CTANR"), Qt::Key_Return);
+    CambiarPass* c = Mostrar<CambiarPass>();
+    ControlDe<CambiarPass, QLineEdit>("CTANR")->setFocus();
+    QTest::keyClick(ControlDe<CambiarPass, QLineEdit>("CTANR"), Qt::Key_Return);
     EXPECT_EQ(c->focusWidget()->objectName(), QStringLiteral("CTN1"));
     EXPECT_TRUE(mostrados().isEmpty());
 }
 
 TEST_P(VentanasDeUsuarios, UsersWindowListsEveryUserButTheHiddenOneAndLevelsByTheActingUser)
 {
-    FUsuarios* w = abrir<FUsuarios>();
+    FUsuarios* w = Mostrar<FUsuarios>();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Administrar usuarios"));
-    auto* usuarios = control<FUsuarios, QComboBox>("CmbUsuarios");
+    auto* usuarios = ControlDe<FUsuarios, QComboBox>("CmbUsuarios");
     EXPECT_EQ(Items(usuarios), QStringList({QStringLiteral("1 - Luna, Rita"), QStringLiteral("5 - Pérez, Ana María"),
                                             QStringLiteral("7 - Gómez, Luis")}));
     EXPECT_EQ(usuarios->currentIndex(), -1);
-    auto* niveles = control<FUsuarios, QComboBox>("CmbNivel");
+    auto* niveles = ControlDe<FUsuarios, QComboBox>("CmbNivel");
     EXPECT_EQ(niveles->count(), 4) << "a level-3 user cannot give level 4";
     EXPECT_FALSE(niveles->isEditable()) << "a typed level is never stored";
 
     Formulario<FUsuarios>::Descargar();
     entrar(4);
-    abrir<FUsuarios>();
-    EXPECT_EQ((Items(control<FUsuarios, QComboBox>("CmbNivel")).value(4)), QStringLiteral("3 - Super administrador"));
+    Mostrar<FUsuarios>();
+    EXPECT_EQ((Items(ControlDe<FUsuarios, QComboBox>("CmbNivel")).value(4)), QStringLiteral("3 - Super administrador"));
 }
 
 TEST_P(VentanasDeUsuarios, LevelFourGivesLevelFourAndLevelThreeSetsAnyUserToAListedLevel)
 {
     entrar(4);
-    abrir<FUsuarios>();
-    Elegir(control<FUsuarios, QComboBox>("CmbUsuarios"), 2);
-    Elegir(control<FUsuarios, QComboBox>("CmbNivel"), 4);
+    Mostrar<FUsuarios>();
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbUsuarios"), 2);
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbNivel"), 4);
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(mostrados()[0].texto, QStringLiteral("Permisos de usuario cambiados"));
     EXPECT_EQ(mostrados()[0].icono, Icono::Informacion);
@@ -237,9 +218,9 @@ TEST_P(VentanasDeUsuarios, LevelFourGivesLevelFourAndLevelThreeSetsAnyUserToALis
     // The level change checks only the acting user's level, not the target's.
     Formulario<FUsuarios>::Descargar();
     entrar(3);
-    abrir<FUsuarios>();
-    Elegir(control<FUsuarios, QComboBox>("CmbUsuarios"), 0);
-    Elegir(control<FUsuarios, QComboBox>("CmbNivel"), 2);
+    Mostrar<FUsuarios>();
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbUsuarios"), 0);
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbNivel"), 2);
     EXPECT_EQ(nivel(1), 2);
     EXPECT_EQ(nivel(5), 3);
     EXPECT_EQ(mostrados().size(), 2);
@@ -248,9 +229,9 @@ TEST_P(VentanasDeUsuarios, LevelFourGivesLevelFourAndLevelThreeSetsAnyUserToALis
 TEST_P(VentanasDeUsuarios, UsersWindowRefusesLevelChangesBelowLevelThreeAndActionsWithoutAUser)
 {
     entrar(2);
-    abrir<FUsuarios>();
-    Elegir(control<FUsuarios, QComboBox>("CmbUsuarios"), 2);
-    Elegir(control<FUsuarios, QComboBox>("CmbNivel"), 2);
+    Mostrar<FUsuarios>();
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbUsuarios"), 2);
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbNivel"), 2);
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(mostrados()[0].texto,
               QStringLiteral("No puede cambiar un permiso de usuario, hable con un administrador"));
@@ -260,9 +241,9 @@ TEST_P(VentanasDeUsuarios, UsersWindowRefusesLevelChangesBelowLevelThreeAndActio
 
     Formulario<FUsuarios>::Descargar();
     entrar(3);
-    abrir<FUsuarios>();
-    Elegir(control<FUsuarios, QComboBox>("CmbNivel"), 0);
-    pulsar<FUsuarios>("Rcon");
+    Mostrar<FUsuarios>();
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbNivel"), 0);
+    Pulsar<FUsuarios>("Rcon");
     ASSERT_EQ(mostrados().size(), 3);
     for (int i = 1; i < 3; ++i) {
         EXPECT_EQ(mostrados()[i].texto, QStringLiteral("Seleccione un usuario del combo superior"));
@@ -276,9 +257,9 @@ TEST_P(VentanasDeUsuarios, UsersWindowRefusesLevelChangesBelowLevelThreeAndActio
 
 TEST_P(VentanasDeUsuarios, AResetLetsTheUserSignInWithTheKnownTextAndChangeIt)
 {
-    abrir<FUsuarios>();
-    Elegir(control<FUsuarios, QComboBox>("CmbUsuarios"), 2);
-    pulsar<FUsuarios>("Rcon");
+    Mostrar<FUsuarios>();
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbUsuarios"), 2);
+    Pulsar<FUsuarios>("Rcon");
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(mostrados()[0].texto, QStringLiteral("La contraseña ha sido reinciada, el usuario debe ingregar "
                                                    "'731905' sin comillas y cambiar el pass."));
@@ -289,9 +270,9 @@ TEST_P(VentanasDeUsuarios, AResetLetsTheUserSignInWithTheKnownTextAndChangeIt)
 
     ASSERT_TRUE(entra(QStringLiteral("lgomez"), QStringLiteral("731905")));
     ASSERT_EQ(UsuarioActual.Pid, 7);
-    abrir<CambiarPass>();
+    Mostrar<CambiarPass>();
     cambiarCon(QStringLiteral("731905"), QStringLiteral("Tandil77"), QStringLiteral("Tandil77"));
-    pulsar<CambiarPass>("CambioPass");
+    Pulsar<CambiarPass>("CambioPass");
     EXPECT_EQ(mostrados().size(), 1) << "no confirmation";
     EXPECT_FALSE(Formulario<CambiarPass>::Cargado());
     EXPECT_EQ(principalDePrueba.tiempoACero, 1);
@@ -301,32 +282,32 @@ TEST_P(VentanasDeUsuarios, AResetLetsTheUserSignInWithTheKnownTextAndChangeIt)
 
 TEST_P(VentanasDeUsuarios, AResetOfAHigherRankedUserIsRefusedEvenWhenRaisedAfterTheLoad)
 {
-    abrir<FUsuarios>();
-    Elegir(control<FUsuarios, QComboBox>("CmbUsuarios"), 0);
-    pulsar<FUsuarios>("Rcon");
+    Mostrar<FUsuarios>();
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbUsuarios"), 0);
+    Pulsar<FUsuarios>("Rcon");
     ASSERT_EQ(mostrados().size(), 1);
     EXPECT_EQ(mostrados()[0].texto, QStringLiteral("No puedes modificar el usuario por encima de tu rango"));
     EXPECT_EQ(clave(1), QStringLiteral("Y2xhdmUx"));
 
     // Another workstation raises Luis meanwhile.
     Ejecutar(QStringLiteral("UPDATE Usuarios_Quejas SET nivel = 4 WHERE Pid = 7"));
-    Elegir(control<FUsuarios, QComboBox>("CmbUsuarios"), 2);
-    pulsar<FUsuarios>("Rcon");
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbUsuarios"), 2);
+    Pulsar<FUsuarios>("Rcon");
     ASSERT_EQ(mostrados().size(), 2);
     EXPECT_EQ(mostrados()[1].texto, QStringLiteral("No puedes modificar el usuario por encima de tu rango"));
     EXPECT_EQ(clave(7), QStringLiteral("Y2xhdmU3"));
 
     // Equal rank, the acting user included, is allowed.
-    Elegir(control<FUsuarios, QComboBox>("CmbUsuarios"), 1);
-    pulsar<FUsuarios>("Rcon");
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbUsuarios"), 1);
+    Pulsar<FUsuarios>("Rcon");
     EXPECT_EQ(clave(5), QStringLiteral("NzMxOTA1"));
 }
 
 TEST_P(VentanasDeUsuarios, PasswordChangeRefusesInOrderAndKeepsTheOldPassword)
 {
-    CambiarPass* w = abrir<CambiarPass>();
+    CambiarPass* w = Mostrar<CambiarPass>();
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Cambiar mi contraseña"));
-    EXPECT_EQ((control<CambiarPass, QPushButton>("CambioPass")->text()), QStringLiteral("Cambiar"));
+    EXPECT_EQ((ControlDe<CambiarPass, QPushButton>("CambioPass")->text()), QStringLiteral("Cambiar"));
     struct Paso
     {
         QString anterior, nueva, repetida, mensaje, titulo;
@@ -348,7 +329,7 @@ TEST_P(VentanasDeUsuarios, PasswordChangeRefusesInOrderAndKeepsTheOldPassword)
     };
     for (const Paso& p : pasos) {
         cambiarCon(p.anterior, p.nueva, p.repetida);
-        pulsar<CambiarPass>("CambioPass");
+        Pulsar<CambiarPass>("CambioPass");
         ASSERT_FALSE(mostrados().isEmpty());
         EXPECT_EQ(ultimo().texto, p.mensaje);
         EXPECT_EQ(ultimo().icono, p.icono) << p.mensaje.toStdString();
@@ -357,9 +338,9 @@ TEST_P(VentanasDeUsuarios, PasswordChangeRefusesInOrderAndKeepsTheOldPassword)
     }
     EXPECT_EQ(mostrados().size(), 5);
     // Only the differing new passwords are emptied.
-    EXPECT_EQ((control<CambiarPass, QLineEdit>("CTANR")->text()), QStringLiteral("clave5"));
-    EXPECT_TRUE((control<CambiarPass, QLineEdit>("CTN1")->text().isEmpty()));
-    EXPECT_TRUE((control<CambiarPass, QLineEdit>("CTN2")->text().isEmpty()));
+    EXPECT_EQ((ControlDe<CambiarPass, QLineEdit>("CTANR")->text()), QStringLiteral("clave5"));
+    EXPECT_TRUE((ControlDe<CambiarPass, QLineEdit>("CTN1")->text().isEmpty()));
+    EXPECT_TRUE((ControlDe<CambiarPass, QLineEdit>("CTN2")->text().isEmpty()));
     EXPECT_EQ(clave(5), QStringLiteral("Y2xhdmU1"));
     EXPECT_EQ(principalDePrueba.tiempoACero, 0);
 }
