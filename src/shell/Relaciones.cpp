@@ -103,6 +103,7 @@ void Relaciones::Categoria_Click()
     if (!yo || Descargada() || eleccion != m_elecciones)
         return;
     llenarCausas(m_seleccionada, causas);
+    m_eleccionMostrada = eleccion;
 }
 
 void Relaciones::Motivo_DblClick()
@@ -117,6 +118,10 @@ void Relaciones::Seleccionada_DblClick()
 
 void Relaciones::Guardar_Click()
 {
+    // While a chosen category's reasons are still being read, the right list holds the previous
+    // category's: saving it under the new one would move those reasons.
+    if (m_eleccionMostrada != m_elecciones)
+        return;
     qint16 categoria = 0;
     const bool elegida = categoriaElegida(categoria);
     if (m_seleccionada->count() > 0 && elegida) {

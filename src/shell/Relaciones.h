@@ -37,4 +37,6 @@ private:
     QPushButton* m_relCatMovIr;
     // Counts the category choices: a read overtaken by a newer choice while it yielded fills nothing.
     int m_elecciones = 0;
+    // The choice whose reasons the right list shows; behind m_elecciones while a choice is read.
+    int m_eleccionMostrada = 0;
 };

@@ -378,7 +378,7 @@ TEST_P(VentanasDeCatalogos, EnterAddsAnEnabledReasonWithTheWholeNameAndEmptiesTh
     EXPECT_EQ(mostrados().size(), 1);
 }
 
-TEST_P(VentanasDeCatalogos, AReadOvertakenByANewerOneWhileItYieldsLeavesTheListToTheNewer)
+TEST_P(VentanasDeCatalogos, ChoicesKeysAndSavesDuringAReadNeverShowOrSaveAStaleList)
 {
     Mostrar<Relaciones>();
     // The second choice comes while the first one's reader lets events run.
@@ -386,6 +386,11 @@ TEST_P(VentanasDeCatalogos, AReadOvertakenByANewerOneWhileItYieldsLeavesTheListT
     Elegir(categorias(), 1);
     EXPECT_EQ(categorias()->currentIndex(), 2);
     EXPECT_EQ(textos(elegidas()), QStringList({QStringLiteral("002 - Maltrato")}));
+    // A save meanwhile would give Maltrato to Equipaje.
+    QTimer::singleShot(0, [] { Pulsar<Relaciones>("Guardar"); });
+    Elegir(categorias(), 1);
+    EXPECT_EQ(pares(), QStringList({QStringLiteral("1-3"), QStringLiteral("1-4"), QStringLiteral("2-2")}));
+    EXPECT_EQ(textos(elegidas()), QStringList({QStringLiteral("003 - Pérdida")}));
 
     Mostrar<AgregarCat>();
     auto* caja = ControlDe<AgregarCat, QLineEdit>("TxtAgCat");
