@@ -1,11 +1,13 @@
 #pragma once
 
 #include "Formularios.h"
+#include "Usuarios.h"
 
 #include <QEvent>
 #include <QKeyEvent>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 // What the user and catalogue windows share.
 
@@ -31,9 +33,17 @@ inline bool EsEnter(const QEvent* evento)
     return k == Qt::Key_Return || k == Qt::Key_Enter;
 }
 
+// Lays out a user form: login name, password and its repetition, names, surname and level, each
+// under its label (LblDato0 to LblDato5), then the button.
+void FilasDeUsuario(QWidget* ventana, QWidget* const (&campos)[6], QWidget* boton);
+
 // The password typed twice for a new user, checked in the order the user forms check it: false
 // after telling the user what is wrong.
 bool ClaveNuevaValida(const QString& clave, const QString& repetida);
+// Both names are needed: false after telling the user.
+bool NombresCompletos(const QString& nombres, const QString& apellido);
+// The record a user form saves: no key yet, the level is the list position.
+RegUsuario UsuarioNuevo(int nivel, const QString& nombres, const QString& apellido, const QString& usuario);
 // A login name already taken: nothing was added.
 void AvisarNombreOcupado(const QString& usuario);
 

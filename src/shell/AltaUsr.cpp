@@ -9,8 +9,6 @@
 #include "Textos.h"
 #include "Usuarios.h"
 
-#include <QFormLayout>
-
 AltaUsr::AltaUsr()
 {
     setObjectName(QStringLiteral("AltaUsr"));
@@ -30,16 +28,10 @@ AltaUsr::AltaUsr()
     m_nivel->setCurrentIndex(-1);
     m_aceptar = Boton(this, QStringLiteral("Aceptar"), QStringLiteral("Guardar y continuar"));
 
-    const QString titulos[] = {
-        QStringLiteral("Usuario"), QStringLiteral("Contraseña"), QStringLiteral("Contraseña (repita)"),
-        QStringLiteral("Nombre"),  QStringLiteral("Apellido"),   QStringLiteral("Nivel de usuario")};
-    QWidget* campos[] = {m_usuario, m_pass[0], m_pass[1], m_nombre, m_apellido, m_nivel};
-    auto* f = new QFormLayout(this);
-    for (int i = 0; i < 6; ++i) {
-        f->addRow(Etiqueta(this, QStringLiteral("LblDato%1").arg(i), titulos[i]), campos[i]);
-        campos[i]->installEventFilter(this);
-    }
-    f->addRow(m_aceptar);
+    QWidget* const campos[] = {m_usuario, m_pass[0], m_pass[1], m_nombre, m_apellido, m_nivel};
+    FilasDeUsuario(this, campos, m_aceptar);
+    for (QWidget* c : campos)
+        c->installEventFilter(this);
     m_usuario->setMinimumWidth(220);
 
     connect(m_aceptar, &QPushButton::clicked, this, &AltaUsr::Aceptar_Click);
@@ -82,20 +74,14 @@ void AltaUsr::Aceptar_Click()
         MsgBox(QStringLiteral("No puedes modificar el usuario por encima de tu rango"));
         return;
     }
-    if (m_nombre->text().isEmpty() || m_apellido->text().isEmpty()) {
-        MsgBox(QStringLiteral("Llene sus datos con Nombre y apellido"), Botones::Aceptar, Icono::Informacion);
+    if (!NombresCompletos(m_nombre->text(), m_apellido->text()))
         return;
-    }
     if (m_usuario->text().isEmpty()) {
         MsgBox(QStringLiteral("Usuario Incorrecto"), Botones::Aceptar, Icono::Informacion);
         return;
     }
-    RegUsuario usuario;
-    usuario.Pid = 0;
-    usuario.Nivel = static_cast<qint16>(m_nivel->currentIndex());
-    usuario.Nombres = m_nombre->text();
-    usuario.Apellido = m_apellido->text();
-    usuario.Usuario = m_usuario->text();
+    const RegUsuario usuario =
+        UsuarioNuevo(m_nivel->currentIndex(), m_nombre->text(), m_apellido->text(), m_usuario->text());
     if (!GuardarUsuario(usuario, CodificarBase64(clave), 1)) {
         // Nothing was added: the user may pick another name without typing the rest again.
         AvisarNombreOcupado(usuario.Usuario);
