@@ -5,6 +5,7 @@
 #include "LectorXml.h"
 #include "Paquete.h"
 #include "PartesLibro.h"
+#include "TextoLimpio.h"
 #include "Valores.h"
 
 #include <algorithm>
@@ -321,14 +322,15 @@ QString LectorHoja::Texto(const Celda& celda) const
                                      [](const Registro& r, int columna) { return r.columna < columna; });
     if (it == hasta || it->columna != celda.columna)
         return {};
+    // Cell texts enter the program here: a raw NUL byte in the XML must not reach a statement.
     if (it->tipo == 's') {
         const uint64_t ini = d->inicioTextos[it->pos], fin = d->inicioTextos[it->pos + 1];
-        return QString::fromUtf8(d->textos.data() + ini, qsizetype(fin - ini));
+        return TextoLimpio(QString::fromUtf8(d->textos.data() + ini, qsizetype(fin - ini)));
     }
     if (it->tipo == 'i')
-        return QString::fromUtf8(d->valores.data() + it->pos, qsizetype(it->largo));
-    return TextoValorCelda(TipoXml(it->tipo), d->valores.substr(it->pos, it->largo),
-                           it->estilo < d->fechas.size() && d->fechas[it->estilo], d->fechas1904);
+        return TextoLimpio(QString::fromUtf8(d->valores.data() + it->pos, qsizetype(it->largo)));
+    return TextoLimpio(TextoValorCelda(TipoXml(it->tipo), d->valores.substr(it->pos, it->largo),
+                                       it->estilo < d->fechas.size() && d->fechas[it->estilo], d->fechas1904));
 }
 
 QString LectorHoja::Texto(const QString& celda) const
