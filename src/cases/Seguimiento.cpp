@@ -7,6 +7,7 @@
 #include "Formularios.h"
 #include "Principal.h"
 #include "GrillaTabla.h"
+#include "ImprimirSeguimientos.h"
 #include "Seguimientos.h"
 #include "Textos.h"
 #include "Usuarios.h"
@@ -210,7 +211,7 @@ void Seguimiento::Agregar_Click()
 
 void Seguimiento::Imprimir_Click()
 {
-    // The follow-up workbook export comes with the reports; until then the button does nothing.
+    ImprimirSeguimientos(m_numero, m_nrQueja[1]->text(), *m_msf1);
 }
 
 void Seguimiento::Msf1_Click()

@@ -7,6 +7,7 @@
 #include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
+#include "ExportarReclamo.h"
 #include "FResolucion.h"
 #include "F_Abrir.h"
 #include "F_Comprobante.h"
@@ -599,7 +600,7 @@ void VisAtte::Resolucion_Click()
 
 void VisAtte::Imprimir_Atte_Click()
 {
-    // The complaint workbook export comes with the reports; until then the button does nothing.
+    ExportarReclamo(m_numero);
 }
 
 void VisAtte::CmdARec_Click()

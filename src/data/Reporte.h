@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -53,3 +54,17 @@ RegArbolReporte GetRelaciones();
 // The reason's complaints whose place date lies in the period, bounds included. Without any,
 // the node is empty: Ultima -1, Pid 0, Detalle "".
 RegCausaReporte GetReporteCausa(const QString& desde, const QString& hasta, qint16 causa, const QString& detalle);
+
+// The complaints of a period for every reason at once, read in one statement; the detailed report
+// takes each reason's node from here instead of asking once per reason.
+class ReportePeriodo
+{
+public:
+    // The node GetReporteCausa(desde, hasta, causa, detalle) gives for this period.
+    RegCausaReporte Causa(qint16 causa, const QString& detalle) const;
+
+private:
+    friend ReportePeriodo GetReportePeriodo(const QString& desde, const QString& hasta);
+    QHash<qint16, QVector<RegLineaReporte>> m_quejas;
+};
+ReportePeriodo GetReportePeriodo(const QString& desde, const QString& hasta);

@@ -135,8 +135,18 @@ RegListaUsuarios GetUsuarios()
 QString GetNombreUsuario(qint16 pid)
 {
     return LeerFila(QStringLiteral("Select Apellido, Nombres from usuarios_Quejas where PID = ") + SqlEntero(pid),
-                    [] { return Rs.Texto(0) + QStringLiteral(", ") + Rs.Texto(1); })
-        .value_or(QStringLiteral("Usuario Inexistente: ") + QString::number(pid));
+                    [] { return NombreDeUsuario(Rs.Texto(0), Rs.Texto(1)); })
+        .value_or(UsuarioInexistente(pid));
+}
+
+QString NombreDeUsuario(const QString& apellido, const QString& nombres)
+{
+    return apellido + QStringLiteral(", ") + nombres;
+}
+
+QString UsuarioInexistente(qint16 pid)
+{
+    return QStringLiteral("Usuario Inexistente: ") + QString::number(pid);
 }
 
 qint16 GetUsuarioPID(const QString& fragmento)

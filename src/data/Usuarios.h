@@ -51,6 +51,9 @@ bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, q
 RegListaUsuarios GetUsuarios();
 // "Apellido, Nombres", or "Usuario Inexistente: " and the Pid.
 QString GetNombreUsuario(qint16 pid);
+// The two texts GetNombreUsuario gives, for a user row read elsewhere.
+QString NombreDeUsuario(const QString& apellido, const QString& nombres);
+QString UsuarioInexistente(qint16 pid);
 // A user whose login name, given names or surname contain the fragment (ignoring case and
 // accents); 12 for an empty fragment, no match, or a match on Pid 0.
 qint16 GetUsuarioPID(const QString& fragmento);

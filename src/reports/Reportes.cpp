@@ -7,6 +7,7 @@
 #include "ExportarEstadisticas.h"
 #include "FechasPeriodo.h"
 #include "Formularios.h"
+#include "ReporteDetallado.h"
 #include "Textos.h"
 
 #include <QEvent>
@@ -224,5 +225,20 @@ void Reportes::Exportar_Click()
 
 void Reportes::ReporteDet_Click()
 {
-    // The detailed report is not built yet: the button does nothing for now.
+    // Its reads must not start while "Ver" or another window's read is under way.
+    if (m_consultando || LecturaEnCurso())
+        return;
+    const QString desde = m_desde->text();
+    const QString hasta = m_hasta->text();
+    if (!EsFechaValida(desde) || !EsFechaValida(hasta)) {
+        MsgBox(QStringLiteral("Fechas incorrectas"), Botones::Aceptar, Icono::Informacion);
+        return;
+    }
+    // The reads yield to the event queue: a second click must not start a second report, and a
+    // window closed meanwhile (a logout) stops it before any file is made.
+    m_reporteDet->setEnabled(false);
+    QPointer<Reportes> yo(this);
+    ReporteDetallado(desde, hasta, [yo] { return yo && yo->isVisible(); });
+    if (yo)
+        m_reporteDet->setEnabled(true);
 }

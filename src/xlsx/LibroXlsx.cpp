@@ -13,6 +13,7 @@
 #include <cmath>
 #include <map>
 #include <set>
+#include <unordered_map>
 
 namespace xlsx {
 
@@ -93,6 +94,13 @@ struct LibroXlsx::Impl
     std::map<int, Fila> filas;
     std::vector<EstiloColumnas> columnas;
     std::vector<Rango> combinadas;
+    // The merges touching each row, so that the overlap check of a report with a hundred
+    // thousand merges looks only at its own rows.
+    std::unordered_map<int, std::vector<uint32_t>> combinadasPorFila;
+    // Elements of mergeCells; -1 until first counted.
+    long cuentaCombinadas = -1;
+    // Points of a row without a height of its own.
+    double altoPredeterminado = 15;
     std::unique_ptr<Estilos> estilos;
     std::unique_ptr<TextosCompartidos> textos;
     bool hojaModificada = false;
@@ -105,8 +113,18 @@ struct LibroXlsx::Impl
     void QuitarFormulasCompartidas(std::string_view indice);
     void PonerValor(pugi::xml_node c, const char* tipo, const std::string& valor);
     void Formatear(pugi::xml_node c, const Cambio& cambio);
+    void AgrandarFila(int fila, double puntos);
     void ActualizarDimension();
     QString Texto(const pugi::xml_node& c) const;
+    void RegistrarCombinada(const Rango& r)
+    {
+        const uint32_t indice = uint32_t(combinadas.size());
+        combinadas.push_back(r);
+        for (int f = r.desde.fila; f <= r.hasta.fila; ++f)
+            combinadasPorFila[f].push_back(indice);
+    }
+    // The existing merge equal to r, or nullptr; throws when one overlaps it.
+    const Rango* CombinadaIgual(const Rango& r) const;
     template <typename Accion> void ParaCada(const Rango& r, Accion accion)
     {
         if (r.CantidadCeldas() > kMaximoCeldasRango)
@@ -170,6 +188,8 @@ void LibroXlsx::Impl::Cargar()
             f.celdas[columna] = c;
         }
     }
+    if (const auto alto = LeerNumero(Hijo(raiz, "sheetFormatPr").attribute("defaultRowHeight").value()))
+        altoPredeterminado = *alto;
     for (pugi::xml_node c = Hijo(Hijo(raiz, "cols"), "col"); c; c = c.next_sibling())
         if (NombreLocal(c) == "col" && c.attribute("style"))
             columnas.push_back(
@@ -177,7 +197,7 @@ void LibroXlsx::Impl::Cargar()
     for (pugi::xml_node m = Hijo(Hijo(raiz, "mergeCells"), "mergeCell"); m; m = m.next_sibling())
         if (NombreLocal(m) == "mergeCell")
             if (const auto r = LeerRango(m.attribute("ref").value()))
-                combinadas.push_back(*r);
+                RegistrarCombinada(*r);
     if (partes.estilos.empty()) {
         estilos = std::make_unique<Estilos>(nullptr);
     } else {
@@ -310,6 +330,24 @@ void LibroXlsx::Impl::Formatear(pugi::xml_node c, const Cambio& cambio)
     s.set_value(nuevo);
 }
 
+void LibroXlsx::Impl::AgrandarFila(int fila, double puntos)
+{
+    // As the spreadsheet does, a row of automatic height grows to show a larger font (never
+    // shrinks: other cells of the row keep theirs); a height set by hand stays.
+    const auto it = filas.find(fila);
+    if (it == filas.end())
+        return;
+    pugi::xml_node nodo = it->second.nodo;
+    const std::string_view propio = nodo.attribute("customHeight").value();
+    if (propio == "1" || propio == "true")
+        return;
+    // The spreadsheet's automatic heights go in steps of 0.75 points: 15 for 11, 23.25 for 18.
+    const double necesario = std::ceil(puntos * 1.29 / 0.75) * 0.75;
+    const double actual = LeerNumero(nodo.attribute("ht").value()).value_or(altoPredeterminado);
+    if (necesario > actual)
+        PonerAtributo(nodo, "ht", NumeroXml(necesario));
+}
+
 void LibroXlsx::Impl::ActualizarDimension()
 {
     pugi::xml_node dimension = Hijo(raiz, "dimension");
@@ -345,6 +383,24 @@ QString LibroXlsx::Impl::Texto(const pugi::xml_node& c) const
         return i ? QString::fromStdString(textos->Texto(uint32_t(*i))) : QString();
     }
     return TextoValorCelda(tipo, std::string(valor), estilos->EsFecha(c.attribute("s").as_uint(0)), partes.fechas1904);
+}
+
+const Rango* LibroXlsx::Impl::CombinadaIgual(const Rango& r) const
+{
+    for (int f = r.desde.fila; f <= r.hasta.fila; ++f) {
+        const auto it = combinadasPorFila.find(f);
+        if (it == combinadasPorFila.end())
+            continue;
+        for (const uint32_t i : it->second) {
+            const Rango& otra = combinadas[i];
+            if (otra == r)
+                return &otra;
+            if (otra.SeSuperpone(r))
+                throw Fallo("la combinación " + TextoRango(r) + " se superpone con la combinación " + TextoRango(otra) +
+                            " ya existente");
+        }
+    }
+    return nullptr;
 }
 
 LibroXlsx::LibroXlsx(std::shared_ptr<const Paquete> paquete) : d(std::make_unique<Impl>())
@@ -392,13 +448,8 @@ void LibroXlsx::Combinar(const Rango& rango)
     Proteger(d->nombre, QStringLiteral("modificar"), [&] {
         if (rango.desde == rango.hasta)
             return;
-        for (const Rango& otra : d->combinadas) {
-            if (otra == rango)
-                return;
-            if (otra.SeSuperpone(rango))
-                throw Fallo("la combinación " + TextoRango(rango) + " se superpone con la combinación " +
-                            TextoRango(otra) + " ya existente");
-        }
+        if (d->CombinadaIgual(rango))
+            return;
         d->ParaCada(rango, [&](pugi::xml_node c) {
             if (std::string_view(c.attribute("r").value()) != TextoCelda(rango.desde))
                 d->QuitarValor(c);
@@ -416,18 +467,27 @@ void LibroXlsx::Combinar(const Rango& rango)
         lista.append_child((d->prefijo + "mergeCell").c_str())
             .append_attribute("ref")
             .set_value(TextoRango(rango).c_str());
-        d->combinadas.push_back(rango);
-        size_t cuenta = 0;
-        for (pugi::xml_node m = lista.first_child(); m; m = m.next_sibling())
-            cuenta += m.type() == pugi::node_element ? 1 : 0;
-        PonerAtributo(lista, "count", std::to_string(cuenta));
+        d->RegistrarCombinada(rango);
+        if (d->cuentaCombinadas < 0) {
+            d->cuentaCombinadas = 0;
+            for (pugi::xml_node m = lista.first_child(); m; m = m.next_sibling())
+                d->cuentaCombinadas += m.type() == pugi::node_element ? 1 : 0;
+        } else {
+            ++d->cuentaCombinadas;
+        }
+        PonerAtributo(lista, "count", std::to_string(d->cuentaCombinadas));
     });
 }
 
 void LibroXlsx::Formatear(const Rango& rango, const Cambio& cambio)
 {
-    Proteger(d->nombre, QStringLiteral("modificar"),
-             [&] { d->ParaCada(rango, [&](pugi::xml_node c) { d->Formatear(c, cambio); }); });
+    Proteger(d->nombre, QStringLiteral("modificar"), [&] {
+        d->ParaCada(rango, [&](pugi::xml_node c) { d->Formatear(c, cambio); });
+        if (cambio.tipo == Cambio::Tipo::Tamano)
+            if (const auto puntos = LeerNumero(cambio.valor))
+                for (int f = rango.desde.fila; f <= rango.hasta.fila; ++f)
+                    d->AgrandarFila(f, *puntos);
+    });
 }
 
 std::string LibroXlsx::ColorIndice(int indice) const

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <map>
 #include <pugixml.hpp>
 #include <set>
 #include <sys/resource.h>
@@ -423,12 +424,39 @@ TEST_F(PlantillasExcel, MergesThatOverlapAreRefusedAndRepeatedOnesAreHarmless)
     hoja.Range(QStringLiteral("C50")).SetValue(QStringLiteral("se va"));
     hoja.Range(QStringLiteral("B50"), QStringLiteral("C50")).Merge();
     hoja.Range(QStringLiteral("B51")).Merge();
+    // A taller merge is found from any of its rows.
+    hoja.Range(QStringLiteral("B60"), QStringLiteral("C61")).Merge();
+    const xlsx::ErrorLibro abajo = ErrorDe([&] { hoja.Range(QStringLiteral("C61"), QStringLiteral("D62")).Merge(); });
+    EXPECT_TRUE(abajo.detalle.contains(QStringLiteral("B60:C61"))) << abajo.descripcion.toStdString();
     libro->Save();
     const LibroLeido l = LeerConOpenpyxl(ruta);
     ASSERT_TRUE(l.error.isEmpty()) << l.error.toStdString();
-    EXPECT_EQ(l.combinadas, (QStringList{"A1:D1", "B50:C50"}));
+    EXPECT_EQ(l.combinadas, (QStringList{"A1:D1", "B50:C50", "B60:C61"}));
     EXPECT_EQ(l.Celda("B50").valor.toString(), QStringLiteral("queda"));
     EXPECT_EQ(xlsx::LectorHoja(ruta).Texto(QStringLiteral("C50")), QString()) << "only the upper-left value stays";
+}
+
+TEST_F(PlantillasExcel, ALargerFontGrowsItsRowAsTheSpreadsheetDoes)
+{
+    const QString ruta = Copia(QStringLiteral("alto.xlsx"));
+    Excel app;
+    LibroExcel* libro = app.Workbooks().Open(ruta);
+    HojaExcel hoja = libro->Worksheets(1);
+    hoja.Range(QStringLiteral("B9")).Font().SetSize(18);
+    hoja.Range(QStringLiteral("C9")).Font().SetSize(10);
+    hoja.Range(QStringLiteral("B10"), QStringLiteral("D11")).Font().SetSize(14);
+    hoja.Range(QStringLiteral("B12")).Font().SetSize(8);
+    libro->Save();
+    pugi::xml_document d;
+    const std::string xml = muestras::Partes(ruta)["xl/worksheets/sheet1.xml"];
+    ASSERT_TRUE(d.load_buffer(xml.data(), xml.size()));
+    std::map<int, std::string> altos;
+    for (pugi::xml_node fila : d.document_element().child("sheetData").children("row"))
+        altos[fila.attribute("r").as_int()] = fila.attribute("ht").value();
+    EXPECT_EQ(altos[9], "23.25") << "a smaller font later does not shrink it";
+    EXPECT_EQ(altos[10], "18.75");
+    EXPECT_EQ(altos[11], "18.75");
+    EXPECT_EQ(altos[12], "") << "a font smaller than the default keeps the default height";
 }
 
 TEST_F(PlantillasExcel, OverwritingFormulasDropsTheCalculationChain)
