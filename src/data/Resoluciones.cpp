@@ -1,6 +1,8 @@
 #include "Resoluciones.h"
 
 #include "Conexion.h"
+#include "ErrLog.h"
+#include "Quejas.h"
 #include "Sql.h"
 #include "Usuarios.h"
 
@@ -46,6 +48,7 @@ bool GuardarResolucion(RegResolucion& r)
                                 SqlEntero(r.IDQueja) + QStringLiteral(" or IDQueja is null order by pid desc LIMIT 1");
     const qint32 clave = EjecutarTransaccionConClaveNueva(ultimaClave, [&](qint32 k) {
         return QStringList{
+            SqlTurnoDeQueja(r.IDQueja),
             borrar,
             QStringLiteral(
                 "Insert into Resolucion_quejas(PID, IDQueja, Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, "
@@ -63,7 +66,17 @@ bool GuardarResolucion(RegResolucion& r)
 
 qint16 InsertarResolucion(RegResolucion& r)
 {
-    // The import goes on after a row it could not store; the failure is only logged.
+    // A complaint keeps one resolution: a row for a complaint that has one already is refused and
+    // logged like any failed insert of the import, which goes on.
+    const QString propia = QStringLiteral("Select PID from Resolucion_quejas where IDQueja = ") + SqlEntero(r.IDQueja);
+    if (Lectura(propia, true).HayFila()) {
+        BloqueSentencia(
+            {-2147217873, QStringLiteral("Clave duplicada: la queja %1 ya tiene una resolución.").arg(r.IDQueja)},
+            propia);
+        return 0;
+    }
+    // Another workstation importing the same complaint meanwhile: nothing is stored, and the
+    // collision is not taken for a taken key.
     InsertarConClaveNueva(
         kUltimaClave,
         [&](qint32 k) {
@@ -74,7 +87,8 @@ qint16 InsertarResolucion(RegResolucion& r)
                    SqlTexto(r.Detalle) + QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") +
                    SqlTexto(r.Monto) + QStringLiteral(", ") + SqlEntero(r.Cerrada) + QStringLiteral(", ") +
                    SqlEntero(r.Usuario) + QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") +
-                   SqlFecha(r.FechaFin) + QStringLiteral(", ") + SqlTexto(r.Supervisor) + QStringLiteral(")");
+                   SqlFecha(r.FechaFin) + QStringLiteral(", ") + SqlTexto(r.Supervisor) +
+                   QStringLiteral(") ON CONFLICT (IDQueja) DO NOTHING");
         },
         true);
     return 0;

@@ -32,7 +32,8 @@ RegResolucion GetResolucion(qint32 pidQueja);
 // Replaces the complaint's resolution (all its rows) in one transaction; Usuario is always the
 // logged-in user. True when stored.
 bool GuardarResolucion(RegResolucion& r);
-// Adds a row beside any existing ones (the import); a failure is only logged. Always 0.
+// Adds an imported resolution (the import); a failure is only logged. A complaint keeps at most
+// one resolution row, so a complaint that has one keeps it and the refused row is logged. Always 0.
 qint16 InsertarResolucion(RegResolucion& r);
 
 // Any non-zero flag counts as set, annulled winning over solved; no row is editable.
