@@ -31,6 +31,18 @@ thread_local QString g_direcciones[2];
 
 using Intento = ResultadoDirecto;
 
+// Attempts at a statement that another workstation keeps locked before the user is asked; each
+// waits for the engine's busy timeout.
+constexpr int kIntentosBaseOcupada = 2;
+// Runs of a replacement whose rows another workstation replaced meanwhile; each lost run means
+// that one of the others committed, so this bound is only met by a replacement that can never fit.
+constexpr int kCorridasReemplazo = 100;
+
+ErrorEjecucion errorClaveDuplicada()
+{
+    return {-2147217873, QStringLiteral("Clave duplicada.")};
+}
+
 ErrorEjecucion errorObjetoAbierto()
 {
     return {3705, QStringLiteral("La operación no está permitida si el objeto está abierto.")};
@@ -108,14 +120,36 @@ bool contarFallo()
 
 // The failure policy around any attempt. Returns Ok, ClaveDuplicada (left to the caller, not
 // counted) or Error after a silent failure; a failure that is not silent ends the program.
+// After a locked database: whether to try once more (automatically at first, then as the user says).
+bool reintentarBaseOcupada(int& intentos, bool silencioso)
+{
+    if (++intentos < kIntentosBaseOcupada)
+        return true;
+    if (silencioso)
+        return false;
+    return MsgBox(QStringLiteral("La base de datos está bloqueada por otro equipo.") + QLatin1Char('\n') +
+                      QStringLiteral("Desea reintentar?"),
+                  Botones::SiNo, Icono::Ninguno, QStringLiteral("Base de datos ocupada")) == Respuesta::Si;
+}
+
 Intento conPolitica(const QString& sqlRegistro, bool silencioso, const std::function<Intento(ErrorEjecucion&)>& intento)
 {
+    int ocupada = 0;
     for (;;) {
         ErrorEjecucion error;
         const Intento r = intento(error);
         if (r != Intento::Error)
             return r;
 
+        if (error.numero == kErrorBaseOcupada) {
+            if (reintentarBaseOcupada(ocupada, silencioso))
+                continue;
+            // Given up: not a failure of the statement, so neither counted nor the end of the
+            // program; the caller keeps what the user typed.
+            BloqueSentencia(error, sqlRegistro);
+            CerrarRs();
+            return Intento::Error;
+        }
         Aplicacion::HacerEventos();
         if (!contarFallo())
             return Intento::Error;
@@ -233,7 +267,7 @@ bool EjecutarQuery(const QString& sql, bool silencioso)
     return conPolitica(sql, silencioso, [&](ErrorEjecucion& e) {
                const Intento r = intentar(sql, e);
                if (r == Intento::ClaveDuplicada)
-                   e = {-2147217873, QStringLiteral("Clave duplicada.")};
+                   e = errorClaveDuplicada();
                // Outside InsertarConClaveNueva a collision is an ordinary failure.
                return r == Intento::ClaveDuplicada ? Intento::Error : r;
            }) == Intento::Ok;
@@ -242,11 +276,6 @@ bool EjecutarQuery(const QString& sql, bool silencioso)
 void CerrarRs()
 {
     Rs.Close();
-}
-
-bool LecturaEnCurso()
-{
-    return Rs.Abierto();
 }
 
 Lectura::Lectura(const QString& sql, bool silencioso) : m_ok(EjecutarQuery(sql, silencioso))
@@ -260,30 +289,71 @@ Lectura::~Lectura()
     CerrarRs();
 }
 
+namespace {
+
+// A transaction under the policy; a key collision runs it again up to corridas times, then is an
+// ordinary failure.
+bool transaccion(const QStringList& sentencias, bool silencioso, int corridas)
+{
+    const QString registro = sentencias.join(QStringLiteral("; "));
+    for (int corrida = 1;; ++corrida) {
+        const Intento r = conPolitica(registro, silencioso, [&](ErrorEjecucion& e) {
+            const Intento t = intentarTransaccion(sentencias, e);
+            if (t != Intento::ClaveDuplicada || corrida < corridas)
+                return t;
+            e = errorClaveDuplicada();
+            return Intento::Error;
+        });
+        if (r != Intento::ClaveDuplicada)
+            return r == Intento::Ok;
+    }
+}
+
+// Past the top of its range the next key would overflow: refused instead of storing a wrapped
+// number.
+qint32 sinClaveLibre(const QString& sqlUltimaClave, qint32 maximo, bool silencioso)
+{
+    BloqueSentencia(
+        {kErrorDesbordamiento, QStringLiteral("Desbordamiento: no quedan claves libres hasta %1.").arg(maximo)},
+        sqlUltimaClave);
+    if (!silencioso)
+        MsgBox(QStringLiteral("No se pudo guardar: se alcanzó el número máximo de registros (%1). Consulte al "
+                              "administrador del sistema")
+                   .arg(maximo),
+               Botones::Aceptar, Icono::Informacion, QStringLiteral("Error al guardar"));
+    return -1;
+}
+
+} // namespace
+
 bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso)
 {
-    return conPolitica(sentencias.join(QStringLiteral("; ")), silencioso, [&](ErrorEjecucion& e) {
-               const Intento r = intentarTransaccion(sentencias, e);
-               if (r == Intento::ClaveDuplicada)
-                   e = {-2147217873, QStringLiteral("Clave duplicada.")};
-               return r == Intento::ClaveDuplicada ? Intento::Error : r;
-           }) == Intento::Ok;
+    return transaccion(sentencias, silencioso, 1);
+}
+
+bool EjecutarReemplazo(const QStringList& sentencias, bool silencioso)
+{
+    return transaccion(sentencias, silencioso, kCorridasReemplazo);
 }
 
 qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<ResultadoDirecto(qint32)>& intentar,
-                     bool silencioso)
+                     bool silencioso, qint32 maximo)
 {
-    qint32 clave = 1;
+    qint64 clave = 1;
     {
         Lectura ultima(sqlUltimaClave, silencioso);
         if (!ultima.Ok())
             return -1;
-        if (ultima.HayFila())
-            clave = Rs.Entero32(0) + 1;
+        if (ultima.HayFila()) {
+            const qint64 mayor = Rs.Campo(0).toLongLong();
+            clave = mayor < maximo ? mayor + 1 : qint64(maximo) + 1;
+        }
     }
     for (;; ++clave) {
-        switch (intentar(clave)) {
-        case ResultadoDirecto::Ok: return clave;
+        if (clave > maximo)
+            return sinClaveLibre(sqlUltimaClave, maximo, silencioso);
+        switch (intentar(static_cast<qint32>(clave))) {
+        case ResultadoDirecto::Ok: return static_cast<qint32>(clave);
         case ResultadoDirecto::Error: return -1;
         case ResultadoDirecto::ClaveDuplicada: break; // another workstation took it a moment ago
         }
@@ -291,7 +361,7 @@ qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<Resultad
 }
 
 qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<QString(qint32)>& armarInsert,
-                             bool silencioso)
+                             bool silencioso, qint32 maximo)
 {
     return ConClaveNueva(
         sqlUltimaClave,
@@ -299,7 +369,7 @@ qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<
             const QString sql = armarInsert(clave);
             return conPolitica(sql, silencioso, [&](ErrorEjecucion& e) { return intentar(sql, e); });
         },
-        silencioso);
+        silencioso, maximo);
 }
 
 qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,

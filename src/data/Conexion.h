@@ -59,13 +59,12 @@ qint16 Conectar(qint16 indice, qint16 tipo);
 void Reconectar();
 
 // Runs one statement under the failure policy: count, reconnection after a lost connection,
-// error log, and the end of the program unless silent.
+// error log, and the end of the program unless silent. A local database that another
+// workstation keeps locked beyond the busy timeout is no failure: the statement is tried once
+// more, then the user is asked whether to try again (silent statements are not asked); giving
+// up returns false with a log block, neither counted nor ending the program.
 bool EjecutarQuery(const QString& sql, bool silencioso = false);
 void CerrarRs();
-
-// True while a reader holds the shared result set; with no reader alive across a yield, no
-// window or timer ever sees it true.
-bool LecturaEnCurso();
 
 // A reading statement and the shared result set it opened, closed when the reader goes out of
 // scope: no early return can leave it open. Nothing may yield while a reader is alive; the list
@@ -116,28 +115,38 @@ auto LeerFila(const QString& sql, Lector leerFila, bool silencioso = false)
 
 enum class ResultadoDirecto { Ok, ClaveDuplicada, Error };
 
+// The top of the key ranges: 32-bit keys, and the 16-bit keys of categories, reasons and users.
+constexpr qint32 kMaximoClave32 = 2147483647;
+constexpr qint32 kMaximoClave16 = 32767;
+
 // The one "highest + 1" rule: reads the highest key with sqlUltimaClave (one row, one column; no
 // row means an empty table) under the query runner, then calls intentar with that key plus one,
 // and with each next key while another workstation has taken it. Returns the key stored, or -1
-// when intentar failed or the read failed silently.
+// when intentar failed, the read failed silently, or no key up to maximo is left (refused with a
+// log block, and a message unless silent).
 qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<ResultadoDirecto(qint32)>& intentar,
-                     bool silencioso = false);
+                     bool silencioso = false, qint32 maximo = kMaximoClave32);
 
 // Runs the statements in one transaction under the same policy: all or nothing, so a
 // replacement (delete then insert) never leaves the old rows gone without the new ones.
 bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso = false);
 
-// Inserts a row whose key is "highest + 1": reads the highest key with sqlUltimaClave (one
-// row, one column; no row means an empty table), builds the insert for the key and, when
-// another workstation took that key first, tries again with the next one. Returns the key
-// stored, or -1 after a silent failure.
+// A replacement of rows that one key identifies (delete them, insert the new ones) in one
+// transaction. When another workstation's replacement of the same rows commits first, the
+// insert hits the key: the transaction then runs again, so the later save wins instead of
+// failing.
+bool EjecutarReemplazo(const QStringList& sentencias, bool silencioso = false);
+
+// Inserts a row whose key is "highest + 1" (ConClaveNueva): builds the insert for the key and,
+// when another workstation took that key first, tries again with the next one. Returns the key
+// stored, or -1 after a silent failure or a refusal.
 qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<QString(qint32)>& armarInsert,
-                             bool silencioso = false);
+                             bool silencioso = false, qint32 maximo = kMaximoClave32);
 
 // A replacement whose new row takes a "highest + 1" key: reads the highest key as
 // InsertarConClaveNueva does, then runs the statements built for the key in one transaction;
-// when another workstation took that key first, the whole transaction runs again with the next
-// key. Returns the key stored, or -1 after a silent failure.
+// when another workstation took that key (or replaced the same rows) first, the whole
+// transaction runs again with the next key. Returns the key stored, or -1 after a silent failure.
 qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
                                         const std::function<QStringList(qint32)>& armarSentencias,
                                         bool silencioso = false);

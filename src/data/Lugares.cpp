@@ -102,8 +102,10 @@ bool GuardarLugar(const RegLugar& lugar, qint32 nroQueja)
                               SqlTexto(lugar.Unidad),
                               detLegajos,
                               sector};
-    return EjecutarTransaccion(
-        {QStringLiteral("Delete from Lugar_Quejas where NroQueja = ") + SqlEntero(nroQueja),
+    // Two workstations saving the same complaint at once take turns; the later one replaces the
+    // other's row.
+    return EjecutarReemplazo(
+        {SqlTurnoDeQueja(nroQueja), QStringLiteral("Delete from Lugar_Quejas where NroQueja = ") + SqlEntero(nroQueja),
          QStringLiteral("Insert into Lugar_Quejas (NroQueja, Lugar, Det_Lugar, Fecha, Hora, Dato3, Dato4, Dato5, "
                         "Dato6, Dato7, Dato8, Dato9, Tipo_Comprob, Comprobante, Legajos, Desde, Hasta, Hora_Serv, "
                         "Unidad, Det_legajos, Sector) values (") +

@@ -199,3 +199,8 @@ void SetDetalleQueja(qint32 pid, const QString& detalleEscapado)
     EjecutarQuery(QStringLiteral("update Master_Quejas set Detalle = ") + SqlTexto(detalleEscapado) +
                   QStringLiteral(" where pid = ") + SqlEntero(pid));
 }
+
+QString SqlTurnoDeQueja(qint32 pid)
+{
+    return QStringLiteral("Update Master_Quejas set pid = pid where pid = ") + SqlEntero(pid);
+}

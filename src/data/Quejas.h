@@ -73,3 +73,8 @@ void SetTipoQueja(const RegQueja& queja);
 void SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor);
 // The detail, already escaped ("|~|" for each apostrophe).
 void SetDetalleQueja(qint32 pid, const QString& detalleEscapado);
+// The first statement of a transaction that replaces rows of one complaint (its place, its
+// resolution): it locks the complaint's row, so that two workstations replacing them at once
+// take turns on the server instead of colliding or deadlocking. The local file is locked whole
+// by any write anyway.
+QString SqlTurnoDeQueja(qint32 pid);

@@ -1,5 +1,6 @@
 #include "Sql.h"
 
+#include "TextoLimpio.h"
 #include "Textos.h"
 
 namespace {
@@ -11,7 +12,7 @@ const QString kSinAcento = QStringLiteral("aaaaaeeeeiiiiooooouuuuncaaaaaeeeeiiii
 
 QString SqlTexto(const QString& texto)
 {
-    QString r = texto;
+    QString r = TextoLimpio(texto);
     r.replace(QLatin1Char('\''), QLatin1String("''"));
     return QLatin1Char('\'') + r + QLatin1Char('\'');
 }

@@ -218,7 +218,13 @@ public:
     explicit Resoluciones(const QString& ruta) : Importacion(ruta, QStringLiteral("ImportarResoluciones")) {}
 
 protected:
-    void Preparar(int desde, int hasta) override { m_existentes = QuejasExistentes(Numeros(A, desde, hasta)); }
+    void Preparar(int desde, int hasta) override
+    {
+        QVector<qint32> numeros = Numeros(A, desde, hasta);
+        m_existentes = QuejasExistentes(numeros);
+        numeros.append(0); // the rows without a number
+        m_resueltas = ResolucionesExistentes(numeros);
+    }
 
     void AlProgreso(int) override { CargaImportacion()->descripcionb(QStringLiteral("Fecha Res: ") + m_fecha); }
 
@@ -268,8 +274,16 @@ protected:
         r.Sancion = celda(AI);
         if (!celda(AJ).isEmpty())
             r.Usuario = Operador(Celdas::PalabraDeOperador(celda(AJ), QStringLiteral(", ")));
-        if (datos)
-            m_cola.Agregar(f, r);
+        if (!datos)
+            return;
+        // A complaint keeps one resolution: a second one is refused without asking the database.
+        if (m_resueltas.contains(r.IDQueja)) {
+            Registrar(
+                f, ErrorEjecucion{-2147217873, QStringLiteral("el reclamo %1 ya tiene una resolución").arg(r.IDQueja)});
+            return;
+        }
+        m_cola.Agregar(f, r);
+        m_resueltas.insert(r.IDQueja);
     }
 
     void Escribir() override { EscribirCola(m_cola, InsertarResoluciones); }
@@ -277,6 +291,8 @@ protected:
 private:
     Cola<RegResolucion> m_cola;
     QSet<qint32> m_existentes;
+    // Complaints with a resolution, stored or queued.
+    QSet<qint32> m_resueltas;
     // The last end date read.
     QString m_fecha;
 };

@@ -12,7 +12,8 @@
 
 // "Importar pasos 1-2 y 4": complaints, then places, then resolutions, each stage after its own
 // question (No skips only that stage). Stage 1 skips the numbers already present, stage 2 the
-// complaints that already have a place; stage 3 inserts again at every run.
+// complaints that already have a place; stage 3 logs the complaints that already have their one
+// resolution.
 void ImportarNovedades(const QString& ruta);
 void ImportarLugares(const QString& ruta);
 void ImportarResoluciones(const QString& ruta);

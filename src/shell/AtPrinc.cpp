@@ -1,10 +1,15 @@
 #include "AtPrinc.h"
 
+#include "AbmMotivo.h"
+#include "Administracion.h"
+#include "AgregarCat.h"
+#include "AltaUsr.h"
 #include "Aplicacion.h"
 #include "BarraVer.h"
 #include "BasePing.h"
 #include "Bienvenido.h"
 #include "Bsnue.h"
+#include "CambiarPass.h"
 #include "Conexion.h"
 #include "Configurar.h"
 #include "DetallesL.h"
@@ -13,6 +18,7 @@
 #include "ErrLog.h"
 #include "Estadisticas.h"
 #include "FResolucion.h"
+#include "FUsuarios.h"
 #include "F_Abrir.h"
 #include "F_Comprobante.h"
 #include "F_Nuevo.h"
@@ -28,6 +34,7 @@
 #include "MenuSecA.h"
 #include "PCarga.h"
 #include "Registros.h"
+#include "Relaciones.h"
 #include "Reportes.h"
 #include "Seguimiento.h"
 #include "Textos.h"
@@ -305,34 +312,34 @@ void AtPrinc::Abrir_Click()
 
 void AtPrinc::AbrirRelaciones()
 {
-    // The relations window Relaciones is not built yet: nothing to show.
+    MostrarVentana<Relaciones>();
 }
 
 void AtPrinc::AbrirAbmMotivo()
 {
-    // The reasons window AbmMotivo is not built yet: nothing to show.
+    MostrarVentana<AbmMotivo>();
 }
 
 void AtPrinc::AbrirAgregarCat()
 {
-    // The add-category window AgregarCat is not built yet: nothing to show.
+    MostrarVentana<AgregarCat>();
 }
 
 void AtPrinc::AbrirAltaUsr()
 {
     TiempoACero();
-    // The add-user window AltaUsr is not built yet: nothing to show.
+    MostrarVentana<AltaUsr>();
 }
 
 void AtPrinc::AbrirFUsuarios()
 {
-    // The users window FUsuarios is not built yet: nothing to show.
+    MostrarVentana<FUsuarios>();
 }
 
 void AtPrinc::AbrirCambiarPass()
 {
     TiempoACero();
-    // The password window CambiarPass is not built yet: nothing to show.
+    MostrarVentana<CambiarPass>();
 }
 
 void AtPrinc::AbrirReportes()
@@ -398,22 +405,24 @@ void CerrarSesion()
     Formulario<Login>::Descargar();
     CerrarRs();
     // The windows not built yet keep their places in this order as comments.
-    // AltaUsr
+    Formulario<AltaUsr>::Descargar();
     Formulario<Bienvenido>::Descargar();
-    // CambiarPass
+    Formulario<CambiarPass>::Descargar();
     Formulario<PCarga>::Descargar();
-    // AgregarCat
+    Formulario<AgregarCat>::Descargar();
     Formulario<Configurar>::Descargar();
     Formulario<F_Abrir>::Descargar();
     Formulario<F_Nuevo>::Descargar();
     Formulario<FResolucion>::Descargar();
-    // FUsuarios
+    Formulario<FUsuarios>::Descargar();
     Formulario<Inicio>::Descargar();
     Formulario<Listado>::Descargar();
     Formulario<Lugar>::Descargar();
     Formulario<Reportes>::Descargar();
     Formulario<Seguimiento>::Descargar();
-    // Relaciones
+    Formulario<Relaciones>::Descargar();
+    // The reasons window too: left open, it would let the next user, of any level, maintain reasons.
+    Formulario<AbmMotivo>::Descargar();
     Formulario<F_Comprobante>::Descargar();
     Formulario<VisAtte>::Descargar();
     Formulario<Reportes>::Descargar();

@@ -1,9 +1,13 @@
+#include "Conexion.h"
 #include "Aplicacion.h"
 #include "BaseDePrueba.h"
-#include "Conexion.h"
+#include "Catalogos.h"
+#include "Comprobantes.h"
 #include "Config.h"
 #include "ConsultasDePrueba.h"
 #include "ErrLog.h"
+#include "Quejas.h"
+#include "Resoluciones.h"
 #include "Sql.h"
 #include "Textos.h"
 #include "Usuarios.h"
@@ -155,9 +159,9 @@ TEST_P(QueryRunner, HostileTextsAreStoredAndReadBackUnchanged)
 
 TEST_P(QueryRunner, ATextWithANulCharacterIsRefusedWithAClearError)
 {
-    const QString t = QStringLiteral("antes") + QChar(0) + QStringLiteral("después");
-    EXPECT_FALSE(EjecutarQuery(QStringLiteral("INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (1, %1)").arg(SqlTexto(t)),
-                               true));
+    // Literals never carry one (SqlTexto cleans texts); a statement built otherwise still must not run.
+    const QString t = QStringLiteral("'antes") + QChar(0) + QStringLiteral("después'");
+    EXPECT_FALSE(EjecutarQuery(QStringLiteral("INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (1, %1)").arg(t), true));
     EXPECT_TRUE(entorno->errLog().contains(QStringLiteral("carácter nulo")));
     ASSERT_TRUE(EjecutarQuery(QStringLiteral("SELECT COUNT(*) FROM Tipos_Quejas")));
     EXPECT_EQ(Rs.Entero32(0), 0);
@@ -230,6 +234,55 @@ TEST_P(QueryRunner, AKeyTakenMeanwhileMovesTheInsertToTheNextKey)
     EXPECT_EQ(clave, 3);
     EXPECT_EQ(ErroresQuery, 0);
     EXPECT_TRUE(entorno->errLog().isEmpty());
+}
+
+TEST_P(QueryRunner, NewKeysStopAtTheTopOfTheirRangeInsteadOfWrapping)
+{
+    RegQueja q = QuejaVacia();
+    q.Apellido = QStringLiteral("Ultima");
+    FilaQueja(2147483646, QStringLiteral("01/01/2024"), QStringLiteral("Penultima"), QString(), QString());
+    EXPECT_EQ(AgregarQueja(q), 2147483647) << "the top itself is still a key";
+    EXPECT_EQ(AgregarQueja(q), -1);
+    ASSERT_EQ(mostrados().size(), 1);
+    EXPECT_TRUE(ultimo().texto.contains(QStringLiteral("número máximo de registros (2147483647)")))
+        << ultimo().texto.toStdString();
+    EXPECT_TRUE(entorno->errLog().contains(QStringLiteral("Desbordamiento"))) << entorno->errLog().toStdString();
+
+    // The 16-bit keys of categories, reasons and users stop at 32767.
+    FilaMotivo(32767, QStringLiteral("tope"));
+    AgregarCategoria(QStringLiteral("una más"));
+    FilaCausa(32767, QStringLiteral("tope"));
+    AgregarCausa(QStringLiteral("una más"));
+    EXPECT_EQ(InsertarCausa(QStringLiteral("otra más")), -1);
+    Ejecutar(QStringLiteral("INSERT INTO Usuarios_Quejas (Pid, usuario, nivel) VALUES (32767, 'tope', 1)"));
+    RegUsuario u;
+    u.Usuario = QStringLiteral("nuevo");
+    EXPECT_FALSE(GuardarUsuario(u, QString(), 1));
+    EXPECT_EQ(mostrados().size(), 5);
+    EXPECT_TRUE(ultimo().texto.contains(QStringLiteral("(32767)"))) << ultimo().texto.toStdString();
+
+    // The import is silent: only the log says so.
+    Ejecutar(QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja) VALUES (2147483647, 1)"));
+    RegResolucion r = ResolucionVacia();
+    r.IDQueja = 2;
+    InsertarResolucion(r);
+    EXPECT_EQ(mostrados().size(), 5);
+    if (!esPostgres()) {
+        // Only the local file can hold a key beyond 32 bits, put there by another program.
+        Ejecutar(QStringLiteral("INSERT INTO Comprobantes_Quejas (PID, NrQueja) VALUES (9223372036854775807, 1)"));
+        AgregarComprobante(1, QStringLiteral("B"), QString(), QString(), 1);
+        EXPECT_EQ(mostrados().size(), 6);
+    }
+
+    EXPECT_EQ(LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Master_Quejas WHERE pid < 0")), 0);
+    EXPECT_EQ(LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Motivos_quejas")), 2);
+    EXPECT_EQ(LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Causas_Quejas")), 1);
+    EXPECT_EQ(LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Usuarios_Quejas")), 1);
+    EXPECT_EQ(LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas")), 1);
+    EXPECT_EQ(LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Comprobantes_Quejas")), esPostgres() ? 0 : 1);
+    EXPECT_EQ(entorno->errLog().count(QStringLiteral("Desbordamiento")), esPostgres() ? 6 : 7);
+    EXPECT_EQ(entorno->terminaciones, 0);
+    EXPECT_EQ(ErroresQuery, 0);
 }
 
 INSTANCIAR_EN_MOTORES(QueryRunner);

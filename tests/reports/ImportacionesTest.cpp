@@ -256,6 +256,16 @@ TEST_P(Importaciones, StageThreeStoresResolutionsWithTheirDateRules)
     EXPECT_EQ(contar("Resolucion_quejas", QStringLiteral("IDQueja = 0")), 1);
     EXPECT_EQ(contar("Resolucion_quejas"), 4);
     EXPECT_TRUE(log().contains(QStringLiteral("imp.xlsx, fila 7: el reclamo 999 no existe")));
+
+    // A complaint keeps its one resolution: a second run stores nothing and names every row.
+    responder({false, false, true});
+    ImportarNovedades(imp());
+    EXPECT_EQ(contar("Resolucion_quejas"), 4);
+    for (const auto& [fila, reclamo] : {std::pair{4, 3}, {5, 4}, {6, 5}, {8, 0}})
+        EXPECT_TRUE(log().contains(
+            QStringLiteral("imp.xlsx, fila %1: el reclamo %2 ya tiene una resolución").arg(fila).arg(reclamo)))
+            << fila;
+    EXPECT_EQ(GetResolucion(5).Detalle, r.Detalle);
     comunesAlFinal();
 }
 

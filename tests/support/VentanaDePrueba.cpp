@@ -1,13 +1,18 @@
 #include "VentanaDePrueba.h"
 
+#include "AbmMotivo.h"
+#include "AgregarCat.h"
+#include "AltaUsr.h"
 #include "AtPrinc.h"
 #include "Ayuda.h"
 #include "Bienvenido.h"
 #include "Bsnue.h"
 #include "Busquedas.h"
+#include "CambiarPass.h"
 #include "Configurar.h"
 #include "DetallesL.h"
 #include "FResolucion.h"
+#include "FUsuarios.h"
 #include "F_Abrir.h"
 #include "F_Comprobante.h"
 #include "F_Nuevo.h"
@@ -20,6 +25,7 @@
 #include "PCarga.h"
 #include "Red.h"
 #include "Registros.h"
+#include "Relaciones.h"
 #include "Reportes.h"
 #include "Seguimiento.h"
 #include "Usuarios.h"
@@ -87,6 +93,12 @@ void DescargarVentanas()
     Formulario<DetallesL>::Descargar();
     Formulario<Registros>::Descargar();
     Formulario<Listado>::Descargar();
+    Formulario<AltaUsr>::Descargar();
+    Formulario<FUsuarios>::Descargar();
+    Formulario<CambiarPass>::Descargar();
+    Formulario<Relaciones>::Descargar();
+    Formulario<AgregarCat>::Descargar();
+    Formulario<AbmMotivo>::Descargar();
     Formulario<PCarga>::Descargar();
     Formulario<Inicio>::Descargar();
     Formulario<Bienvenido>::Descargar();
