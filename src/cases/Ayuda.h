@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QWidget>
+#include "Ventana.h"
 
 class QLabel;
 class QPlainTextEdit;
 
 // "Ayuda": a modeless window explaining one control of a window. Each topic request
 // overwrites its contents; an unknown window or topic shows what it held before.
-class Ayuda : public QWidget
+class Ayuda : public Ventana
 {
     Q_OBJECT
 public:

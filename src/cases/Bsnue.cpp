@@ -3,12 +3,12 @@
 #include "Aplicacion.h"
 #include "Ayuda.h"
 #include "Busquedas.h"
-#include "Conexion.h"
 #include "Dialogos.h"
 #include "F_Abrir.h"
 #include "F_Nuevo.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
+#include "Medidas.h"
 #include "Textos.h"
 
 #include <QEvent>
@@ -23,7 +23,6 @@
 
 namespace {
 
-constexpr int kEnter = 13;
 constexpr int kColNombre = 3;
 constexpr int kColDni = 4;
 
@@ -126,13 +125,9 @@ bool Bsnue::atenderAyuda(qint16 tema)
     return true;
 }
 
-// Another window's list may be filling, with events let through between its rows while it
-// holds the one result set: a search or a window load started then would fail and end the
-// program, so the handlers that read let the action go.
-
 void Bsnue::DNI_KeyPress(int tecla)
 {
-    if (tecla != kEnter || LecturaEnCurso())
+    if (tecla != kEnter)
         return;
     m_quejas->SetVisible(false);
     m_quejas->SetRows(1);
@@ -140,7 +135,11 @@ void Bsnue::DNI_KeyPress(int tecla)
         m_dni->setEnabled(false);
         m_nuevo->setEnabled(false);
         m_bAyuda->setEnabled(false);
+        // The list lets events run between rows: the window may be closed meanwhile.
+        QPointer<Bsnue> yo(this);
         BuscarQuejas(0, m_dni->text(), *m_quejas);
+        if (!yo)
+            return;
         m_quejas->SetVisible(true);
         // The list leaves its last row current: mark it, as that is the row "Abrir nuevo" copies.
         if (m_quejas->Rows() > 1)
@@ -176,7 +175,7 @@ void Bsnue::BAyuda_Click()
 
 void Bsnue::Nuevo_Click()
 {
-    if (atenderAyuda(2) || LecturaEnCurso())
+    if (atenderAyuda(2))
         return;
 
     // Only a complaint row carries a claimant; with none chosen (no search yet, or nothing
@@ -191,7 +190,10 @@ void Bsnue::Nuevo_Click()
         dni = m_quejas->Text();
     }
 
+    // The form's load reads its lists, letting events run: this window is not touched after it.
     F_Nuevo* f = Formulario<F_Nuevo>::Obtener();
+    if (!f)
+        return;
     f->show();
     f->DNI()->setText(dni);
     f->Apellido()->setText(nombre.value(0));
@@ -207,18 +209,18 @@ void Bsnue::Nuevo_Click()
 void Bsnue::Quejas_Abiertas_DblClick()
 {
     // The header row names no complaint.
-    if (m_quejas->Row() < 1 || LecturaEnCurso())
+    if (m_quejas->Row() < 1)
         return;
     m_quejas->SetCol(0);
     const QString numero = m_quejas->Text().section(QStringLiteral(" - "), 0, 0);
 
     QPointer<Bsnue> yo(this);
-    F_Abrir* abrir = Formulario<F_Abrir>::Obtener();
-    abrir->show();
-    abrir->raise();
+    if (F_Abrir* abrir = Formulario<F_Abrir>::Obtener()) {
+        abrir->show();
+        abrir->raise();
+    }
     Aplicacion::HacerEventos();
-    abrir = Formulario<F_Abrir>::SiCargado();
-    if (abrir) {
+    if (F_Abrir* abrir = Formulario<F_Abrir>::SiCargado()) {
         abrir->Numero()->setText(numero);
         abrir->Mostrar();
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "Ventana.h"
 
 class GrillaTabla;
 class QLabel;
@@ -9,7 +9,7 @@ class QPushButton;
 
 // "Nuevo reclamo": the first step of a new complaint. The claimant's DNI lists the earlier
 // complaints; from there the user opens one of them or starts the entry form.
-class Bsnue : public QWidget
+class Bsnue : public Ventana
 {
     Q_OBJECT
 public:

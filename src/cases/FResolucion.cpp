@@ -11,7 +11,6 @@
 #include "VisAtte.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -131,8 +130,6 @@ FResolucion::FResolucion()
     connect(m_mv1, &Calendario::DateClick, this, &FResolucion::MV1_DateClick);
     connect(m_mv2, &Calendario::DateClick, this, &FResolucion::MV2_DateClick);
     connect(m_solucionar, &QPushButton::clicked, this, &FResolucion::Solucionar_Click);
-
-    Form_Load();
 }
 
 void FResolucion::Form_Load()
@@ -300,23 +297,23 @@ void FResolucion::Solucionar_Click()
     m_guardado = true;
     MsgBox(QStringLiteral("Guardado"), Botones::Aceptar, Icono::Informacion,
            QStringLiteral("Incidente guardado correctamente"));
-    Formulario<VisAtte>::Obtener()->Cargar_Reclamo(m_nroQueja);
+    // The case window's first load reads its lists, letting events run.
+    if (VisAtte* caso = Formulario<VisAtte>::Obtener())
+        caso->Cargar_Reclamo(r.IDQueja);
     Formulario<FResolucion>::Descargar();
 }
 
-void FResolucion::closeEvent(QCloseEvent* evento)
+bool FResolucion::Form_QueryUnload()
 {
     // A user the level rule keeps from saving is not offered a save on the way out either.
-    if (!m_guardado && m_solucionar->isEnabled()) {
-        const Respuesta a = MsgBox(QStringLiteral("Desea guardar los cambios sin solucionar el llamado?"),
-                                   Botones::SiNoCancelar, Icono::Ninguno);
-        if (a == Respuesta::Cancelar) {
-            evento->ignore();
-            return;
-        }
-        // Yes closes the window whatever the save's outcome.
-        if (a == Respuesta::Si)
-            Solucionar_Click();
-    }
-    evento->accept();
+    if (m_guardado || !m_solucionar->isEnabled())
+        return true;
+    const Respuesta a = MsgBox(QStringLiteral("Desea guardar los cambios sin solucionar el llamado?"),
+                               Botones::SiNoCancelar, Icono::Ninguno);
+    if (a == Respuesta::Cancelar)
+        return false;
+    // Yes closes the window whatever the save's outcome.
+    if (a == Respuesta::Si)
+        Solucionar_Click();
+    return true;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "Ventana.h"
+
 #include <QDate>
-#include <QWidget>
 
 class Calendario;
 class QCheckBox;
@@ -13,7 +14,7 @@ class QPushButton;
 
 // "Resolución": solves or annuls one complaint. The case window shows it, then calls SNqueja
 // with the complaint number; a save replaces the resolution row and reloads the case window.
-class FResolucion : public QWidget
+class FResolucion : public Ventana
 {
     Q_OBJECT
 public:
@@ -31,11 +32,11 @@ public slots:
     void Solucionar_Click();
 
 protected:
-    void closeEvent(QCloseEvent* evento) override;
+    void Form_Load() override;
+    bool Form_QueryUnload() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    void Form_Load();
     // Back to the fields of a freshly opened window.
     void vaciar();
     // True when the picked date was taken into the box.

@@ -1,20 +1,18 @@
 #include "F_Abrir.h"
 
 #include "Aplicacion.h"
-#include "AtPrinc.h"
 #include "Busquedas.h"
-#include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
-#include "Principal.h"
 #include "GrillaTabla.h"
+#include "Medidas.h"
 #include "PCarga.h"
+#include "Principal.h"
 #include "Textos.h"
 #include "VisAtte.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,7 +30,6 @@
 
 namespace {
 
-constexpr int kEnter = 13;
 const QString kRenglon = QStringLiteral("\r\n");
 
 // A typed number rounded to the nearest whole number (halves to even); false when the text is
@@ -174,13 +171,14 @@ F_Abrir::F_Abrir()
     connect(m_busqueda, &QPushButton::clicked, this, &F_Abrir::Busqueda_Click);
     connect(m_abrir, &QPushButton::clicked, this, &F_Abrir::Abrir_Click);
     connect(m_quejas, &GrillaTabla::DblClick, this, &F_Abrir::Quejas_Abiertas_DblClick);
-
-    Form_Load();
 }
 
 void F_Abrir::Form_Load()
 {
+    QPointer<F_Abrir> yo(this);
     ListarQuejas(*m_quejas, 100, false);
+    if (!yo)
+        return;
     fijarFechas();
     // When the main window's opener shows the progress window, its unload switches the main
     // window on again; opened from the DNI lookup there is none and the main window stays off.
@@ -189,7 +187,7 @@ void F_Abrir::Form_Load()
 
 void F_Abrir::fijarFechas()
 {
-    VentanaPrincipal::Habilitar(false);
+    ApagarPrincipal();
     m_hasta->setText(FechaHoy());
     if (m_desde->text().isEmpty())
         m_desde->setText(PrimerDiaDelMes());
@@ -222,22 +220,17 @@ bool F_Abrir::eventFilter(QObject* objeto, QEvent* evento)
     return QWidget::eventFilter(objeto, evento);
 }
 
-// Every list lets window events run between rows while it holds the one result set; a click
-// that reads then (a double-click on "Ir", say) would fail and end the program, so each handler
-// that reads lets it go, as the timers let their tick go.
+// The lists let window events run between rows: the window may be closed before they return.
 
 void F_Abrir::Vfin_Click()
 {
-    if (LecturaEnCurso()) {
-        // The box keeps telling what the list shows.
-        m_vfin->setChecked(!m_vfin->isChecked());
-        return;
-    }
     QPointer<F_Abrir> yo(this);
     Aplicacion::HacerEventos();
     if (!yo)
         return;
     ListarQuejas(*m_quejas, 100, m_vfin->isChecked());
+    if (!yo)
+        return;
     fijarFechas();
 }
 
@@ -255,8 +248,6 @@ void F_Abrir::Hasta_DblClick()
 
 void F_Abrir::Ir_Click()
 {
-    if (LecturaEnCurso())
-        return;
     if (!EsFechaValida(m_desde->text()) || !EsFechaValida(m_hasta->text())) {
         MsgBox(QStringLiteral("Fecha incorrecta"), Botones::Aceptar, Icono::Informacion);
         return;
@@ -282,8 +273,6 @@ void F_Abrir::CBus1_Click()
 
 void F_Abrir::CmdBuscar_Click()
 {
-    if (LecturaEnCurso())
-        return;
     if (m_tbusqueda->text().size() < 2) {
         MsgBox(QStringLiteral("Parámetros de busqueda insuficientes"), Botones::Aceptar, Icono::Informacion,
                QStringLiteral("Cargue mas parámetros"));
@@ -303,13 +292,12 @@ void F_Abrir::CmdBuscar_Click()
     }
     m_quejas->SetVisible(false);
     BuscarQuejas(modo, m_tbusqueda->text(), *m_quejas);
-    m_quejas->SetVisible(true);
+    if (yo)
+        m_quejas->SetVisible(true);
 }
 
 void F_Abrir::Busqueda_Click()
 {
-    if (LecturaEnCurso())
-        return;
     const QString bol = m_bolEquip->text();
     const QString f1 = m_f1->text();
     const QString f2 = m_f2->text();
@@ -363,7 +351,10 @@ void F_Abrir::Busqueda_Click()
             t1 = f2;
         }
     }
+    QPointer<F_Abrir> yo(this);
     BuscarQuejasComprobante(modo, t1, t2, t3, *m_quejas);
+    if (!yo)
+        return;
     m_frmeBoE->setVisible(false);
     m_frmOB->setVisible(false);
 }
@@ -387,7 +378,7 @@ void F_Abrir::Mostrar()
 
 void F_Abrir::Numero_KeyPress(int tecla)
 {
-    if (tecla != kEnter || LecturaEnCurso())
+    if (tecla != kEnter)
         return;
     double valor = 0;
     const double redondeado = leerNumero(m_numero->text(), valor) ? std::nearbyint(valor) : 0;
@@ -417,7 +408,7 @@ void F_Abrir::Numero_KeyPress(int tecla)
 
 void F_Abrir::Quejas_Abiertas_DblClick()
 {
-    if (m_quejas->Row() < 0 || LecturaEnCurso())
+    if (m_quejas->Row() < 0)
         return;
     m_quejas->SetCol(0);
     m_numero->setText(m_quejas->Text());
@@ -426,8 +417,6 @@ void F_Abrir::Quejas_Abiertas_DblClick()
 
 void F_Abrir::Abrir_Click()
 {
-    if (LecturaEnCurso())
-        return;
     double valor = 0;
     if (!leerNumero(m_datos[5]->text(), valor))
         return;
@@ -436,22 +425,11 @@ void F_Abrir::Abrir_Click()
                QStringLiteral("Carga de Reclamos"));
         return;
     }
-    Formulario<VisAtte>::Obtener()->Cargar_Reclamo(static_cast<qint32>(std::nearbyint(valor)));
-    setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
-    if (AtPrinc* w = Formulario<AtPrinc>::SiCargado())
-        w->TiempoACero();
-}
-
-void F_Abrir::closeEvent(QCloseEvent* evento)
-{
-    evento->accept();
-    Form_Unload();
-}
-
-void F_Abrir::Form_Unload()
-{
-    if (m_descargado)
-        return;
-    m_descargado = true;
-    VentanaPrincipal::Habilitar(true);
+    // The case window's first load reads its lists, letting events run.
+    QPointer<F_Abrir> yo(this);
+    if (VisAtte* caso = Formulario<VisAtte>::Obtener())
+        caso->Cargar_Reclamo(static_cast<qint32>(std::nearbyint(valor)));
+    if (yo)
+        setWindowState((windowState() & ~Qt::WindowMaximized) | Qt::WindowMinimized);
+    VentanaPrincipal::TiempoACero();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "Ventana.h"
 
 class GrillaTabla;
 class QCheckBox;
@@ -13,7 +13,7 @@ class QRadioButton;
 // "Detalle y seguimiento de reclamo": finds an existing complaint (latest ones, a date range,
 // a field or a voucher), shows its summary and opens it in the case window, then minimises
 // itself until the case window's "Abrir reclamo" shows it again.
-class F_Abrir : public QWidget
+class F_Abrir : public Ventana
 {
     Q_OBJECT
 public:
@@ -43,15 +43,11 @@ public slots:
     void Abrir_Click();
 
 protected:
+    void Form_Load() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
-    void closeEvent(QCloseEvent* evento) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
     void fijarFechas();
-
-    bool m_descargado = false;
 
     GrillaTabla* m_quejas = nullptr;
     QCheckBox* m_vfin = nullptr;

@@ -4,6 +4,7 @@
 #include "Comprobantes.h"
 #include "Dialogos.h"
 #include "Formularios.h"
+#include "Medidas.h"
 #include "Usuarios.h"
 
 #include <QComboBox>
@@ -14,12 +15,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kEnter = 13;
 
 QLineEdit* caja(QWidget* padre, const QString& nombre, int largoMaximo = 0)
 {
@@ -238,9 +238,13 @@ void F_Comprobante::TipoTicket_Click()
 
 qint16 F_Comprobante::Buscar_En_Lista(const QString& texto, QListWidget* lista)
 {
+    // Events run between items: the window, and the list with it, may be closed meanwhile.
+    QPointer<QListWidget> guarda(lista);
     for (int i = 0; i < lista->count(); ++i) {
         lista->setCurrentRow(i);
         Aplicacion::HacerEventos();
+        if (!guarda)
+            return -1;
         if (lista->item(i)->text() == texto) {
             lista->clearSelection();
             return static_cast<qint16>(i);
@@ -252,7 +256,11 @@ qint16 F_Comprobante::Buscar_En_Lista(const QString& texto, QListWidget* lista)
 void F_Comprobante::agregarTicket(QLineEdit* caja, QListWidget* lista, qint16 tipo, const QString& yaCargado)
 {
     const QString texto = caja->text();
-    if (Buscar_En_Lista(texto, lista) >= 0) {
+    QPointer<F_Comprobante> yo(this);
+    const qint16 posicion = Buscar_En_Lista(texto, lista);
+    if (!yo)
+        return;
+    if (posicion >= 0) {
         MsgBox(yaCargado, Botones::Aceptar, Icono::Informacion);
         return;
     }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "Ventana.h"
 
 class QComboBox;
 class QGroupBox;
@@ -11,7 +11,7 @@ class QPushButton;
 // "Comprobantes": the tickets, luggage tickets or parcel invoices one complaint cites. The
 // case window shows it, then calls Carga_Comp with the complaint number. Every addition is
 // stored at once.
-class F_Comprobante : public QWidget
+class F_Comprobante : public Ventana
 {
     Q_OBJECT
 public:

@@ -1,19 +1,17 @@
 #include "F_Nuevo.h"
 
 #include "Aplicacion.h"
-#include "AtPrinc.h"
 #include "Catalogos.h"
-#include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
+#include "Medidas.h"
 #include "Principal.h"
 #include "Quejas.h"
 #include "Textos.h"
 #include "Usuarios.h"
 #include "VisAtte.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -30,7 +28,6 @@
 
 namespace {
 
-constexpr int kEnter = 13;
 constexpr int kLargoDetalle = 3900;
 const QString kSeparador = QStringLiteral(" - ");
 
@@ -210,29 +207,32 @@ F_Nuevo::F_Nuevo()
         c.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, exceso);
         c.removeSelectedText();
     });
-
-    Form_Load();
 }
 
 void F_Nuevo::Form_Load()
 {
-    VentanaPrincipal::Habilitar(false);
+    ApagarPrincipal();
+
+    // The catalogue reads let events run: the form may be closed before they return.
+    QPointer<F_Nuevo> yo(this);
+    const RegListaCatalogo tipos = GetTipos();
+    const RegListaCatalogo motivos = GetMotivos();
+    const RegListaEmpresas empresas = GetEmpresas();
+    if (!yo)
+        return;
 
     m_tipoRec->clear();
-    const RegListaCatalogo tipos = GetTipos();
     for (int k = 0; k <= tipos.Ultimo; ++k)
         m_tipoRec->addItem(itemCatalogo(tipos.Items[k].PID, tipos.Items[k].Detalle));
     m_tipoRec->setCurrentIndex(-1);
 
     m_motivoRec->clear();
-    const RegListaCatalogo motivos = GetMotivos();
     for (int k = 0; k <= motivos.Ultimo; ++k)
         m_motivoRec->addItem(itemCatalogo(motivos.Items[k].PID, motivos.Items[k].Detalle));
     m_motivoRec->setCurrentIndex(-1);
 
     // The company with the lowest PID is not offered.
     m_cmbEmpresa->clear();
-    const RegListaEmpresas empresas = GetEmpresas();
     for (int k = 1; k <= empresas.Ultimo; ++k)
         m_cmbEmpresa->addItem(itemCatalogo(empresas.Items[k].PID, empresas.Items[k].Detalle));
     m_cmbEmpresa->setCurrentIndex(-1);
@@ -371,17 +371,16 @@ void F_Nuevo::Celular_KeyPress(int tecla)
 void F_Nuevo::Motivo_rec_Click()
 {
     m_causaRec->clear();
-    // Another window's list may hold the one result set between its rows: reading now would
-    // end the program. The emptied reason list makes the user pick the category again, so no
-    // reason of the previous category is saved with this one.
-    if (LecturaEnCurso())
-        return;
     m_causaRec->setVisible(false);
     m_motivoRec->setVisible(false);
-    // The first category is the general one: its reasons are those paired with no category.
+    // The first category is the general one: its reasons are those paired with no category. The
+    // read lets events run: the form may be closed before it returns.
+    QPointer<F_Nuevo> yo(this);
     const RegListaCatalogo causas = m_motivoRec->currentIndex() == 0
                                         ? GetCausasLibres(0)
                                         : GetCausasCategoria(pidDeItem(m_motivoRec->currentText()), 0);
+    if (!yo)
+        return;
     for (int k = 0; k <= causas.Ultimo; ++k)
         m_causaRec->addItem(itemCatalogo(causas.Items[k].PID, causas.Items[k].Detalle));
     m_causaRec->setCurrentIndex(-1);
@@ -393,12 +392,7 @@ void F_Nuevo::Motivo_rec_Click()
 
 void F_Nuevo::Guardar_Click()
 {
-    // The insert cannot run while another window's list holds the one result set; the form
-    // keeps everything typed for the next click.
-    if (LecturaEnCurso())
-        return;
-    if (AtPrinc* w = Formulario<AtPrinc>::SiCargado())
-        w->TiempoACero();
+    VentanaPrincipal::TiempoACero();
 
     if (m_apellido->text().isEmpty() || m_nombres->text().isEmpty())
         return aviso(QStringLiteral("No se puede ingresar sin un nombre de reclamante"));
@@ -455,20 +449,7 @@ void F_Nuevo::Guardar_Click()
         return;
     MsgBox(QStringLiteral("Se ha ingresado el reclamo con Nro: ") + QString::number(n), Botones::Aceptar,
            Icono::Informacion, QStringLiteral("Ostrevia"));
-    Formulario<VisAtte>::Obtener()->Cargar_Reclamo(n);
+    if (VisAtte* caso = Formulario<VisAtte>::Obtener())
+        caso->Cargar_Reclamo(n);
     Formulario<F_Nuevo>::Descargar();
-}
-
-void F_Nuevo::closeEvent(QCloseEvent* evento)
-{
-    evento->accept();
-    Form_Unload();
-}
-
-void F_Nuevo::Form_Unload()
-{
-    if (m_descargado)
-        return;
-    m_descargado = true;
-    VentanaPrincipal::Habilitar(true);
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "Ventana.h"
 
 class QComboBox;
 class QGroupBox;
@@ -11,7 +11,7 @@ class QPushButton;
 
 // "Alta de Incidencia": the entry form of a new complaint. While it is loaded the main
 // window is off. Saving stores the complaint, tells its number and opens it in the case window.
-class F_Nuevo : public QWidget
+class F_Nuevo : public Ventana
 {
     Q_OBJECT
 public:
@@ -44,15 +44,11 @@ public slots:
     void Celular_KeyPress(int tecla);
 
 protected:
+    void Form_Load() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
-    void closeEvent(QCloseEvent* evento) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
     void mostrarUsuario();
-
-    bool m_descargado = false;
 
     QGroupBox* m_frame1 = nullptr;
     QGroupBox* m_dtRec = nullptr;

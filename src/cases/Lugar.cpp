@@ -6,6 +6,7 @@
 #include "Dialogos.h"
 #include "Formularios.h"
 #include "Lugares.h"
+#include "Medidas.h"
 #include "Textos.h"
 #include "Usuarios.h"
 #include "VisAtte.h"
@@ -18,12 +19,11 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 
 namespace {
-
-constexpr int kEnter = 13;
 
 bool soloDigitos(const QString& texto)
 {
@@ -132,7 +132,6 @@ Lugar::Lugar()
     connect(m_openFecha, &QPushButton::clicked, this, &Lugar::OpenFecha_Click);
     connect(m_mv1, &Calendario::DateClick, this, &Lugar::MV1_DateClick);
     connect(m_guarda, &QPushButton::clicked, this, &Lugar::Guarda_Click);
-    Form_Load();
 }
 
 void Lugar::Form_Load()
@@ -161,7 +160,10 @@ bool Lugar::eventFilter(QObject* objeto, QEvent* evento)
 
 void Lugar::Lugar_Click()
 {
+    QPointer<Lugar> yo(this);
     Aplicacion::HacerEventos();
+    if (!yo)
+        return;
     switch (m_lugar->currentIndex()) {
     case 0:
         m_etiqueta[0]->clear();

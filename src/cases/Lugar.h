@@ -1,7 +1,8 @@
 #pragma once
 
+#include "Ventana.h"
+
 #include <QDate>
-#include <QWidget>
 
 class Calendario;
 class QComboBox;
@@ -12,7 +13,7 @@ class QPushButton;
 
 // "Datos del hecho": where and when the event of one complaint happened and which trip it
 // concerns. The case window shows it, then calls Setear_Queja with the complaint number.
-class Lugar : public QWidget
+class Lugar : public Ventana
 {
     Q_OBJECT
 public:
@@ -22,7 +23,6 @@ public:
     void Setear_Queja(qint32 nroQueja);
 
 public slots:
-    void Form_Load();
     void Lugar_Click();
     // key is the character code (13 Enter); only Enter acts.
     void Dato_KeyPress(int indice, int tecla);
@@ -32,6 +32,7 @@ public slots:
     void Guarda_Click();
 
 protected:
+    void Form_Load() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:

@@ -1,18 +1,15 @@
 #include "Seguimiento.h"
 
-#include "AtPrinc.h"
 #include "Colores.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
-#include "Principal.h"
 #include "GrillaTabla.h"
 #include "ImprimirSeguimientos.h"
 #include "Seguimientos.h"
 #include "Textos.h"
 #include "Usuarios.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -120,34 +117,12 @@ Seguimiento::Seguimiento()
     connect(m_agregar, &QPushButton::clicked, this, &Seguimiento::Agregar_Click);
     connect(m_imprimir, &QPushButton::clicked, this, &Seguimiento::Imprimir_Click);
     connect(m_msf1, &GrillaTabla::Click, this, &Seguimiento::Msf1_Click);
-
-    Form_Load();
-}
-
-Seguimiento::~Seguimiento()
-{
-    // A window destroyed without being closed still gives the main window back.
-    Form_Unload();
 }
 
 void Seguimiento::Form_Load()
 {
     m_fecha->setText(FechaHoy());
-    VentanaPrincipal::Habilitar(false);
-}
-
-void Seguimiento::Form_Unload()
-{
-    if (m_descargado)
-        return;
-    m_descargado = true;
-    VentanaPrincipal::Habilitar(true);
-}
-
-void Seguimiento::closeEvent(QCloseEvent* evento)
-{
-    evento->accept();
-    Form_Unload();
+    ApagarPrincipal();
 }
 
 bool Seguimiento::eventFilter(QObject* objeto, QEvent* evento)

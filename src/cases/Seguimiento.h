@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include "Ventana.h"
 
 class GrillaTabla;
 class QGroupBox;
@@ -11,12 +11,11 @@ class QPushButton;
 
 // "Seguimientos": the follow-up notes of one complaint, newest first, and a new note dated
 // today. The main window stays off while it is open.
-class Seguimiento : public QWidget
+class Seguimiento : public Ventana
 {
     Q_OBJECT
 public:
     Seguimiento();
-    ~Seguimiento() override;
 
     // Loads and shows the follow-ups of the complaint; the number is kept for Agregar.
     void Cargar_Seg(qint32 numero);
@@ -28,15 +27,11 @@ public slots:
     void Frmdetalle_Click();
 
 protected:
-    void closeEvent(QCloseEvent* evento) override;
+    void Form_Load() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
-
     qint32 m_numero = 0;
-    bool m_descargado = false;
 
     QLabel* m_nrQueja[2] = {};
     GrillaTabla* m_msf1 = nullptr;

@@ -1,10 +1,8 @@
 #include "VisAtte.h"
 
 #include "Aplicacion.h"
-#include "AtPrinc.h"
 #include "Catalogos.h"
 #include "Colores.h"
-#include "Conexion.h"
 #include "Controles.h"
 #include "Dialogos.h"
 #include "ExportarReclamo.h"
@@ -14,13 +12,12 @@
 #include "Formularios.h"
 #include "Lugar.h"
 #include "PCarga.h"
+#include "Principal.h"
 #include "Resoluciones.h"
 #include "Seguimiento.h"
-#include "Sql.h"
 #include "Textos.h"
 #include "Usuarios.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -46,27 +43,6 @@ constexpr int kLargoDetalle = 4000;
 
 const QString kSolucionado = QStringLiteral("Reclamo solucionado, no se puede modificar");
 const QString kAnulado = QStringLiteral("Reclamo anulado, no se puede modificar");
-
-// Field codes of the edit gesture and the Master_Quejas column each one writes.
-QString columnaDeCodigo(qint16 codigo)
-{
-    switch (codigo) {
-    case 1: return QStringLiteral("Domicilio");
-    case 2: return QStringLiteral("Localidad");
-    case 3: return QStringLiteral("Provincia");
-    case 4: return QStringLiteral("Pais");
-    case 5: return QStringLiteral("Telefono");
-    case 6: return QStringLiteral("Telefono2");
-    case 7: return QStringLiteral("Correo");
-    case 8: return QStringLiteral("Apellido");
-    case 9: return QStringLiteral("Nombres");
-    case 10: return QStringLiteral("DNI");
-    case 12: return QStringLiteral("NrLib");
-    case 13: return QStringLiteral("Mediador");
-    case 14: return QStringLiteral("NroQueja");
-    default: return QString();
-    }
-}
 
 void fondo(QWidget* w, long bgr)
 {
@@ -268,14 +244,16 @@ VisAtte::VisAtte()
     connect(m_imprimirAtte, &QPushButton::clicked, this, &VisAtte::Imprimir_Atte_Click);
     connect(m_cmdARec, &QPushButton::clicked, this, &VisAtte::CmdARec_Click);
     connect(m_cmdGNue, &QPushButton::clicked, this, &VisAtte::CmdGNue_Click);
-
-    Form_Load();
 }
 
 void VisAtte::Form_Load()
 {
-    // Filled once: later loads of complaints keep the list read here.
-    llenarCatalogo(m_motivoRec, GetMotivos());
+    // Filled once: later loads of complaints keep the list read here. The read lets events run.
+    QPointer<VisAtte> yo(this);
+    const RegListaCatalogo motivos = GetMotivos();
+    if (!yo)
+        return;
+    llenarCatalogo(m_motivoRec, motivos);
     m_causaRec->clear();
 }
 
@@ -410,9 +388,7 @@ void VisAtte::ModificarCampo(const QString& valor, qint16 codigo)
     if (MsgBox(QStringLiteral("Desea modificarlo?"), Botones::SiNo, Icono::Ninguno, QStringLiteral("Modificar?")) !=
         Respuesta::Si)
         return;
-    // Stored as typed, apostrophes included: the literal keeps the statement whole.
-    EjecutarQuery(QStringLiteral("update Master_Quejas set ") + columnaDeCodigo(codigo) + QStringLiteral(" = ") +
-                  SqlTexto(nuevo) + QStringLiteral(" where pid = ") + SqlEntero(m_numero));
+    SetCampoQueja(m_numero, codigo, nuevo);
     Cargar_Reclamo(m_numero);
 }
 
@@ -499,8 +475,7 @@ void VisAtte::Guarda_Detalle_Click()
     if (MsgBox(QStringLiteral("Desea modificarlo?"), Botones::SiNo, Icono::Ninguno, QStringLiteral("Modificar?")) !=
         Respuesta::Si)
         return;
-    EjecutarQuery(QStringLiteral("update Master_Quejas set Detalle = ") + SqlTexto(texto) +
-                  QStringLiteral(" where pid = ") + SqlEntero(m_numero));
+    SetDetalleQueja(m_numero, texto);
     Cargar_Reclamo(m_numero);
     TerminarEdicionDetalle();
 }
@@ -530,11 +505,14 @@ void VisAtte::Motivo_rec_Click()
     const int indice = m_motivoRec->currentIndex();
     if (indice < 0)
         return;
-    // The first item is the general category, whose reasons are those in no pair.
-    if (indice == 0)
-        llenarCatalogo(m_causaRec, GetCausasLibres(0));
-    else
-        llenarCatalogo(m_causaRec, GetCausasCategoria(pidDeItem(m_motivoRec->currentText()), 0));
+    // The first item is the general category, whose reasons are those in no pair. The read lets
+    // events run.
+    QPointer<VisAtte> yo(this);
+    const RegListaCatalogo causas =
+        indice == 0 ? GetCausasLibres(0) : GetCausasCategoria(pidDeItem(m_motivoRec->currentText()), 0);
+    if (!yo)
+        return;
+    llenarCatalogo(m_causaRec, causas);
     m_motivoRec->setFocus();
 }
 
@@ -603,38 +581,28 @@ void VisAtte::Imprimir_Atte_Click()
     ExportarReclamo(m_numero);
 }
 
+// Neither this window nor its members are touched after the first yield: the search window's
+// load lets events run, and this window may be closed meanwhile.
 void VisAtte::CmdARec_Click()
 {
-    if (AtPrinc* principal = Formulario<AtPrinc>::SiCargado())
-        principal->Abrir_Click();
+    VentanaPrincipal::Abrir_Click();
     Aplicacion::HacerEventos();
-    // Loading the search window reads its list: not while another read holds the result set.
-    if (!Formulario<F_Abrir>::Cargado() && LecturaEnCurso())
-        return;
     // The search window minimised itself after opening this complaint; bring it back as it was.
-    F_Abrir* w = Formulario<F_Abrir>::Obtener();
-    w->show();
-    w->setWindowState(Qt::WindowNoState);
-    w->raise();
+    if (F_Abrir* w = Formulario<F_Abrir>::Obtener()) {
+        w->show();
+        w->setWindowState(Qt::WindowNoState);
+        w->raise();
+    }
 }
 
 void VisAtte::CmdGNue_Click()
 {
-    if (AtPrinc* principal = Formulario<AtPrinc>::SiCargado())
-        principal->Nuevo_Click();
-}
-
-void VisAtte::closeEvent(QCloseEvent* evento)
-{
-    // Unloading is never cancelled.
-    evento->accept();
-    Form_Unload();
+    VentanaPrincipal::Nuevo_Click();
 }
 
 void VisAtte::Form_Unload()
 {
     Cerrar_Reclamo();
     // The bars are filled again once, so they count what was changed here.
-    if (AtPrinc* principal = Formulario<AtPrinc>::SiCargado())
-        principal->TmrBarr()->start();
+    VentanaPrincipal::RearmarBarras();
 }

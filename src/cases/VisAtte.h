@@ -1,8 +1,7 @@
 #pragma once
 
-#include <QWidget>
-
 #include "Quejas.h"
+#include "Ventana.h"
 
 class QComboBox;
 class QGroupBox;
@@ -14,7 +13,7 @@ class QPushButton;
 // "Atencion Abierta": one complaint shown and completed, and the hub that opens its place,
 // vouchers, follow-up and resolution windows. Its case state (editable, solved, annulled)
 // governs every field edit made here.
-class VisAtte : public QWidget
+class VisAtte : public Ventana
 {
     Q_OBJECT
 public:
@@ -62,12 +61,11 @@ public slots:
     void CmdGNue_Click();
 
 protected:
-    void closeEvent(QCloseEvent* evento) override;
+    void Form_Load() override;
+    void Form_Unload() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
     // Shows the refusal of a solved or annulled case; true when the case may be changed.
     bool PuedeModificar();
     void ModificarCampo(const QString& valor, qint16 codigo);

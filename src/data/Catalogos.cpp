@@ -162,27 +162,35 @@ RegAsignacion GetCategoriaCausa(qint16 pidCausa)
 
 void AgregarCategoria(const QString& detalle)
 {
-    InsertarConClaveNueva(QStringLiteral("Select pid from Motivos_quejas order by pid desc LIMIT 1"), [&](qint32 k) {
-        return QStringLiteral("insert into Motivos_quejas(PID, Detalle) values ( ") + SqlEntero(k) +
-               QStringLiteral(", ") + SqlTexto(detalle) + QStringLiteral(")");
-    });
+    InsertarConClaveNueva(
+        QStringLiteral("Select pid from Motivos_quejas order by pid desc LIMIT 1"),
+        [&](qint32 k) {
+            return QStringLiteral("insert into Motivos_quejas(PID, Detalle) values ( ") + SqlEntero(k) +
+                   QStringLiteral(", ") + SqlTexto(detalle) + QStringLiteral(")");
+        },
+        false, kMaximoClave16);
 }
 
 void AgregarCausa(const QString& detalle)
 {
-    InsertarConClaveNueva(QStringLiteral("Select pid from causas_quejas order by pid desc LIMIT 1"), [&](qint32 k) {
-        return QStringLiteral("Insert into Causas_Quejas (Pid, Detalle, anulada) values (") + SqlEntero(k) +
-               QStringLiteral(", ") + SqlTexto(detalle) + QStringLiteral(", 0)");
-    });
+    InsertarConClaveNueva(
+        QStringLiteral("Select pid from causas_quejas order by pid desc LIMIT 1"),
+        [&](qint32 k) {
+            return QStringLiteral("Insert into Causas_Quejas (Pid, Detalle, anulada) values (") + SqlEntero(k) +
+                   QStringLiteral(", ") + SqlTexto(detalle) + QStringLiteral(", 0)");
+        },
+        false, kMaximoClave16);
 }
 
 qint16 InsertarCausa(const QString& detalle)
 {
-    return static_cast<qint16>(
-        InsertarConClaveNueva(QStringLiteral("Select pid from Causas_quejas order by pid desc LIMIT 1"), [&](qint32 k) {
+    return static_cast<qint16>(InsertarConClaveNueva(
+        QStringLiteral("Select pid from Causas_quejas order by pid desc LIMIT 1"),
+        [&](qint32 k) {
             return QStringLiteral("Insert into Causas_Quejas(PID, Detalle) values (") + SqlEntero(k) +
                    QStringLiteral(", ") + SqlTexto(detalle) + QStringLiteral(")");
-        }));
+        },
+        false, kMaximoClave16));
 }
 
 qint16 GetOAgregarCausa(const QString& detalle)

@@ -5,6 +5,7 @@
 #include "Dialogos.h"
 #include "ErrLog.h"
 #include "MotorBD.h"
+#include "Sql.h"
 #include "Textos.h"
 
 #include <QDate>
@@ -29,6 +30,18 @@ const QString kClaveServidor = QStringLiteral("R3JhbmRQaW5lOQ==");
 thread_local QString g_direcciones[2];
 
 using Intento = ResultadoDirecto;
+
+// Attempts at a statement that another workstation keeps locked before the user is asked; each
+// waits for the engine's busy timeout.
+constexpr int kIntentosBaseOcupada = 2;
+// Runs of a replacement whose rows another workstation replaced meanwhile; each lost run means
+// that one of the others committed, so this bound is only met by a replacement that can never fit.
+constexpr int kCorridasReemplazo = 100;
+
+ErrorEjecucion errorClaveDuplicada()
+{
+    return {-2147217873, QStringLiteral("Clave duplicada.")};
+}
 
 ErrorEjecucion errorObjetoAbierto()
 {
@@ -94,24 +107,52 @@ Intento intentarTransaccion(const QStringList& sentencias, ErrorEjecucion& error
     return Intento::Ok;
 }
 
+// Counts a failed attempt; the third ends the program. False when it did.
+bool contarFallo()
+{
+    if (++ErroresQuery < 3)
+        return true;
+    MsgBox(QStringLiteral("Se ha perdido la conexión con el servidor al menos 3 veces. Se cerrará el programa"),
+           Botones::Aceptar, Icono::Informacion, QStringLiteral("Error en la conexión"));
+    Aplicacion::Terminar();
+    return false;
+}
+
 // The failure policy around any attempt. Returns Ok, ClaveDuplicada (left to the caller, not
 // counted) or Error after a silent failure; a failure that is not silent ends the program.
+// After a locked database: whether to try once more (automatically at first, then as the user says).
+bool reintentarBaseOcupada(int& intentos, bool silencioso)
+{
+    if (++intentos < kIntentosBaseOcupada)
+        return true;
+    if (silencioso)
+        return false;
+    return MsgBox(QStringLiteral("La base de datos está bloqueada por otro equipo.") + QLatin1Char('\n') +
+                      QStringLiteral("Desea reintentar?"),
+                  Botones::SiNo, Icono::Ninguno, QStringLiteral("Base de datos ocupada")) == Respuesta::Si;
+}
+
 Intento conPolitica(const QString& sqlRegistro, bool silencioso, const std::function<Intento(ErrorEjecucion&)>& intento)
 {
+    int ocupada = 0;
     for (;;) {
         ErrorEjecucion error;
         const Intento r = intento(error);
         if (r != Intento::Error)
             return r;
 
-        Aplicacion::HacerEventos();
-        ++ErroresQuery;
-        if (ErroresQuery >= 3) {
-            MsgBox(QStringLiteral("Se ha perdido la conexión con el servidor al menos 3 veces. Se cerrará el programa"),
-                   Botones::Aceptar, Icono::Informacion, QStringLiteral("Error en la conexión"));
-            Aplicacion::Terminar();
+        if (error.numero == kErrorBaseOcupada) {
+            if (reintentarBaseOcupada(ocupada, silencioso))
+                continue;
+            // Given up: not a failure of the statement, so neither counted nor the end of the
+            // program; the caller keeps what the user typed.
+            BloqueSentencia(error, sqlRegistro);
+            CerrarRs();
             return Intento::Error;
         }
+        Aplicacion::HacerEventos();
+        if (!contarFallo())
+            return Intento::Error;
         if (error.numero == kErrorFalloGeneral) {
             // A lost connection: open a new one and run the same statement again; the count stays.
             Reconectar();
@@ -226,7 +267,7 @@ bool EjecutarQuery(const QString& sql, bool silencioso)
     return conPolitica(sql, silencioso, [&](ErrorEjecucion& e) {
                const Intento r = intentar(sql, e);
                if (r == Intento::ClaveDuplicada)
-                   e = {-2147217873, QStringLiteral("Clave duplicada.")};
+                   e = errorClaveDuplicada();
                // Outside InsertarConClaveNueva a collision is an ordinary failure.
                return r == Intento::ClaveDuplicada ? Intento::Error : r;
            }) == Intento::Ok;
@@ -235,11 +276,6 @@ bool EjecutarQuery(const QString& sql, bool silencioso)
 void CerrarRs()
 {
     Rs.Close();
-}
-
-bool LecturaEnCurso()
-{
-    return Rs.Abierto();
 }
 
 Lectura::Lectura(const QString& sql, bool silencioso) : m_ok(EjecutarQuery(sql, silencioso))
@@ -253,30 +289,71 @@ Lectura::~Lectura()
     CerrarRs();
 }
 
+namespace {
+
+// A transaction under the policy; a key collision runs it again up to corridas times, then is an
+// ordinary failure.
+bool transaccion(const QStringList& sentencias, bool silencioso, int corridas)
+{
+    const QString registro = sentencias.join(QStringLiteral("; "));
+    for (int corrida = 1;; ++corrida) {
+        const Intento r = conPolitica(registro, silencioso, [&](ErrorEjecucion& e) {
+            const Intento t = intentarTransaccion(sentencias, e);
+            if (t != Intento::ClaveDuplicada || corrida < corridas)
+                return t;
+            e = errorClaveDuplicada();
+            return Intento::Error;
+        });
+        if (r != Intento::ClaveDuplicada)
+            return r == Intento::Ok;
+    }
+}
+
+// Past the top of its range the next key would overflow: refused instead of storing a wrapped
+// number.
+qint32 sinClaveLibre(const QString& sqlUltimaClave, qint32 maximo, bool silencioso)
+{
+    BloqueSentencia(
+        {kErrorDesbordamiento, QStringLiteral("Desbordamiento: no quedan claves libres hasta %1.").arg(maximo)},
+        sqlUltimaClave);
+    if (!silencioso)
+        MsgBox(QStringLiteral("No se pudo guardar: se alcanzó el número máximo de registros (%1). Consulte al "
+                              "administrador del sistema")
+                   .arg(maximo),
+               Botones::Aceptar, Icono::Informacion, QStringLiteral("Error al guardar"));
+    return -1;
+}
+
+} // namespace
+
 bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso)
 {
-    return conPolitica(sentencias.join(QStringLiteral("; ")), silencioso, [&](ErrorEjecucion& e) {
-               const Intento r = intentarTransaccion(sentencias, e);
-               if (r == Intento::ClaveDuplicada)
-                   e = {-2147217873, QStringLiteral("Clave duplicada.")};
-               return r == Intento::ClaveDuplicada ? Intento::Error : r;
-           }) == Intento::Ok;
+    return transaccion(sentencias, silencioso, 1);
+}
+
+bool EjecutarReemplazo(const QStringList& sentencias, bool silencioso)
+{
+    return transaccion(sentencias, silencioso, kCorridasReemplazo);
 }
 
 qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<ResultadoDirecto(qint32)>& intentar,
-                     bool silencioso)
+                     bool silencioso, qint32 maximo)
 {
-    qint32 clave = 1;
+    qint64 clave = 1;
     {
         Lectura ultima(sqlUltimaClave, silencioso);
         if (!ultima.Ok())
             return -1;
-        if (ultima.HayFila())
-            clave = Rs.Entero32(0) + 1;
+        if (ultima.HayFila()) {
+            const qint64 mayor = Rs.Campo(0).toLongLong();
+            clave = mayor < maximo ? mayor + 1 : qint64(maximo) + 1;
+        }
     }
     for (;; ++clave) {
-        switch (intentar(clave)) {
-        case ResultadoDirecto::Ok: return clave;
+        if (clave > maximo)
+            return sinClaveLibre(sqlUltimaClave, maximo, silencioso);
+        switch (intentar(static_cast<qint32>(clave))) {
+        case ResultadoDirecto::Ok: return static_cast<qint32>(clave);
         case ResultadoDirecto::Error: return -1;
         case ResultadoDirecto::ClaveDuplicada: break; // another workstation took it a moment ago
         }
@@ -284,7 +361,7 @@ qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<Resultad
 }
 
 qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<QString(qint32)>& armarInsert,
-                             bool silencioso)
+                             bool silencioso, qint32 maximo)
 {
     return ConClaveNueva(
         sqlUltimaClave,
@@ -292,7 +369,7 @@ qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<
             const QString sql = armarInsert(clave);
             return conPolitica(sql, silencioso, [&](ErrorEjecucion& e) { return intentar(sql, e); });
         },
-        silencioso);
+        silencioso, maximo);
 }
 
 qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
@@ -316,4 +393,202 @@ ResultadoDirecto EjecutarDirecto(const QString& sql, ErrorEjecucion* error)
     if (error)
         *error = e;
     return r;
+}
+
+namespace {
+
+bool esPerdida(const ErrorEjecucion& e)
+{
+    return e.numero == kErrorFalloGeneral;
+}
+
+// How one pass over a batch ended.
+enum class Pasada { Hecha, Rechazo, Perdida, Fallo, Terminado };
+
+// One pass over the rows inside one transaction. Without savepoints (the usual case, one round
+// trip less per row on the server) the first refusal ends the pass, to be run again with them.
+class PasadaLote
+{
+public:
+    PasadaLote(const QVector<FilaLote>& filas, const QString& sqlUltimaClave, QVector<ResultadoFila>& resultados)
+        : m_filas(filas), m_sqlClave(sqlUltimaClave), m_resultados(resultados)
+    {
+    }
+
+    Pasada Correr(bool conPuntos)
+    {
+        for (ResultadoFila& r : m_resultados)
+            r = ResultadoFila();
+        if (!ejecutar(MotorBD::InicioEscritura()))
+            return m_fallo;
+        m_claveLeida = false;
+        for (int i = 0; i < m_filas.size(); ++i) {
+            const Pasada p = fila(i, conPuntos);
+            if (p != Pasada::Hecha) {
+                deshacer();
+                return p;
+            }
+        }
+        if (!ejecutar(QStringLiteral("COMMIT"))) {
+            deshacer();
+            return m_fallo;
+        }
+        return Pasada::Hecha;
+    }
+
+    ErrorEjecucion error;
+    QString sql;
+
+private:
+    // A statement of the pass itself, never a refusal of a row. A read leaves its rows in Rs.
+    bool ejecutar(const QString& sentencia)
+    {
+        if (intentar(sentencia, error) == Intento::Ok)
+            return true;
+        Rs.Close();
+        sql = sentencia;
+        m_fallo = esPerdida(error) ? Pasada::Perdida : Pasada::Fallo;
+        return false;
+    }
+
+    void deshacer()
+    {
+        ErrorEjecucion e;
+        intentar(QStringLiteral("ROLLBACK"), e);
+        Rs.Close();
+    }
+
+    bool leerClave(qint32& clave)
+    {
+        if (!ejecutar(m_sqlClave))
+            return false;
+        Rs.Requery();
+        clave = Rs.Eof() ? 1 : Rs.Entero32(0) + 1;
+        Rs.Close();
+        return true;
+    }
+
+    Pasada fila(int i, bool conPuntos)
+    {
+        const FilaLote& f = m_filas[i];
+        if (f.claves > 0 && !m_claveLeida) {
+            if (!leerClave(m_clave))
+                return m_fallo;
+            m_claveLeida = true;
+        }
+        if (conPuntos && !ejecutar(QStringLiteral("SAVEPOINT fila")))
+            return m_fallo;
+        for (;;) {
+            Intento r = Intento::Ok;
+            ErrorEjecucion e;
+            QString fallida;
+            for (const QString& s : f.armar(m_clave)) {
+                r = intentar(s, e);
+                Rs.Close();
+                if (r != Intento::Ok) {
+                    fallida = s;
+                    break;
+                }
+            }
+            if (r == Intento::Ok) {
+                m_resultados[i].guardada = true;
+                m_clave += f.claves;
+                break;
+            }
+            if (r == Intento::Error && esPerdida(e)) {
+                error = e;
+                sql = fallida;
+                return Pasada::Perdida;
+            }
+            if (!conPuntos)
+                return Pasada::Rechazo;
+            if (!ejecutar(QStringLiteral("ROLLBACK TO SAVEPOINT fila")))
+                return m_fallo;
+            if (r == Intento::ClaveDuplicada && f.claves > 0) {
+                // Taken by another workstation: the next free key, when there is a higher one.
+                qint32 nueva = 0;
+                if (!leerClave(nueva))
+                    return m_fallo;
+                if (nueva > m_clave) {
+                    m_clave = nueva;
+                    continue;
+                }
+            }
+            if (r == Intento::ClaveDuplicada)
+                e = {-2147217873, QStringLiteral("Clave duplicada.")};
+            if (!contarFallo())
+                return Pasada::Terminado;
+            BloqueSentencia(e, fallida);
+            ErroresQuery = 0;
+            m_resultados[i].error = e;
+            break;
+        }
+        if (conPuntos && !ejecutar(QStringLiteral("RELEASE SAVEPOINT fila")))
+            return m_fallo;
+        return Pasada::Hecha;
+    }
+
+    const QVector<FilaLote>& m_filas;
+    const QString& m_sqlClave;
+    QVector<ResultadoFila>& m_resultados;
+    Pasada m_fallo = Pasada::Fallo;
+    qint32 m_clave = 0;
+    bool m_claveLeida = false;
+};
+
+} // namespace
+
+QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QString& sqlUltimaClave)
+{
+    QVector<ResultadoFila> resultados(filas.size());
+    if (filas.isEmpty())
+        return resultados;
+    PasadaLote pasada(filas, sqlUltimaClave, resultados);
+    bool conPuntos = false;
+    for (;;) {
+        if (Rs.Abierto()) {
+            pasada.error = errorObjetoAbierto();
+            pasada.sql = QStringLiteral("BEGIN");
+            break;
+        }
+        const Pasada p = pasada.Correr(conPuntos);
+        if (p == Pasada::Hecha)
+            return resultados;
+        if (p == Pasada::Rechazo) {
+            conPuntos = true;
+            continue;
+        }
+        if (p == Pasada::Terminado)
+            break;
+        // Lost or failed as a whole: no row of this pass was kept.
+        if (!contarFallo())
+            break;
+        if (p == Pasada::Perdida) {
+            Reconectar();
+            continue;
+        }
+        BloqueSentencia(pasada.error, pasada.sql);
+        ErroresQuery = 0;
+        break;
+    }
+    for (ResultadoFila& r : resultados)
+        r = ResultadoFila{false, pasada.error};
+    return resultados;
+}
+
+QSet<qint32> ClavesExistentes(const QString& tabla, const QString& columna, const QVector<qint32>& claves)
+{
+    constexpr int kPorSentencia = 500;
+    QSet<qint32> existentes;
+    for (int desde = 0; desde < claves.size(); desde += kPorSentencia) {
+        QStringList lista;
+        for (int i = desde; i < qMin(desde + kPorSentencia, int(claves.size())); ++i)
+            lista << SqlEntero(claves[i]);
+        const QString sql = QStringLiteral("Select ") + columna + QStringLiteral(" from ") + tabla +
+                            QStringLiteral(" where ") + columna + QStringLiteral(" in (") +
+                            lista.join(QLatin1Char(',')) + QLatin1Char(')');
+        for (qint32 clave : LeerFilas(sql, [] { return Rs.Entero32(0); }))
+            existentes.insert(clave);
+    }
+    return existentes;
 }

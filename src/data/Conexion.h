@@ -3,6 +3,7 @@
 #include "Aplicacion.h"
 #include "ErrorEjecucion.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -58,13 +59,12 @@ qint16 Conectar(qint16 indice, qint16 tipo);
 void Reconectar();
 
 // Runs one statement under the failure policy: count, reconnection after a lost connection,
-// error log, and the end of the program unless silent.
+// error log, and the end of the program unless silent. A local database that another
+// workstation keeps locked beyond the busy timeout is no failure: the statement is tried once
+// more, then the user is asked whether to try again (silent statements are not asked); giving
+// up returns false with a log block, neither counted nor ending the program.
 bool EjecutarQuery(const QString& sql, bool silencioso = false);
 void CerrarRs();
-
-// True while a reader holds the shared result set; with no reader alive across a yield, no
-// window or timer ever sees it true.
-bool LecturaEnCurso();
 
 // A reading statement and the shared result set it opened, closed when the reader goes out of
 // scope: no early return can leave it open. Nothing may yield while a reader is alive; the list
@@ -115,31 +115,80 @@ auto LeerFila(const QString& sql, Lector leerFila, bool silencioso = false)
 
 enum class ResultadoDirecto { Ok, ClaveDuplicada, Error };
 
+// The top of the key ranges: 32-bit keys, and the 16-bit keys of categories, reasons and users.
+constexpr qint32 kMaximoClave32 = 2147483647;
+constexpr qint32 kMaximoClave16 = 32767;
+
 // The one "highest + 1" rule: reads the highest key with sqlUltimaClave (one row, one column; no
 // row means an empty table) under the query runner, then calls intentar with that key plus one,
 // and with each next key while another workstation has taken it. Returns the key stored, or -1
-// when intentar failed or the read failed silently.
+// when intentar failed, the read failed silently, or no key up to maximo is left (refused with a
+// log block, and a message unless silent).
 qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<ResultadoDirecto(qint32)>& intentar,
-                     bool silencioso = false);
+                     bool silencioso = false, qint32 maximo = kMaximoClave32);
 
 // Runs the statements in one transaction under the same policy: all or nothing, so a
 // replacement (delete then insert) never leaves the old rows gone without the new ones.
 bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso = false);
 
-// Inserts a row whose key is "highest + 1": reads the highest key with sqlUltimaClave (one
-// row, one column; no row means an empty table), builds the insert for the key and, when
-// another workstation took that key first, tries again with the next one. Returns the key
-// stored, or -1 after a silent failure.
+// A replacement of rows that one key identifies (delete them, insert the new ones) in one
+// transaction. When another workstation's replacement of the same rows commits first, the
+// insert hits the key: the transaction then runs again, so the later save wins instead of
+// failing.
+bool EjecutarReemplazo(const QStringList& sentencias, bool silencioso = false);
+
+// Inserts a row whose key is "highest + 1" (ConClaveNueva): builds the insert for the key and,
+// when another workstation took that key first, tries again with the next one. Returns the key
+// stored, or -1 after a silent failure or a refusal.
 qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<QString(qint32)>& armarInsert,
-                             bool silencioso = false);
+                             bool silencioso = false, qint32 maximo = kMaximoClave32);
 
 // A replacement whose new row takes a "highest + 1" key: reads the highest key as
 // InsertarConClaveNueva does, then runs the statements built for the key in one transaction;
-// when another workstation took that key first, the whole transaction runs again with the next
-// key. Returns the key stored, or -1 after a silent failure.
+// when another workstation took that key (or replaced the same rows) first, the whole
+// transaction runs again with the next key. Returns the key stored, or -1 after a silent failure.
 qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
                                         const std::function<QStringList(qint32)>& armarSentencias,
                                         bool silencioso = false);
+
+// One row of a batched write: the statements that land together or not at all. A row that
+// takes "highest + 1" keys says how many; its statements are built for the first of them.
+struct FilaLote
+{
+    int claves = 0;
+    std::function<QStringList(qint32 primeraClave)> armar;
+};
+
+// What became of one row of a batched write: stored, or the error that refused it.
+struct ResultadoFila
+{
+    bool guardada = false;
+    ErrorEjecucion error;
+};
+
+// Writes rows in one transaction, so a long import pays one commit per batch and a program
+// stopped midway leaves whole rows only. A row the database refuses is undone alone, logged as a
+// silent failure, and the other rows are kept. Keys for the rows that take them are read once
+// (sqlUltimaClave) and handed out in order; a key another workstation took meanwhile moves the
+// row to the next free one. A lost connection is reopened under the usual count and the whole
+// batch written again, since the transaction went with it. Nothing may yield meanwhile.
+QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QString& sqlUltimaClave = QString());
+
+// A batched write of one row per record: armar(record, first key) gives the row's statements.
+template <typename Registro, typename Armar>
+QVector<ResultadoFila> EjecutarPorRegistro(const QVector<Registro>& registros, Armar armar, int clavesPorFila = 0,
+                                           const QString& sqlUltimaClave = QString())
+{
+    QVector<FilaLote> filas;
+    filas.reserve(registros.size());
+    for (const Registro& r : registros)
+        filas.append({clavesPorFila, [r, armar](qint32 clave) { return QStringList(armar(r, clave)); }});
+    return EjecutarFilas(filas, sqlUltimaClave);
+}
+
+// Which of these keys the column holds, read a few hundred at a time instead of one statement
+// each (for the data files; tabla and columna are their own names, never a caller's text).
+QSet<qint32> ClavesExistentes(const QString& tabla, const QString& columna, const QVector<qint32>& claves);
 
 // Runs one statement outside the failure policy (not counted, not logged, no reconnection).
 // For the one insert that reports its failure to its caller.

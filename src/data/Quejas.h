@@ -1,8 +1,11 @@
 #pragma once
 
 #include "Catalogos.h"
+#include "Conexion.h"
 
+#include <QSet>
 #include <QString>
+#include <QVector>
 
 // One complaint, a row of Master_Quejas. `detalle` holds the escaped form ("|~|" for each
 // apostrophe); only the PID of the embedded company is stored.
@@ -45,6 +48,17 @@ RegQueja GetQueja(qint32 pid);
 // The number when a complaint has it, else 0.
 qint32 ExisteQueja(qint32 pid);
 
+// The imports' batched forms (see EjecutarFilas): each row is stored or refused alone, a refusal
+// only logged. Imported complaints under their own numbers:
+QVector<ResultadoFila> InsertarQuejas(const QVector<RegQueja>& quejas);
+// NrLib, and tipo_queja, of each complaint pid.
+QVector<ResultadoFila> SetNrLibs(const QVector<RegQueja>& quejas);
+QVector<ResultadoFila> SetTiposQueja(const QVector<RegQueja>& quejas);
+// Which of these numbers have a complaint: one statement for a whole batch of rows.
+QSet<qint32> QuejasExistentes(const QVector<qint32>& pids);
+// The statement of SetEmpresa, for a batched writer of the data layer.
+QString SqlSetEmpresa(qint32 pid, qint16 empresa);
+
 void SetNrLib(qint32 pid, const QString& nrlib);
 // Reason first, complaint number last.
 void SetMotivoCausa(qint16 causa, qint16 motivo, qint32 pid);
@@ -59,3 +73,8 @@ void SetTipoQueja(const RegQueja& queja);
 void SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor);
 // The detail, already escaped ("|~|" for each apostrophe).
 void SetDetalleQueja(qint32 pid, const QString& detalleEscapado);
+// The first statement of a transaction that replaces rows of one complaint (its place, its
+// resolution): it locks the complaint's row, so that two workstations replacing them at once
+// take turns on the server instead of colliding or deadlocking. The local file is locked whole
+// by any write anyway.
+QString SqlTurnoDeQueja(qint32 pid);

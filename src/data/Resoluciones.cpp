@@ -1,6 +1,8 @@
 #include "Resoluciones.h"
 
 #include "Conexion.h"
+#include "ErrLog.h"
+#include "Quejas.h"
 #include "Sql.h"
 #include "Usuarios.h"
 
@@ -46,6 +48,7 @@ bool GuardarResolucion(RegResolucion& r)
                                 SqlEntero(r.IDQueja) + QStringLiteral(" or IDQueja is null order by pid desc LIMIT 1");
     const qint32 clave = EjecutarTransaccionConClaveNueva(ultimaClave, [&](qint32 k) {
         return QStringList{
+            SqlTurnoDeQueja(r.IDQueja),
             borrar,
             QStringLiteral(
                 "Insert into Resolucion_quejas(PID, IDQueja, Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, "
@@ -61,23 +64,51 @@ bool GuardarResolucion(RegResolucion& r)
     return clave != -1;
 }
 
+namespace {
+
+// The import's insert of a resolution under key k.
+QString sqlInsertarImportada(const RegResolucion& r, qint32 k)
+{
+    return QStringLiteral("Insert Into Resolucion_quejas(PID, IDQUEJA, Detalle, Sancion, Monto, Cerrada, Usuario, "
+                          "fecha, fechafin, Supervisor) values(") +
+           SqlEntero(k) + QStringLiteral(", ") + SqlEntero(r.IDQueja) + QStringLiteral(", ") + SqlTexto(r.Detalle) +
+           QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") + SqlTexto(r.Monto) +
+           QStringLiteral(", ") + SqlEntero(r.Cerrada) + QStringLiteral(", ") + SqlEntero(r.Usuario) +
+           QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") + SqlFecha(r.FechaFin) +
+           QStringLiteral(", ") + SqlTexto(r.Supervisor) + QStringLiteral(")");
+}
+
+} // namespace
+
 qint16 InsertarResolucion(RegResolucion& r)
 {
-    // The import goes on after a row it could not store; the failure is only logged.
+    // A complaint keeps one resolution: a row for a complaint that has one already is refused and
+    // logged like any failed insert of the import, which goes on.
+    const QString propia = QStringLiteral("Select PID from Resolucion_quejas where IDQueja = ") + SqlEntero(r.IDQueja);
+    if (Lectura(propia, true).HayFila()) {
+        BloqueSentencia(
+            {-2147217873, QStringLiteral("Clave duplicada: la queja %1 ya tiene una resolución.").arg(r.IDQueja)},
+            propia);
+        return 0;
+    }
+    // Another workstation importing the same complaint meanwhile: nothing is stored, and the
+    // collision is not taken for a taken key.
     InsertarConClaveNueva(
         kUltimaClave,
-        [&](qint32 k) {
-            return QStringLiteral(
-                       "Insert Into Resolucion_quejas(PID, IDQUEJA, Detalle, Sancion, Monto, Cerrada, Usuario, "
-                       "fecha, fechafin, Supervisor) values(") +
-                   SqlEntero(k) + QStringLiteral(", ") + SqlEntero(r.IDQueja) + QStringLiteral(", ") +
-                   SqlTexto(r.Detalle) + QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") +
-                   SqlTexto(r.Monto) + QStringLiteral(", ") + SqlEntero(r.Cerrada) + QStringLiteral(", ") +
-                   SqlEntero(r.Usuario) + QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") +
-                   SqlFecha(r.FechaFin) + QStringLiteral(", ") + SqlTexto(r.Supervisor) + QStringLiteral(")");
-        },
+        [&](qint32 k) { return sqlInsertarImportada(r, k) + QStringLiteral(" ON CONFLICT (IDQueja) DO NOTHING"); },
         true);
     return 0;
+}
+
+QVector<ResultadoFila> InsertarResoluciones(const QVector<RegResolucion>& resoluciones)
+{
+    // A second resolution of one complaint is refused by the database, and only that row is lost.
+    return EjecutarPorRegistro(resoluciones, sqlInsertarImportada, 1, kUltimaClave);
+}
+
+QSet<qint32> ResolucionesExistentes(const QVector<qint32>& idQuejas)
+{
+    return ClavesExistentes(QStringLiteral("Resolucion_quejas"), QStringLiteral("IDQueja"), idQuejas);
 }
 
 EstadoQueja EstadoDeResolucion(const RegResolucion& r)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Conexion.h"
+
+#include <QSet>
 #include <QString>
+#include <QVector>
 
 // One row of Resolucion_quejas.
 struct RegResolucion
@@ -32,8 +36,13 @@ RegResolucion GetResolucion(qint32 pidQueja);
 // Replaces the complaint's resolution (all its rows) in one transaction; Usuario is always the
 // logged-in user. True when stored.
 bool GuardarResolucion(RegResolucion& r);
-// Adds a row beside any existing ones (the import); a failure is only logged. Always 0.
+// Adds an imported resolution (the import); a failure is only logged. A complaint keeps at most
+// one resolution row, so a complaint that has one keeps it and the refused row is logged. Always 0.
 qint16 InsertarResolucion(RegResolucion& r);
+// The same for a batch (see EjecutarFilas).
+QVector<ResultadoFila> InsertarResoluciones(const QVector<RegResolucion>& resoluciones);
+// Which of these complaints have a resolution: one statement for a whole batch.
+QSet<qint32> ResolucionesExistentes(const QVector<qint32>& idQuejas);
 
 // Any non-zero flag counts as set, annulled winning over solved; no row is editable.
 EstadoQueja EstadoDeResolucion(const RegResolucion& r);

@@ -1,10 +1,11 @@
 #include "Sql.h"
 
+#include "TextoLimpio.h"
 #include "Textos.h"
 
 QString SqlTexto(const QString& texto)
 {
-    QString r = texto;
+    QString r = TextoLimpio(texto);
     r.replace(QLatin1Char('\''), QLatin1String("''"));
     return QLatin1Char('\'') + r + QLatin1Char('\'');
 }

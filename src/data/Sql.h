@@ -7,8 +7,8 @@
 // The only way values enter statement texts: typed literals, so no value can change what a
 // statement does. Statement texts are assembled in the data files, never elsewhere.
 
-// 'text' with apostrophes doubled. A NUL stays in the text; the query runner refuses such a
-// statement with a clear error instead of letting the engine cut the text short.
+// 'text' with apostrophes doubled, cleaned as every text entering the program is (TextoLimpio):
+// no NUL, no lone surrogate. The query runner still refuses a statement holding a NUL.
 QString SqlTexto(const QString& texto);
 // A whole number, written in decimal.
 QString SqlEntero(qint64 valor);

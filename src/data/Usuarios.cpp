@@ -95,8 +95,10 @@ bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, q
     if (modo == 1) {
         if (nombreOcupado(usuario.Usuario))
             return false;
-        return InsertarConClaveNueva(QStringLiteral("Select PID from usuarios_Quejas order by pid desc LIMIT 1"),
-                                     [&](qint32 k) { return sqlInsertarUsuario(k, usuario, claveCodificada); }) != -1;
+        return InsertarConClaveNueva(
+                   QStringLiteral("Select PID from usuarios_Quejas order by pid desc LIMIT 1"),
+                   [&](qint32 k) { return sqlInsertarUsuario(k, usuario, claveCodificada); }, false,
+                   kMaximoClave16) != -1;
     }
     if (HayUsuarios()) {
         EjecutarQuery(QStringLiteral("Update Usuarios_Quejas Set nivel = ") + SqlEntero(usuario.Nivel) +
@@ -107,8 +109,9 @@ bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, q
         return false;
     // The first user takes key 1; when the one existing row holds it, the next free key, rather
     // than a failed insert that would end the program.
-    return InsertarConClaveNueva(QStringLiteral("Select 0"),
-                                 [&](qint32 k) { return sqlInsertarUsuario(k, usuario, claveCodificada); }) != -1;
+    return InsertarConClaveNueva(
+               QStringLiteral("Select 0"), [&](qint32 k) { return sqlInsertarUsuario(k, usuario, claveCodificada); },
+               false, kMaximoClave16) != -1;
 }
 
 RegListaUsuarios GetUsuarios()

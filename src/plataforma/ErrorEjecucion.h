@@ -14,3 +14,8 @@ struct ErrorEjecucion
 constexpr long kErrorDefinidoPorUsuario = -2147221504;
 // The general failure that a lost connection raises; the query runner reconnects on it.
 constexpr long kErrorFalloGeneral = -2147467259;
+// The local engine's "locked by another session": another workstation holds the database file's
+// lock beyond the busy timeout. The query runner waits and asks instead of failing.
+constexpr long kErrorBaseOcupada = 3218;
+// "Overflow": a new key past the top of its range.
+constexpr long kErrorDesbordamiento = 6;

@@ -10,32 +10,31 @@
 // One instance per window class: created on first use, forgotten once unloaded (closed and
 // deleted), so the next use loads it afresh. The instance is registered before its load runs,
 // so a request made while the load yields returns the window being loaded.
-template <typename T>
-class Formulario
+template <typename T> class Formulario
 {
 public:
+    // The window, loaded; nullptr when its own load closed it again.
     static T* Obtener()
     {
-        if (!instancia()) {
+        if (!vivo()) {
             T* w = new T();
             w->setAttribute(Qt::WA_DeleteOnClose);
             instancia() = w;
             if constexpr (std::is_base_of_v<Ventana, T>) {
                 QPointer<T> guarda(w);
                 w->Cargar();
-                // The load may have closed the window again.
-                return guarda.data();
+                return guarda && !guarda->Descargada() ? guarda.data() : nullptr;
             }
         }
         return instancia();
     }
-    static bool Cargado() { return !instancia().isNull(); }
-    static T* SiCargado() { return instancia().data(); }
+    static bool Cargado() { return vivo() != nullptr; }
+    static T* SiCargado() { return vivo(); }
     // Unload: close (the window's own close handling runs); once closed it is forgotten at
     // once and deleted when control returns to the event loop, so it may unload itself.
     static bool Descargar()
     {
-        T* w = instancia().data();
+        T* w = vivo();
         if (!w)
             return true;
         if (!w->close())
@@ -49,5 +48,15 @@ private:
     {
         static QPointer<T> p;
         return p;
+    }
+    // A window closed by the user is unloaded although Qt deletes it only later.
+    static T* vivo()
+    {
+        T* w = instancia().data();
+        if constexpr (std::is_base_of_v<Ventana, T>) {
+            if (w && w->Descargada())
+                return nullptr;
+        }
+        return w;
     }
 };

@@ -1,12 +1,9 @@
 #include "GrillaTabla.h"
 
 #include "Colores.h"
+#include "Medidas.h"
 
 #include <QHeaderView>
-
-namespace {
-constexpr int kTwipsPorPixel = 15;
-}
 
 GrillaTabla::GrillaTabla(QWidget* padre) : QTableWidget(2, 2, padre)
 {
@@ -63,7 +60,10 @@ QTableWidgetItem* GrillaTabla::item(int r, int c)
     return x;
 }
 
-const QTableWidgetItem* GrillaTabla::itemSiExiste(int r, int c) const { return QTableWidget::item(r, c); }
+const QTableWidgetItem* GrillaTabla::itemSiExiste(int r, int c) const
+{
+    return QTableWidget::item(r, c);
+}
 
 QString GrillaTabla::TextMatrix(int r, int c) const
 {
@@ -78,13 +78,25 @@ void GrillaTabla::SetTextMatrix(int r, int c, const QString& texto)
     item(r, c)->setText(texto);
 }
 
-int GrillaTabla::ColWidth(int c) const { return columnWidth(c) * kTwipsPorPixel; }
+int GrillaTabla::ColWidth(int c) const
+{
+    return Twips(columnWidth(c));
+}
 
-void GrillaTabla::SetColWidth(int c, int twips) { setColumnWidth(c, twips / kTwipsPorPixel); }
+void GrillaTabla::SetColWidth(int c, int twips)
+{
+    setColumnWidth(c, Pixeles(twips));
+}
 
-int GrillaTabla::RowHeight(int r) const { return rowHeight(r) * kTwipsPorPixel; }
+int GrillaTabla::RowHeight(int r) const
+{
+    return Twips(rowHeight(r));
+}
 
-void GrillaTabla::SetRowHeight(int r, int twips) { setRowHeight(r, twips / kTwipsPorPixel); }
+void GrillaTabla::SetRowHeight(int r, int twips)
+{
+    setRowHeight(r, Pixeles(twips));
+}
 
 void GrillaTabla::AddItem(const QString& texto)
 {

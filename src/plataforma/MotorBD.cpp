@@ -15,6 +15,7 @@ namespace {
 
 QString g_esquema;
 thread_local QString t_nombre;
+QAtomicInt g_esperaBloqueo = 10000;
 
 // Types valid on both engines; dates are DATE (ISO text on SQLite) so periods compare as dates.
 const char* const kTablas[] = {
@@ -115,10 +116,45 @@ void registrarFuncionesSqlite(QSqlDatabase& db)
                                nullptr, nullptr, nullptr);
 }
 
+// Each save replaces a complaint's resolution, so a complaint has at most one resolution row: a
+// key on IDQueja keeps two workstations saving at once from leaving two. A database made before
+// the key keeps, of each complaint's rows, the newest (highest PID), as the next save would.
+void unaResolucionPorQueja(QSqlDatabase& db)
+{
+    const QString indice = QStringLiteral("Resolucion_quejas_IDQueja");
+    QSqlQuery q(db);
+    const QString existe = db.driverName() == QLatin1String("QPSQL")
+                               ? QStringLiteral("SELECT to_regclass('%1') IS NOT NULL").arg(indice.toLower())
+                               : QStringLiteral("SELECT COUNT(*) > 0 FROM sqlite_master WHERE type = 'index' "
+                                                "AND name = '%1'")
+                                     .arg(indice);
+    if (!q.exec(existe))
+        throw errorDeApertura(q.lastError());
+    if (q.next() && q.value(0).toBool())
+        return;
+    if (!db.transaction())
+        throw errorDeApertura(db.lastError());
+    try {
+        ejecutar(db,
+                 QStringLiteral("DELETE FROM Resolucion_quejas WHERE IDQueja IS NOT NULL AND PID NOT IN "
+                                "(SELECT MAX(PID) FROM Resolucion_quejas WHERE IDQueja IS NOT NULL GROUP BY IDQueja)"));
+        ejecutar(db, QStringLiteral("CREATE UNIQUE INDEX IF NOT EXISTS %1 ON Resolucion_quejas (IDQueja)").arg(indice));
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    if (!db.commit()) {
+        const QSqlError e = db.lastError();
+        db.rollback();
+        throw errorDeApertura(e);
+    }
+}
+
 void crearTablas(QSqlDatabase& db)
 {
     for (const char* sql : kTablas)
         ejecutar(db, QString::fromLatin1(sql));
+    unaResolucionPorQueja(db);
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT COUNT(*) FROM Motivos_quejas")))
         throw errorDeApertura(q.lastError());
@@ -155,7 +191,8 @@ const char* const kIndices[][2] = {
     {"lugar_quejas_fecha", "Lugar_Quejas (Fecha, NroQueja)"},
     {"master_quejas_causa", "Master_Quejas (causa)"},
     {"master_quejas_fecha_queja", "Master_Quejas (fecha_queja)"},
-    {"resolucion_quejas_idqueja", "Resolucion_quejas (IDQueja, Cerrada, Anulado)"},
+    // Beside the key on IDQueja, the state too: the counts by state read the index alone.
+    {"resolucion_quejas_estado", "Resolucion_quejas (IDQueja, Cerrada, Anulado)"},
     {"comprobantes_quejas_nrqueja", "Comprobantes_Quejas (NrQueja)"},
     {"relcatmov_quejas_categoria", "RelCatMov_Quejas (Categoria, Motivo)"},
 };
@@ -334,6 +371,11 @@ QString RutaArchivoLocal() { return Aplicacion::Ruta(QStringLiteral("bd/base.db"
 
 void EstablecerEsquema(const QString& esquema) { g_esquema = esquema; }
 
+void EstablecerEsperaBloqueo(int milisegundos)
+{
+    g_esperaBloqueo = milisegundos;
+}
+
 QSqlDatabase Conexion()
 {
     if (t_nombre.isEmpty())
@@ -342,6 +384,11 @@ QSqlDatabase Conexion()
 }
 
 bool EsPostgres() { return Conexion().driverName() == QLatin1String("QPSQL"); }
+
+QString InicioEscritura()
+{
+    return EsPostgres() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE");
+}
 
 void Abrir(const Destino& destino)
 {
@@ -362,7 +409,9 @@ void Abrir(const Destino& destino)
         const QString ruta = RutaArchivoLocal();
         QDir().mkpath(QFileInfo(ruta).absolutePath());
         db.setDatabaseName(ruta);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+        // Rollback journal, not write-ahead logging: the program folder, and so this file, may
+        // live on a network share, where write-ahead logging does not work.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(g_esperaBloqueo.loadRelaxed()));
         if (!db.open())
             throw errorDeApertura(db.lastError());
         registrarFuncionesSqlite(db);
@@ -410,12 +459,21 @@ bool EsClaveDuplicada(const QSqlError& error)
            || texto.contains(QLatin1String("duplicate key value"));
 }
 
+bool EsBaseOcupada(const QSqlError& error)
+{
+    // SQLITE_BUSY: another connection holds the file's lock beyond the busy timeout.
+    return !EsPostgres() && (error.nativeErrorCode() == QLatin1String("5") ||
+                             error.databaseText().contains(QLatin1String("database is locked")));
+}
+
 ErrorEjecucion Traducir(const QSqlError& error)
 {
     const QString codigo = error.nativeErrorCode();
     QString texto = error.databaseText().simplified();
     if (texto.isEmpty())
         texto = error.text().simplified();
+    if (EsBaseOcupada(error))
+        return ErrorEjecucion{kErrorBaseOcupada, texto};
 
     // The SQLite driver reports every failed step (a CHECK or NOT NULL constraint too) as a
     // connection error; only the server can lose its connection.

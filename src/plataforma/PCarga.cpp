@@ -1,8 +1,5 @@
 #include "PCarga.h"
 
-#include "Principal.h"
-
-#include <QCloseEvent>
 #include <QFrame>
 
 PCarga::PCarga()
@@ -37,14 +34,6 @@ PCarga::PCarga()
     m_label4->setObjectName(QStringLiteral("Label4"));
     m_label4->setFont(narrow);
     m_label4->setGeometry(8, 72, width() - 16, 24);
-
-    Form_Load();
-}
-
-PCarga::~PCarga()
-{
-    // A window destroyed without being closed still gives the main window back.
-    Form_Unload();
 }
 
 void PCarga::Valor(const QString& texto)
@@ -62,22 +51,7 @@ void PCarga::descripcionb(const QString& texto)
     m_label4->setText(texto);
 }
 
-void PCarga::closeEvent(QCloseEvent* e)
-{
-    // Unloading is never refused.
-    e->accept();
-    Form_Unload();
-}
-
 void PCarga::Form_Load()
 {
-    VentanaPrincipal::Habilitar(false);
-}
-
-void PCarga::Form_Unload()
-{
-    if (m_descargado)
-        return;
-    m_descargado = true;
-    VentanaPrincipal::Habilitar(true);
+    ApagarPrincipal();
 }

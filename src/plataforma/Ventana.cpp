@@ -22,6 +22,9 @@ void Ventana::Cargar()
 
 void Ventana::ApagarPrincipal()
 {
+    // A load that yielded may find its window already closed: the main window stays on.
+    if (m_descargada)
+        return;
     m_principalApagado = true;
     VentanaPrincipal::Habilitar(false);
 }

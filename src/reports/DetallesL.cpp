@@ -16,7 +16,6 @@ DetallesL::DetallesL()
     capa->addWidget(m_lDetalle);
     capa->addWidget(m_msf1, 1);
     resize(800, 420);
-    Form_Load();
 }
 
 void DetallesL::Form_Load()

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "GrillaTabla.h"
+#include "Ventana.h"
 
 #include <QLabel>
-#include <QWidget>
 
 // The drill-down list: the complaints behind one reason row of the statistics window.
-class DetallesL : public QWidget
+class DetallesL : public Ventana
 {
     Q_OBJECT
 public:
@@ -15,9 +15,10 @@ public:
     // Fills the list from QuejasDetalle and shows the window; a second call refills it.
     void Llenar_Detalles(const QString& tipo, const QString& desde, const QString& hasta);
 
-private:
-    void Form_Load();
+protected:
+    void Form_Load() override;
 
+private:
     QLabel* m_lDetalle;
     GrillaTabla* m_msf1;
 };

@@ -1,6 +1,5 @@
 #include "Reportes.h"
 
-#include "Conexion.h"
 #include "DetallesL.h"
 #include "Dialogos.h"
 #include "Estadisticas.h"
@@ -141,9 +140,8 @@ void Reportes::agregarFila(const QString& detalle, const QString& valor, qint16 
 
 void Reportes::SacarConsulta_Click()
 {
-    // The statistics read yields to the event queue: a second click must not start a second read,
-    // nor may a click start one while another window's read holds the shared result set.
-    if (m_consultando || LecturaEnCurso())
+    // The statistics read yields to the event queue: a second click must not start a second read.
+    if (m_consultando)
         return;
     const QString desde = m_desde->text();
     const QString hasta = m_hasta->text();
@@ -199,8 +197,8 @@ void Reportes::SacarConsulta_Click()
 
 void Reportes::MsfSalida_DblClick()
 {
-    // The drill-down reads the database: never while "Ver" holds the shared result set.
-    if (m_consultando || LecturaEnCurso())
+    // The drill-down acts on the rows "Ver" shows: not while they are being replaced.
+    if (m_consultando)
         return;
     const int fila = m_msfSalida->Row();
     if (m_contenido != Contenido::PorCausa || fila < 1 || fila >= m_msfSalida->Rows() || fila > m_pids.size())
@@ -225,8 +223,8 @@ void Reportes::Exportar_Click()
 
 void Reportes::ReporteDet_Click()
 {
-    // Its reads must not start while "Ver" or another window's read is under way.
-    if (m_consultando || LecturaEnCurso())
+    // Not while "Ver" replaces the rows.
+    if (m_consultando)
         return;
     const QString desde = m_desde->text();
     const QString hasta = m_hasta->text();

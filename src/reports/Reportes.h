@@ -1,17 +1,17 @@
 #pragma once
 
 #include "GrillaTabla.h"
+#include "Ventana.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVector>
-#include <QWidget>
 
 // The statistics window: per reason or per category, counts or percentages of a period, the
 // drill-down into one reason and the export into a workbook.
-class Reportes : public QWidget
+class Reportes : public Ventana
 {
     Q_OBJECT
 public:

@@ -1,10 +1,15 @@
 #include "AtPrinc.h"
 
+#include "AbmMotivo.h"
+#include "Administracion.h"
+#include "AgregarCat.h"
+#include "AltaUsr.h"
 #include "Aplicacion.h"
 #include "BarraVer.h"
 #include "BasePing.h"
 #include "Bienvenido.h"
 #include "Bsnue.h"
+#include "CambiarPass.h"
 #include "Conexion.h"
 #include "Configurar.h"
 #include "DetallesL.h"
@@ -13,38 +18,35 @@
 #include "ErrLog.h"
 #include "Estadisticas.h"
 #include "FResolucion.h"
+#include "FUsuarios.h"
 #include "F_Abrir.h"
 #include "F_Comprobante.h"
 #include "F_Nuevo.h"
 #include "FechasPeriodo.h"
 #include "Formularios.h"
+#include "Importaciones.h"
 #include "Inicio.h"
+#include "Listado.h"
 #include "Login.h"
 #include "Lugar.h"
+#include "Medidas.h"
 #include "MenAb.h"
 #include "MenuSecA.h"
 #include "PCarga.h"
 #include "Registros.h"
+#include "Relaciones.h"
 #include "Reportes.h"
 #include "Seguimiento.h"
 #include "Textos.h"
 #include "Usuarios.h"
 #include "VisAtte.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPointer>
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kTwipsPorPixel = 15;
-
-int px(int twips)
-{
-    return twips / kTwipsPorPixel;
-}
 
 // Layout of the statistics frame, in pixels.
 constexpr int kAnchoMarco = 700;
@@ -114,16 +116,16 @@ AtPrinc::AtPrinc()
     m_lblCm->setGeometry(16, 12, kAnchoMarco - 32, 44);
 
     // Left to right: BV2, BV1, BV3; each caption stands under the count its bar shows.
-    const int topeBarras = px(1200);
+    const int topeBarras = Pixeles(1200);
     BarraVer** barras[3] = {&m_bv2, &m_bv1, &m_bv3};
     const char* nombres[3] = {"BV2", "BV1", "BV3"};
     for (int i = 0; i < 3; ++i) {
         auto* b = new BarraVer(marco);
         b->setObjectName(QString::fromLatin1(nombres[i]));
-        b->setGeometry(kCentrosBarras[i] - px(975) / 2, topeBarras, px(975), px(5175));
+        b->setGeometry(kCentrosBarras[i] - Pixeles(975) / 2, topeBarras, Pixeles(975), Pixeles(5175));
         *barras[i] = b;
     }
-    const int topeTitulos = topeBarras + px(5175) + 6;
+    const int topeTitulos = topeBarras + Pixeles(5175) + 6;
     titulo(marco, 0, QStringLiteral("Finalizados sin cerrar"), kCentrosBarras[0], topeTitulos);
     titulo(marco, 1, QStringLiteral("Cerrados"), kCentrosBarras[1], topeTitulos);
     titulo(marco, 2, QStringLiteral("Sin finalizar"), kCentrosBarras[2], topeTitulos);
@@ -148,18 +150,14 @@ AtPrinc::AtPrinc()
     m_tmrOffLine.setInterval(60000);
     connect(&m_tmrBarr, &QTimer::timeout, this, &AtPrinc::TmrBarr_Timer);
     connect(&m_tmrOffLine, &QTimer::timeout, this, &AtPrinc::TmrOffLine_Timer);
-
-    // The other windows switch this window off, reset its idle time and re-arm its bars
-    // through the main-window interface.
-    VentanaPrincipal::Instalar(this);
-
-    Form_Load();
-    m_tmrBarr.start();
-    m_tmrOffLine.start();
 }
 
 void AtPrinc::Form_Load()
 {
+    // The other windows switch this window off, reset its idle time and re-arm its bars
+    // through the main-window interface.
+    VentanaPrincipal::Instalar(this);
+
     m_indiceBarra = 0;
     for (BarraVer* b : {m_bv1, m_bv2, m_bv3}) {
         b->Set_Max(100);
@@ -182,6 +180,8 @@ void AtPrinc::Form_Load()
         EscribirErrLog(QStringLiteral("Caption me.caption en AtPrinc"), e);
     }
     show();
+    m_tmrBarr.start();
+    m_tmrOffLine.start();
 }
 
 void AtPrinc::MostrarPeriodo(const QString& desde, const QString& hasta, qint32 total)
@@ -207,9 +207,6 @@ void AtPrinc::RearmarBarras()
 
 void AtPrinc::TmrBarr_Timer()
 {
-    // A read that yielded still holds the shared result set: refresh at the next tick instead.
-    if (LecturaEnCurso())
-        return;
     for (int i = 0; i < 3; ++i)
         ActualizarBarra(m_indiceBarra++);
     m_tmrBarr.stop();
@@ -235,8 +232,6 @@ void AtPrinc::ActualizarBarra(int n)
 
 void AtPrinc::TmrOffLine_Timer()
 {
-    if (LecturaEnCurso())
-        return;
     // A failed heartbeat is retried at the next tick; the user is not disturbed.
     try {
         RegistrarMAC(MacLocal(), NombrePC());
@@ -302,51 +297,49 @@ void AtPrinc::Nuevo_Click()
 void AtPrinc::Abrir_Click()
 {
     TiempoACero();
-    // The search window reads its list as it loads: never while another read holds the shared
-    // result set (that statement would fail and end the program).
-    if (!Formulario<F_Abrir>::Cargado() && LecturaEnCurso())
-        return;
     PCarga* carga = Formulario<PCarga>::Obtener();
     carga->descripcion(QStringLiteral("Abriendo formulario de carga"));
     carga->Valor(QStringLiteral("Abriendo"));
     carga->show();
     Aplicacion::HacerEventos();
-    F_Abrir* abrir = Formulario<F_Abrir>::Obtener();
-    abrir->show();
-    abrir->raise();
+    // The search window's load lets events run too: it may be closed before it is shown.
+    if (F_Abrir* abrir = Formulario<F_Abrir>::Obtener()) {
+        abrir->show();
+        abrir->raise();
+    }
     Formulario<PCarga>::Descargar();
 }
 
 void AtPrinc::AbrirRelaciones()
 {
-    // The relations window Relaciones is not built yet: nothing to show.
+    MostrarVentana<Relaciones>();
 }
 
 void AtPrinc::AbrirAbmMotivo()
 {
-    // The reasons window AbmMotivo is not built yet: nothing to show.
+    MostrarVentana<AbmMotivo>();
 }
 
 void AtPrinc::AbrirAgregarCat()
 {
-    // The add-category window AgregarCat is not built yet: nothing to show.
+    MostrarVentana<AgregarCat>();
 }
 
 void AtPrinc::AbrirAltaUsr()
 {
     TiempoACero();
-    // The add-user window AltaUsr is not built yet: nothing to show.
+    MostrarVentana<AltaUsr>();
 }
 
 void AtPrinc::AbrirFUsuarios()
 {
-    // The users window FUsuarios is not built yet: nothing to show.
+    MostrarVentana<FUsuarios>();
 }
 
 void AtPrinc::AbrirCambiarPass()
 {
     TiempoACero();
-    // The password window CambiarPass is not built yet: nothing to show.
+    MostrarVentana<CambiarPass>();
 }
 
 void AtPrinc::AbrirReportes()
@@ -365,33 +358,38 @@ void AtPrinc::Salir_Click()
 
 void AtPrinc::UsuariosCn_Click()
 {
-    // The registry window reads the table as it loads (see Abrir_Click).
-    if (!Formulario<Registros>::Cargado() && LecturaEnCurso())
-        return;
-    Registros* r = Formulario<Registros>::Obtener();
-    r->show();
-    r->raise();
+    // Its load fills the grid letting events run: it may be closed before it is shown.
+    if (Registros* r = Formulario<Registros>::Obtener()) {
+        r->show();
+        r->raise();
+    }
 }
 
-// The imports are not built yet: each menu item stays without effect until its import exists.
-void AtPrinc::ImpP1_Click() {}
-void AtPrinc::ImSeg_Click() {}
-void AtPrinc::Actualizadt_Click() {}
-void AtPrinc::ImpoCom_Click() {}
-void AtPrinc::impoexp_Click() {}
-
-void AtPrinc::closeEvent(QCloseEvent* evento)
+// Each import is handed the path of its workbook in the program folder and nothing else.
+void AtPrinc::ImpP1_Click()
 {
-    // Unloading is never cancelled: every way out is the logout.
-    evento->accept();
-    Form_Unload();
+    ImportarNovedades(Aplicacion::Ruta(QStringLiteral("imp.xlsx")));
+}
+void AtPrinc::ImSeg_Click()
+{
+    ImportarSeguimientos(Aplicacion::Ruta(QStringLiteral("seg.xlsx")));
+}
+void AtPrinc::Actualizadt_Click()
+{
+    ActualizarTiposQueja(Aplicacion::Ruta(QStringLiteral("imp.xlsx")));
+}
+void AtPrinc::ImpoCom_Click()
+{
+    ImportarComprobantes(Aplicacion::Ruta(QStringLiteral("imp.xlsx")));
+}
+void AtPrinc::impoexp_Click()
+{
+    ImportarExpedientes(Aplicacion::Ruta(QStringLiteral("imp.xlsx")));
 }
 
+// Unloading is never cancelled: every way out is the logout.
 void AtPrinc::Form_Unload()
 {
-    if (m_descargado)
-        return;
-    m_descargado = true;
     CerrarSesion();
     VentanaPrincipal::Quitar(this);
     // After the logout: the case window's unload inside it re-arms the bars' timer.
@@ -407,22 +405,24 @@ void CerrarSesion()
     Formulario<Login>::Descargar();
     CerrarRs();
     // The windows not built yet keep their places in this order as comments.
-    // AltaUsr
+    Formulario<AltaUsr>::Descargar();
     Formulario<Bienvenido>::Descargar();
-    // CambiarPass
+    Formulario<CambiarPass>::Descargar();
     Formulario<PCarga>::Descargar();
-    // AgregarCat
+    Formulario<AgregarCat>::Descargar();
     Formulario<Configurar>::Descargar();
     Formulario<F_Abrir>::Descargar();
     Formulario<F_Nuevo>::Descargar();
     Formulario<FResolucion>::Descargar();
-    // FUsuarios
+    Formulario<FUsuarios>::Descargar();
     Formulario<Inicio>::Descargar();
-    // Listado
+    Formulario<Listado>::Descargar();
     Formulario<Lugar>::Descargar();
     Formulario<Reportes>::Descargar();
     Formulario<Seguimiento>::Descargar();
-    // Relaciones
+    Formulario<Relaciones>::Descargar();
+    // The reasons window too: left open, it would let the next user, of any level, maintain reasons.
+    Formulario<AbmMotivo>::Descargar();
     Formulario<F_Comprobante>::Descargar();
     Formulario<VisAtte>::Descargar();
     Formulario<Reportes>::Descargar();

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "Principal.h"
+#include "Ventana.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
-#include <QWidget>
 
 class BarraVer;
 class MenAb;
@@ -15,7 +15,7 @@ class MenuSecA;
 // The main window of a logged-in user: caption naming the user, menus, the side menu, the
 // statistics bars of the last 31 days and the workstation heartbeat. Closing it, by any way,
 // is the logout.
-class AtPrinc : public QWidget, public Principal
+class AtPrinc : public Ventana, public Principal
 {
     Q_OBJECT
 public:
@@ -29,7 +29,6 @@ public:
     void Habilitar(bool habilitada) override;
     void RearmarBarras() override;
 
-    // The case window re-arms the bars when it closes.
     QTimer* TmrBarr() { return &m_tmrBarr; }
     QTimer* TmrOffLine() { return &m_tmrOffLine; }
 
@@ -47,11 +46,10 @@ public slots:
     void impoexp_Click();
 
 protected:
-    void closeEvent(QCloseEvent* evento) override;
+    void Form_Load() override;
+    void Form_Unload() override;
 
 private:
-    void Form_Load();
-    void Form_Unload();
     void ActualizarBarra(int n);
     void MostrarPeriodo(const QString& desde, const QString& hasta, qint32 total);
     void PreguntarSalida();
@@ -78,7 +76,6 @@ private:
     // Reset by every sign of the user's activity; nothing reads it yet.
     int m_tiempoOcioso = 0;
     int m_indiceBarra = 0;
-    bool m_descargado = false;
 };
 
 // The logout: unloads the user's windows in a fixed order and shows the login window again.

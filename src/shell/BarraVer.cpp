@@ -1,18 +1,13 @@
 #include "BarraVer.h"
 
 #include "Colores.h"
+#include "Medidas.h"
 
 #include <QFont>
 
 namespace {
 
-constexpr int kTwipsPorPixel = 15;
 constexpr int kAltoCanti = 360;
-
-int px(int twips)
-{
-    return qRound(double(twips) / kTwipsPorPixel);
-}
 
 // Green while the share is small, through yellow and orange to red near the whole.
 long colorPorPorcentaje(double p)
@@ -47,7 +42,7 @@ BarraVer::BarraVer(QWidget* padre) : QWidget(padre), m_color(colorPorPorcentaje(
     m_canti->setObjectName(QStringLiteral("Canti"));
     m_canti->setFont(QFont(QStringLiteral("Arial Narrow")));
     m_canti->setAlignment(Qt::AlignCenter);
-    setMinimumSize(px(kAnchoMarco), px(kAltoMarcoDiseno + kAltoCanti));
+    setMinimumSize(Pixeles(kAnchoMarco), Pixeles(kAltoMarcoDiseno + kAltoCanti));
     resize(minimumSize());
     Ubicar();
 }
@@ -91,9 +86,9 @@ void BarraVer::Recalcular()
 
 void BarraVer::Ubicar()
 {
-    const int ancho = px(kAnchoMarco);
-    m_shape1->setGeometry(0, px(m_topeMarco), ancho, px(m_altoMarco));
+    const int ancho = Pixeles(kAnchoMarco);
+    m_shape1->setGeometry(0, Pixeles(m_topeMarco), ancho, Pixeles(m_altoMarco));
     // No clamp: a share above the whole draws above the frame.
-    m_shape2->setGeometry(2, px(m_topeBarra), ancho - 4, px(m_altoBarra));
-    m_canti->setGeometry(0, px(m_topeMarco + m_altoMarco), ancho, px(kAltoCanti));
+    m_shape2->setGeometry(2, Pixeles(m_topeBarra), ancho - 4, Pixeles(m_altoBarra));
+    m_canti->setGeometry(0, Pixeles(m_topeMarco + m_altoMarco), ancho, Pixeles(kAltoCanti));
 }

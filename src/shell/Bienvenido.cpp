@@ -1,13 +1,11 @@
 #include "Bienvenido.h"
 
+#include "Administracion.h"
 #include "Dialogos.h"
 #include "Formularios.h"
 #include "Login.h"
 #include "Textos.h"
 #include "Usuarios.h"
-
-#include <QCloseEvent>
-#include <QFormLayout>
 
 namespace {
 constexpr int kNivelAdministrador = 3;
@@ -31,22 +29,12 @@ Bienvenido::Bienvenido()
     m_apellido->setObjectName(QStringLiteral("Apellido"));
     m_nivel = new QComboBox(this);
     m_nivel->setObjectName(QStringLiteral("Nivel"));
-    m_nivel->addItems({QStringLiteral("Inhabitado"), QStringLiteral("Usuario"), QStringLiteral("Usuario Avanzado"),
-                       QStringLiteral("Administrador"), QStringLiteral("Super Admin")});
+    m_nivel->addItems(NivelesDeUsuario() << QStringLiteral("Super Admin"));
     m_aceptar = new QPushButton(QStringLiteral("Guardar y continuar"), this);
     m_aceptar->setObjectName(QStringLiteral("Aceptar"));
 
-    const QString titulos[] = {
-        QStringLiteral("Usuario"), QStringLiteral("Contraseña"), QStringLiteral("Contraseña (repita)"),
-        QStringLiteral("Nombre"),  QStringLiteral("Apellido"),   QStringLiteral("Nivel de usuario")};
-    QWidget* campos[] = {m_usuario, m_pass[0], m_pass[1], m_nombre, m_apellido, m_nivel};
-    auto* f = new QFormLayout(this);
-    for (int i = 0; i < 6; ++i) {
-        auto* etiqueta = new QLabel(titulos[i], this);
-        etiqueta->setObjectName(QStringLiteral("LblDato%1").arg(i));
-        f->addRow(etiqueta, campos[i]);
-    }
-    f->addRow(m_aceptar);
+    QWidget* const campos[] = {m_usuario, m_pass[0], m_pass[1], m_nombre, m_apellido, m_nivel};
+    FilasDeUsuario(this, campos, m_aceptar);
 
     connect(m_aceptar, &QPushButton::clicked, this, &Bienvenido::Aceptar_Click);
 }
@@ -68,31 +56,17 @@ void Bienvenido::SetUsuario(const QString& nombre)
 
 void Bienvenido::Aceptar_Click()
 {
-    if (m_pass[0]->text().size() < 5) {
-        MsgBox(QStringLiteral("La contraseña no puede tener menos de 5 carácteres"), Botones::Aceptar,
-               Icono::Informacion, QString());
+    if (!ClaveNuevaValida(m_pass[0]->text(), m_pass[1]->text()))
         return;
-    }
-    if (m_pass[0]->text() != m_pass[1]->text()) {
-        MsgBox(QStringLiteral("Las contraseñas no coinciden"), Botones::Aceptar, Icono::Informacion, QString());
-        return;
-    }
     if (m_nivel->currentIndex() > UsuarioActual.Nivel && !m_administra) {
         MsgBox(QStringLiteral("No puedes modificar el usuario por encima de tu rango"), Botones::Aceptar,
                Icono::Ninguno, QString());
         return;
     }
-    if (m_nombre->text().isEmpty() || m_apellido->text().isEmpty()) {
-        MsgBox(QStringLiteral("Llene sus datos con Nombre y apellido"), Botones::Aceptar, Icono::Informacion,
-               QString());
+    if (!NombresCompletos(m_nombre->text(), m_apellido->text()))
         return;
-    }
-    RegUsuario usuario;
-    usuario.Pid = 0;
-    usuario.Nivel = static_cast<qint16>(m_nivel->currentIndex());
-    usuario.Nombres = m_nombre->text();
-    usuario.Apellido = m_apellido->text();
-    usuario.Usuario = m_usuario->text();
+    const RegUsuario usuario =
+        UsuarioNuevo(m_nivel->currentIndex(), m_nombre->text(), m_apellido->text(), m_usuario->text());
     // Once any user exists the save would only change the level of the row with Pid 0 (the hidden
     // row of delivered sites): another workstation created the first user while this window was open.
     if (HayUsuarios())
@@ -100,16 +74,8 @@ void Bienvenido::Aceptar_Click()
                Icono::Informacion, QString());
     // A name already taken is not saved; say so rather than close as after a save.
     else if (!GuardarUsuario(usuario, CodificarBase64(m_pass[0]->text()), 0))
-        MsgBox(QStringLiteral("No se pudo crear el usuario: el nombre ") + usuario.Usuario +
-                   QStringLiteral(" ya existe."),
-               Botones::Aceptar, Icono::Informacion, QString());
+        AvisarNombreOcupado(usuario.Usuario);
     Formulario<Bienvenido>::Descargar();
-}
-
-void Bienvenido::closeEvent(QCloseEvent* evento)
-{
-    Form_Unload();
-    QWidget::closeEvent(evento);
 }
 
 void Bienvenido::Form_Unload()

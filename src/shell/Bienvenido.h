@@ -1,14 +1,15 @@
 #pragma once
 
+#include "Ventana.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QWidget>
 
 // The first-user window: creates the first administrator while the user table is still
 // (almost) empty; the login window comes back when it closes.
-class Bienvenido : public QWidget
+class Bienvenido : public Ventana
 {
     Q_OBJECT
 public:
@@ -23,11 +24,9 @@ public slots:
     void Aceptar_Click();
 
 protected:
-    void closeEvent(QCloseEvent* evento) override;
+    void Form_Unload() override;
 
 private:
-    void Form_Unload();
-
     bool m_administra = false;
     QLabel* m_usuario;
     QLineEdit* m_pass[2];

@@ -47,7 +47,6 @@ Configurar::Configurar()
 
     connect(m_comunes, &QListWidget::itemClicked, this, &Configurar::Comunes_Click);
     connect(m_actualizar, &QPushButton::clicked, this, &Configurar::Actualizar_Click);
-    Form_Load();
 }
 
 void Configurar::Form_Load()

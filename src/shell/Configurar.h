@@ -1,13 +1,14 @@
 #pragma once
 
+#include "Ventana.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QWidget>
 
 // Writes the connection settings file; they take effect at the next start.
-class Configurar : public QWidget
+class Configurar : public Ventana
 {
     Q_OBJECT
 public:
@@ -17,9 +18,10 @@ public slots:
     void Comunes_Click();
     void Actualizar_Click();
 
-private:
-    void Form_Load();
+protected:
+    void Form_Load() override;
 
+private:
     QComboBox* m_combo1;
     QLineEdit* m_ip;
     QLineEdit* m_puerto;

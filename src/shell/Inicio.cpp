@@ -72,9 +72,6 @@ Inicio::Inicio()
     m_timer1.setInterval(1300);
     connect(&m_timer2, &QTimer::timeout, this, &Inicio::Timer2_Timer);
     connect(&m_timer1, &QTimer::timeout, this, &Inicio::Timer1_Timer);
-
-    Form_Load();
-    m_timer2.start();
 }
 
 void Inicio::Form_Load()
@@ -91,6 +88,7 @@ void Inicio::Form_Load()
                                .arg(Aplicacion::VersionRevision()));
     else
         Formulario<Configurar>::Obtener()->show();
+    m_timer2.start();
 }
 
 QPixmap Inicio::CargarLogo()

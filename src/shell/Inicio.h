@@ -1,13 +1,14 @@
 #pragma once
 
+#include "Ventana.h"
+
 #include <QLabel>
 #include <QPixmap>
 #include <QTimer>
-#include <QWidget>
 
 // The splash: logo, version and a three-line progress log; reads the configuration, makes the
 // temporary folder, connects and hands over to the login window.
-class Inicio : public QWidget
+class Inicio : public Ventana
 {
     Q_OBJECT
 public:
@@ -24,9 +25,10 @@ public slots:
     void Timer2_Timer();
     void Timer1_Timer();
 
-private:
-    void Form_Load();
+protected:
+    void Form_Load() override;
 
+private:
     QLabel* m_log[3];
     QLabel* m_logo;
     QLabel* m_version;

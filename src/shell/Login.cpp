@@ -111,7 +111,6 @@ Login::Login()
     m_usuario->installEventFilter(this);
     m_pass->installEventFilter(this);
     connect(m_inicio, &QPushButton::clicked, this, &Login::Inicio_Click);
-    Form_Load();
 }
 
 void Login::Form_Load()

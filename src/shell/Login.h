@@ -1,12 +1,13 @@
 #pragma once
 
+#include "Ventana.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QWidget>
 
 // The login window: where every use of the program starts and every logout returns.
-class Login : public QWidget
+class Login : public Ventana
 {
     Q_OBJECT
 public:
@@ -23,10 +24,10 @@ public slots:
     void Inicio_Click();
 
 protected:
+    void Form_Load() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    void Form_Load();
     void marcarError(QLineEdit* caja);
 
     QLineEdit* m_usuario;

@@ -1,21 +1,16 @@
 #include "MenAb.h"
 
+#include "Medidas.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace {
 
-constexpr int kTwipsPorPixel = 15;
-
-int px(int twips)
-{
-    return twips / kTwipsPorPixel;
-}
-
 // Three lines and the word "Menú": the usual sign of a menu that folds out.
 QPixmap dibujarBoton(bool presionado)
 {
-    const QSize tam(px(MenAb::kAnchoCerrado), px(MenAb::kAltoCerrado));
+    const QSize tam(Pixeles(MenAb::kAnchoCerrado), Pixeles(MenAb::kAltoCerrado));
     QPixmap pm(tam);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
@@ -51,13 +46,13 @@ MenAb::MenAb(QWidget* padre) : QWidget(padre)
     m_botons->setObjectName(QStringLiteral("Botons"));
     m_botons->setPixmap(dibujarBoton(true));
     for (QLabel* l : {m_botonn, m_botons}) {
-        l->setGeometry(0, 0, px(kAnchoCerrado), px(kAltoCerrado));
+        l->setGeometry(0, 0, Pixeles(kAnchoCerrado), Pixeles(kAltoCerrado));
         l->setToolTip(QStringLiteral("Mostrar u ocultar el menú"));
         // The control itself takes the mouse, so swapping the pictures cannot lose the release.
         l->setAttribute(Qt::WA_TransparentForMouseEvents);
     }
     m_botons->hide();
-    resize(px(kAnchoCerrado), px(kAltoCerrado));
+    resize(Pixeles(kAnchoCerrado), Pixeles(kAltoCerrado));
 }
 
 void MenAb::mousePressEvent(QMouseEvent* e)
@@ -83,10 +78,10 @@ void MenAb::mouseReleaseEvent(QMouseEvent* e)
     m_botons->hide();
     m_botonn->show();
     if (m_abierto) {
-        resize(px(kAnchoCerrado), px(kAltoCerrado));
+        resize(Pixeles(kAnchoCerrado), Pixeles(kAltoCerrado));
         m_abierto = false;
     } else {
-        resize(px(kAnchoAbierto), height());
+        resize(Pixeles(kAnchoAbierto), height());
         m_abierto = true;
     }
 }
@@ -97,6 +92,6 @@ void MenAb::paintEvent(QPaintEvent*)
     if (!m_abierto)
         return;
     QPainter p(this);
-    p.fillRect(QRect(px(kAnchoCerrado) - 8, 4, width() - px(kAnchoCerrado) + 4, height() - 8),
+    p.fillRect(QRect(Pixeles(kAnchoCerrado) - 8, 4, width() - Pixeles(kAnchoCerrado) + 4, height() - 8),
                QColor(0x2F, 0x6F, 0xC6).lighter(170));
 }

@@ -1,9 +1,7 @@
 #include "Registros.h"
 
 #include "Aplicacion.h"
-#include "Conexion.h"
 
-#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPointer>
 #include <QVBoxLayout>
@@ -51,12 +49,15 @@ Registros::Registros()
     m_tRefresh.setObjectName(QStringLiteral("TRefresh"));
     m_tRefresh.setInterval(kIntervaloInicial);
     connect(&m_tRefresh, &QTimer::timeout, this, &Registros::TRefresh_Timer);
-
-    Form_Load();
-    m_tRefresh.start();
 }
 
 void Registros::Form_Load()
+{
+    if (Refrescar())
+        m_tRefresh.start();
+}
+
+bool Registros::Refrescar()
 {
     m_llenando = true;
     m_lista = GetRegistrosDepurados();
@@ -90,20 +91,20 @@ void Registros::Form_Load()
             m_grilla->SetCellBackColor(0xFF);
         Aplicacion::HacerEventos();
         // The window may have been unloaded while events ran (a logout, a close).
-        if (!yo || m_descargado)
-            return;
+        if (!yo || Descargada())
+            return false;
     }
     m_grilla->SetVisible(true);
     m_llenando = false;
+    return true;
 }
 
 void Registros::TRefresh_Timer()
 {
-    // A tick while a read holds the shared result set, or while the grid is still filling,
-    // is left to the next tick.
-    if (m_llenando || LecturaEnCurso())
+    // A tick while the grid is still filling is left to the next tick.
+    if (m_llenando)
         return;
-    Form_Load();
+    Refrescar();
 }
 
 void Registros::Setr_Click(int indice)
@@ -116,9 +117,7 @@ void Registros::Setr_Click(int indice)
     m_tRefresh.start();
 }
 
-void Registros::closeEvent(QCloseEvent* e)
+void Registros::Form_Unload()
 {
-    m_descargado = true;
     m_tRefresh.stop();
-    e->accept();
 }

@@ -5,6 +5,7 @@
 #include "LectorXml.h"
 #include "Paquete.h"
 #include "PartesLibro.h"
+#include "TextoLimpio.h"
 #include "Valores.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace xlsx {
 namespace {
 
 // Bounds that keep a hostile file from exhausting memory or time; a real sheet is far below them.
-constexpr unsigned long long kMaximoInflado = 2ull * 1024 * 1024 * 1024;
+// What a part may inflate to is bounded by the package (kMaximoParteInflada, kMaximaProporcion).
 constexpr size_t kMaximoCeldas = 10000000;
 constexpr size_t kMaximoBytesTextos = 1024u * 1024 * 1024;
 
@@ -55,16 +56,9 @@ uint32_t Entero(std::string_view t, uint32_t siFalta)
     return uint32_t(n);
 }
 
-LectorXml::Fuente FuenteDe(Paquete::Flujo& flujo, const std::string& parte)
+LectorXml::Fuente FuenteDe(Paquete::Flujo& flujo)
 {
-    auto total = std::make_shared<unsigned long long>(0);
-    return [&flujo, total, parte](char* destino, size_t maximo) {
-        const size_t n = flujo.Leer(destino, maximo);
-        *total += n;
-        if (*total > kMaximoInflado)
-            throw Fallo("la parte " + parte + " es demasiado grande");
-        return n;
-    };
+    return [&flujo](char* destino, size_t maximo) { return flujo.Leer(destino, maximo); };
 }
 
 } // namespace
@@ -110,7 +104,7 @@ void LectorHoja::Impl::Cargar()
 void LectorHoja::Impl::LeerTextos(const std::string& parte)
 {
     auto flujo = paquete->Abrir(parte);
-    LectorXml x(FuenteDe(*flujo, parte));
+    LectorXml x(FuenteDe(*flujo));
     bool enSi = false, enT = false;
     int fonetica = 0;
     std::string actual;
@@ -167,7 +161,7 @@ void LectorHoja::Impl::Agregar(const Registro& r, std::string_view contenido)
 void LectorHoja::Impl::LeerHoja(const std::string& parte)
 {
     auto flujo = paquete->Abrir(parte);
-    LectorXml x(FuenteDe(*flujo, parte));
+    LectorXml x(FuenteDe(*flujo));
     bool enDatos = false, enCelda = false, enV = false, enT = false, enIs = false;
     int fonetica = 0;
     uint32_t fila = 0, columna = 0;
@@ -321,14 +315,15 @@ QString LectorHoja::Texto(const Celda& celda) const
                                      [](const Registro& r, int columna) { return r.columna < columna; });
     if (it == hasta || it->columna != celda.columna)
         return {};
+    // Cell texts enter the program here: a raw NUL byte in the XML must not reach a statement.
     if (it->tipo == 's') {
         const uint64_t ini = d->inicioTextos[it->pos], fin = d->inicioTextos[it->pos + 1];
-        return QString::fromUtf8(d->textos.data() + ini, qsizetype(fin - ini));
+        return TextoLimpio(QString::fromUtf8(d->textos.data() + ini, qsizetype(fin - ini)));
     }
     if (it->tipo == 'i')
-        return QString::fromUtf8(d->valores.data() + it->pos, qsizetype(it->largo));
-    return TextoValorCelda(TipoXml(it->tipo), d->valores.substr(it->pos, it->largo),
-                           it->estilo < d->fechas.size() && d->fechas[it->estilo], d->fechas1904);
+        return TextoLimpio(QString::fromUtf8(d->valores.data() + it->pos, qsizetype(it->largo)));
+    return TextoLimpio(TextoValorCelda(TipoXml(it->tipo), d->valores.substr(it->pos, it->largo),
+                                       it->estilo < d->fechas.size() && d->fechas[it->estilo], d->fechas1904));
 }
 
 QString LectorHoja::Texto(const QString& celda) const

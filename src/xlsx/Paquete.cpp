@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <zip.h>
 
 namespace xlsx {
@@ -90,6 +91,8 @@ void Paquete::LeerEntradas()
         e.nombre = st.name;
         e.indice = zip_uint64_t(i);
         e.metodo = (st.valid & ZIP_STAT_COMP_METHOD) ? st.comp_method : ZIP_CM_DEFLATE;
+        e.tamano = (st.valid & ZIP_STAT_SIZE) ? st.size : 0;
+        e.comprimido = (st.valid & ZIP_STAT_COMP_SIZE) ? st.comp_size : 0;
         e.carpeta = !e.nombre.empty() && e.nombre.back() == '/';
         if (!m_porNombre.emplace(Minusculas(e.nombre), m_entradas.size()).second)
             throw Fallo("el archivo está dañado (la parte " + e.nombre + " aparece dos veces)");
@@ -130,10 +133,15 @@ Paquete::Flujo::~Flujo()
 
 size_t Paquete::Flujo::Leer(char* destino, size_t maximo)
 {
-    const zip_int64_t n = zip_fread(m_archivo, destino, maximo);
+    // One byte past what the part declares is enough to know it lies.
+    const zip_int64_t n =
+        zip_fread(m_archivo, destino, zip_uint64_t(std::min<unsigned long long>(maximo, m_restante + 1)));
     if (n < 0)
         throw Fallo("no se puede leer la parte " + m_parte + ": " +
                     DescribirErrorZip(zip_error_code_zip(zip_file_get_error(m_archivo))));
+    if (zip_uint64_t(n) > m_restante)
+        throw Fallo("el archivo está dañado (la parte " + m_parte + " es más grande de lo que declara)");
+    m_restante -= zip_uint64_t(n);
     return size_t(n);
 }
 
@@ -142,8 +150,17 @@ std::unique_ptr<Paquete::Flujo> Paquete::Abrir(std::string_view parte) const
     const Entrada* e = Buscar(parte);
     if (!e)
         throw Fallo("falta la parte " + std::string(parte));
+    constexpr unsigned long long kMega = 1024 * 1024;
+    if (e->tamano > kMaximoParteInflada)
+        throw Fallo("la parte " + e->nombre + " se expande a " + std::to_string(e->tamano / kMega) +
+                    " MB; se admiten hasta " + std::to_string(kMaximoParteInflada / kMega) + " MB");
+    if (e->tamano > kParteSinProporcion && e->tamano / kMaximaProporcion >= e->comprimido)
+        throw Fallo("la parte " + e->nombre + " se expande " +
+                    std::to_string(e->tamano / std::max<unsigned long long>(e->comprimido, 1)) +
+                    " veces su tamaño comprimido; no parece un libro de Excel sino un archivo malicioso");
     auto flujo = std::make_unique<Flujo>();
     flujo->m_parte = e->nombre;
+    flujo->m_restante = e->tamano;
     flujo->m_archivo = zip_fopen_index(m_zip, e->indice, 0);
     if (!flujo->m_archivo)
         throw Fallo("no se puede leer la parte " + e->nombre + ": " +

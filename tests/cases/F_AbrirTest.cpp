@@ -227,22 +227,45 @@ TEST_P(VentanaF_Abrir, ASecondClickWhileAListFillsLeavesTheListOfTheLastClick)
     EXPECT_EQ(entorno->terminaciones, 0);
 }
 
-TEST_P(VentanaF_Abrir, NothingStartsAReadWhileAnotherHoldsTheResultSet)
+// Another window's list lets events run between its rows; a search started then runs as at any
+// other time.
+TEST_P(VentanaF_Abrir, SearchesRunWhileAnotherWindowsListFills)
 {
     abrir();
-    const QStringList antes = numeros();
-    ASSERT_TRUE(EjecutarQuery(QStringLiteral("SELECT PID FROM Master_Quejas")));
-    pulsar("Ir");
-    buscarCampo(1, QStringLiteral("garcia"));
-    pulsar("Command1");
-    escribir("F1", QStringLiteral("a"));
-    pulsar("Busqueda");
-    buscarNumero(QStringLiteral("1"));
-    DobleClicCelda(grilla(), 1, 0);
-    CerrarRs();
-    EXPECT_EQ(numeros(), antes);
-    EXPECT_TRUE(dato(2).isEmpty());
+    escribir("Desde", QStringLiteral("01/03/2024"));
+    escribir("Hasta", QStringLiteral("31/03/2024"));
+    ASSERT_TRUE(DuranteOtroLlenado([this] { pulsar("Ir"); }));
+    EXPECT_EQ(numeros(), (QStringList{QStringLiteral("4"), QStringLiteral("3"), QStringLiteral("1")}));
+    ASSERT_TRUE(DuranteOtroLlenado([this] { buscarCampo(1, QStringLiteral("garcia")); }));
+    EXPECT_EQ(numeros(), (QStringList{QStringLiteral("4"), QStringLiteral("1")}));
+    ASSERT_TRUE(DuranteOtroLlenado([this] { buscarNumero(QStringLiteral("1")); }));
+    EXPECT_EQ(dato(2), QStringLiteral("GARCÍA"));
     EXPECT_TRUE(mostrados().isEmpty());
+    EXPECT_EQ(entorno->terminaciones, 0);
+}
+
+// The list writes into the window's grid between yields: closing the window meanwhile (the user,
+// a logout) deletes the grid, and the fill must stop instead of writing into it.
+TEST_P(VentanaF_Abrir, ClosingTheWindowWhileItsListFillsStopsTheFill)
+{
+    AtPrinc* p = principalQuieta();
+    const auto cerrar = [] {
+        Formulario<F_Abrir>::Descargar();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    };
+    abrir();
+    escribir("Desde", QStringLiteral("01/03/2024"));
+    escribir("Hasta", QStringLiteral("31/03/2024"));
+    QTimer::singleShot(0, cerrar);
+    ventana()->Ir_Click();
+    EXPECT_FALSE(Formulario<F_Abrir>::Cargado());
+    EXPECT_TRUE(p->isEnabled());
+
+    // The same while the window's own load lists the open complaints.
+    QTimer::singleShot(0, cerrar);
+    EXPECT_EQ(Formulario<F_Abrir>::Obtener(), nullptr);
+    EXPECT_FALSE(Formulario<F_Abrir>::Cargado());
+    EXPECT_TRUE(p->isEnabled());
     EXPECT_EQ(entorno->terminaciones, 0);
 }
 

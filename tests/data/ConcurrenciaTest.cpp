@@ -1,71 +1,238 @@
 #include "BaseDePrueba.h"
+#include "Comprobantes.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
+#include "Lugares.h"
 #include "Quejas.h"
+#include "Resoluciones.h"
 #include "Seguimientos.h"
 
 #include <QSet>
+#include <QSqlQuery>
 #include <QVector>
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+constexpr int kPuestos = 4;
+constexpr qint32 kQueja = 77;
+
+// What a workstation saw going wrong: statements counted as failed, writers that said no.
+struct Fallas
+{
+    std::atomic<int> contadas{0};
+    std::atomic<int> rechazos{0};
+    std::atomic<int> lecturasDistintasDeUna{0};
+};
+
+} // namespace
 
 class ConcurrentWriters : public BaseDePrueba
 {
+protected:
+    ConcurrentWriters() { carpetaEnMemoria = true; }
 };
 
-TEST_P(ConcurrentWriters, TwoWorkstationsSavingComplaintsAtOnceBothSucceed)
+TEST_P(ConcurrentWriters, FourWorkstationsRegisteringComplaintsAtOnceAllSucceed)
 {
-    constexpr int kPorHilo = 200;
-    QVector<qint32> devueltos[2];
-    int fallasDeHilo[2] = {0, 0};
-    EnHilos(2, [&](int h) {
+    constexpr int kPorPuesto = 500;
+    QVector<qint32> devueltos[kPuestos];
+    Fallas fallas;
+    EnHilos(kPuestos, [&](int h) {
         RegQueja q = QuejaVacia();
         q.fecha_queja = QStringLiteral("01/01/2024");
-        q.Apellido = QStringLiteral("Hilo %1").arg(h);
-        for (int i = 0; i < kPorHilo; ++i)
-            devueltos[h] << AgregarQueja(q);
-        fallasDeHilo[h] = ErroresQuery;
+        q.Apellido = QStringLiteral("Puesto %1").arg(h);
+        for (int i = 0; i < kPorPuesto; ++i) {
+            const qint32 n = AgregarQueja(q);
+            devueltos[h] << n;
+            if (n < 1 || !AgregarSeguimiento(n, QStringLiteral("01/01/2024"), QStringLiteral("s%1").arg(h), 1))
+                ++fallas.rechazos;
+            AgregarComprobante(n, QStringLiteral("B-%1").arg(n), QString(), QString(), 1);
+        }
+        fallas.contadas += ErroresQuery;
     });
 
-    EXPECT_EQ(fallasDeHilo[0], 0);
-    EXPECT_EQ(fallasDeHilo[1], 0);
+    EXPECT_EQ(fallas.contadas, 0);
+    EXPECT_EQ(fallas.rechazos, 0);
     EXPECT_EQ(entorno->terminaciones, 0);
+    EXPECT_TRUE(mostrados().isEmpty());
     EXPECT_TRUE(entorno->errLog().isEmpty()) << entorno->errLog().toStdString();
 
     QSet<qint32> numeros;
-    for (int h = 0; h < 2; ++h) {
-        ASSERT_EQ(devueltos[h].size(), kPorHilo);
-        for (qint32 n : devueltos[h]) {
-            EXPECT_GT(n, 0);
-            numeros.insert(n);
-        }
-    }
-    EXPECT_EQ(numeros.size(), 2 * kPorHilo) << "no number was handed out twice";
-
-    ASSERT_TRUE(EjecutarQuery(QStringLiteral("Select COUNT(*), COUNT(DISTINCT pid) from Master_Quejas")));
-    EXPECT_EQ(Rs.Entero32(0), 2 * kPorHilo);
-    EXPECT_EQ(Rs.Entero32(1), 2 * kPorHilo);
-    CerrarRs();
-    // Every number handed back is the complaint its thread stored.
-    for (int h = 0; h < 2; ++h)
+    for (int h = 0; h < kPuestos; ++h) {
+        ASSERT_EQ(devueltos[h].size(), kPorPuesto);
         for (qint32 n : devueltos[h])
-            ASSERT_EQ(GetQueja(n).Apellido, QStringLiteral("Hilo %1").arg(h)) << n;
+            numeros.insert(n);
+    }
+    EXPECT_EQ(numeros.size(), kPuestos * kPorPuesto) << "no number was handed out twice";
+    const int total = kPuestos * kPorPuesto;
+    EXPECT_EQ(LeerEntero(QStringLiteral("Select COUNT(DISTINCT pid) from Master_Quejas")), total);
+    EXPECT_EQ(LeerEntero(QStringLiteral("Select COUNT(*) from Seguimiento_quejas where Pid = 1")), total)
+        << "each complaint's own follow-up is its number 1";
+    EXPECT_EQ(LeerEntero(QStringLiteral("Select COUNT(DISTINCT PID) from Comprobantes_Quejas")), total);
+    EXPECT_EQ(LeerEntero(QStringLiteral("Select COUNT(*) from Comprobantes_Quejas c, Master_Quejas m, "
+                                        "Seguimiento_quejas s where c.NrQueja = m.pid and s.Queja = m.pid and "
+                                        "c.T1 = 'B-' || m.pid and s.Detalle = 's' || substr(m.Apellido, 8)")),
+              total)
+        << "every number handed back carries its workstation's complaint, follow-up and voucher";
 }
 
-TEST_P(ConcurrentWriters, TwoWorkstationsAddingFollowUpsToOneComplaintBothSucceed)
+TEST_P(ConcurrentWriters, FourWorkstationsAddingFollowUpsToOneComplaintAllSucceed)
 {
-    constexpr int kPorHilo = 60;
-    int fallidos[2] = {0, 0};
-    EnHilos(2, [&](int h) {
-        for (int i = 0; i < kPorHilo; ++i)
+    constexpr int kPorPuesto = 60;
+    Fallas fallas;
+    EnHilos(kPuestos, [&](int h) {
+        for (int i = 0; i < kPorPuesto; ++i)
             if (!AgregarSeguimiento(1, QStringLiteral("01/01/2024"), QStringLiteral("h%1").arg(h), 1))
-                ++fallidos[h];
+                ++fallas.rechazos;
     });
-    EXPECT_EQ(fallidos[0], 0);
-    EXPECT_EQ(fallidos[1], 0);
-    ASSERT_TRUE(EjecutarQuery(
-        QStringLiteral("Select COUNT(*), COUNT(DISTINCT Pid), MAX(Pid) from Seguimiento_quejas where Queja = 1")));
-    EXPECT_EQ(Rs.Entero32(0), 2 * kPorHilo);
-    EXPECT_EQ(Rs.Entero32(1), 2 * kPorHilo);
-    EXPECT_EQ(Rs.Entero32(2), 2 * kPorHilo) << "numbered 1..n without gaps";
-    CerrarRs();
+    EXPECT_EQ(fallas.rechazos, 0);
+    EXPECT_EQ(LeerEntero(QStringLiteral("Select COUNT(DISTINCT Pid) from Seguimiento_quejas where Queja = 1")),
+              kPuestos * kPorPuesto);
+    EXPECT_EQ(LeerEntero(QStringLiteral("Select MAX(Pid) from Seguimiento_quejas where Queja = 1")),
+              kPuestos * kPorPuesto)
+        << "numbered 1..n without gaps";
+}
+
+TEST_P(ConcurrentWriters, FourWorkstationsReplacingThePlaceAndResolutionOfOneComplaintLeaveOneRowEach)
+{
+    constexpr int kPorPuesto = 100;
+    FilaQueja(kQueja, QStringLiteral("01/01/2024"), QStringLiteral("Disputada"), QString(), QString());
+    Fallas fallas;
+    EnHilos(kPuestos, [&](int h) {
+        RegLugar l = LugarVacio();
+        l.Fecha = QStringLiteral("02/01/2024");
+        l.Legajos = QStringLiteral("Puesto %1").arg(h);
+        RegResolucion r = ResolucionVacia();
+        r.IDQueja = kQueja;
+        r.Detalle = l.Legajos;
+        auto filas = [](const char* tabla, const char* columna) {
+            return LeerFila(QStringLiteral("Select COUNT(*) from %1 where %2 = %3")
+                                .arg(QLatin1String(tabla), QLatin1String(columna))
+                                .arg(kQueja),
+                            [] { return Rs.Entero32(0); })
+                .value_or(-1);
+        };
+        for (int i = 0; i < kPorPuesto; ++i) {
+            if (!GuardarLugar(l, kQueja) || !GuardarResolucion(r))
+                ++fallas.rechazos;
+            // What any workstation reads in between: the complaint's one row, never none or two.
+            if (filas("Lugar_Quejas", "NroQueja") != 1 || filas("Resolucion_quejas", "IDQueja") != 1 ||
+                GetLugar(kQueja).Tipo_Comprob == -5 || GetResolucion(kQueja).IDQueja == -1)
+                ++fallas.lecturasDistintasDeUna;
+        }
+        fallas.contadas += ErroresQuery;
+    });
+
+    EXPECT_EQ(fallas.contadas, 0);
+    EXPECT_EQ(fallas.rechazos, 0);
+    EXPECT_EQ(fallas.lecturasDistintasDeUna, 0);
+    EXPECT_EQ(entorno->terminaciones, 0);
+    EXPECT_TRUE(entorno->errLog().isEmpty()) << entorno->errLog().toStdString();
+    EXPECT_EQ(LeerEntero(QStringLiteral("Select COUNT(*) from Lugar_Quejas")), 1);
+    EXPECT_EQ(LeerEntero(QStringLiteral("Select COUNT(*) from Resolucion_quejas")), 1);
+    EXPECT_TRUE(GetLugar(kQueja).Legajos.startsWith(QStringLiteral("Puesto ")));
+    EXPECT_TRUE(GetResolucion(kQueja).Detalle.startsWith(QStringLiteral("Puesto ")));
 }
 
 INSTANCIAR_EN_MOTORES(ConcurrentWriters);
+
+// The local file shared by several programs: another one holding its lock.
+class LocalBloqueada : public BaseDePrueba
+{
+protected:
+    // A connection of another program to the same file, holding the write lock.
+    struct Bloqueo
+    {
+        explicit Bloqueo(const QString& nombre) : nombre(nombre)
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
+            db.setDatabaseName(MotorBD::RutaArchivoLocal());
+            EXPECT_TRUE(db.open());
+            EXPECT_TRUE(QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        }
+        ~Bloqueo()
+        {
+            {
+                QSqlDatabase db = QSqlDatabase::database(nombre);
+                QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(nombre);
+        }
+        QString nombre;
+    };
+
+    void TearDown() override
+    {
+        MotorBD::EstablecerEsperaBloqueo(10000);
+        BaseDePrueba::TearDown();
+    }
+};
+
+TEST_P(LocalBloqueada, ASaveWaitsForALockHeldLongerThanTheBusyTimeoutAndLands)
+{
+    std::atomic<bool> tomado{false};
+    std::thread otro([&] {
+        {
+            Bloqueo b(QStringLiteral("otro-programa"));
+            tomado = true;
+            // Past the engine's 10 s busy timeout, so the save must wait once more.
+            std::this_thread::sleep_for(std::chrono::seconds(12));
+        }
+    });
+    while (!tomado)
+        std::this_thread::yield();
+    RegQueja q = QuejaVacia();
+    q.Apellido = QStringLiteral("Paciente");
+    const qint32 n = AgregarQueja(q);
+    otro.join();
+
+    EXPECT_GT(n, 0);
+    EXPECT_EQ(GetQueja(n).Apellido, QStringLiteral("Paciente"));
+    EXPECT_TRUE(mostrados().isEmpty()) << "no question while the automatic wait suffices";
+    EXPECT_EQ(ErroresQuery, 0);
+    EXPECT_EQ(entorno->terminaciones, 0);
+    EXPECT_TRUE(entorno->errLog().isEmpty()) << entorno->errLog().toStdString();
+}
+
+TEST_P(LocalBloqueada, ALockThatOutlastsTheWaitAsksAndGivingUpEndsNothing)
+{
+    MotorBD::EstablecerEsperaBloqueo(50);
+    Reconectar();
+    RegLugar vigente = LugarVacio();
+    vigente.Legajos = QStringLiteral("vigente");
+    ASSERT_TRUE(GuardarLugar(vigente, 5));
+
+    auto bloqueo = std::make_unique<Bloqueo>(QStringLiteral("otro-programa"));
+    RegQueja q = QuejaVacia();
+    q.Apellido = QStringLiteral("Tipeado");
+    entorno->dialogos->Responder(Respuesta::Si);
+    entorno->dialogos->Responder(Respuesta::No);
+    EXPECT_EQ(AgregarQueja(q), -1) << "the caller learns it was not stored and keeps the typed data";
+    ASSERT_EQ(mostrados().size(), 2) << "asked again after a yes";
+    EXPECT_EQ(ultimo().botones, Botones::SiNo);
+    EXPECT_TRUE(ultimo().texto.contains(QStringLiteral("bloqueada por otro equipo"))) << ultimo().texto.toStdString();
+    EXPECT_EQ(entorno->terminaciones, 0);
+    EXPECT_EQ(ErroresQuery, 0) << "a busy database is not a failed statement";
+    EXPECT_TRUE(entorno->errLog().contains(QStringLiteral("database is locked"))) << entorno->errLog().toStdString();
+
+    // A replacement given up keeps the old row; a silent statement is not asked about.
+    RegLugar nuevo = vigente;
+    nuevo.Legajos = QStringLiteral("nuevo");
+    EXPECT_FALSE(GuardarLugar(nuevo, 5));
+    EXPECT_FALSE(EjecutarQuery(QStringLiteral("Update Lugar_Quejas set Hora = 'x'"), true));
+    EXPECT_EQ(mostrados().size(), 3);
+    EXPECT_EQ(entorno->terminaciones, 0);
+
+    bloqueo.reset();
+    EXPECT_EQ(GetLugar(5).Legajos, QStringLiteral("vigente"));
+    EXPECT_GT(AgregarQueja(q), 0) << "nothing was left open";
+    EXPECT_TRUE(GuardarLugar(nuevo, 5));
+    EXPECT_EQ(GetLugar(5).Legajos, QStringLiteral("nuevo"));
+}
+
+// Locks of the local file only; the server's row locks wait without a timeout.
+INSTANTIATE_TEST_SUITE_P(Motores, LocalBloqueada, ::testing::Values(MotorBD::ArchivoLocal), NombreMotor);

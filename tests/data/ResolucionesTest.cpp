@@ -97,14 +97,17 @@ TEST_P(ResolucionesDatos, ASaveReplacesEveryRowOfTheComplaintOnly)
     EXPECT_EQ(InsertarResolucion(a), 0);
     EXPECT_EQ(InsertarResolucion(b), 0);
     EXPECT_EQ(InsertarResolucion(otra), 0);
-    EXPECT_EQ(filas(40), QStringLiteral("1:primera 2:segunda")) << "the import keeps earlier rows";
+    EXPECT_EQ(filas(40), QStringLiteral("1:primera")) << "the import keeps the row a complaint has, one at most";
+    EXPECT_TRUE(entorno->errLog().contains(QStringLiteral("la queja 40 ya tiene una resolución")))
+        << entorno->errLog().toStdString();
+    EXPECT_EQ(entorno->terminaciones, 0);
 
     RegResolucion nueva = ResolucionVacia();
     nueva.IDQueja = 40;
     nueva.Detalle = QStringLiteral("definitiva");
     EXPECT_TRUE(GuardarResolucion(nueva));
-    EXPECT_EQ(filas(40), QStringLiteral("4:definitiva"));
-    EXPECT_EQ(filas(41), QStringLiteral("3:ajena"));
+    EXPECT_EQ(filas(40), QStringLiteral("3:definitiva"));
+    EXPECT_EQ(filas(41), QStringLiteral("2:ajena"));
 }
 
 TEST_P(ResolucionesDatos, TheNewKeyIsTheHighestLeftAfterTheComplaintsOwnRowsAreGone)
@@ -169,6 +172,7 @@ TEST_P(ResolucionesDatos, AFailedSaveKeepsTheOldResolution)
     Ejecutar(QStringLiteral("CREATE TABLE Resolucion_quejas (PID INTEGER PRIMARY KEY, IDQueja INTEGER, Detalle TEXT "
                             "CHECK (Detalle <> 'rechazada'), Sancion TEXT, Monto TEXT, Fecha DATE, Cerrada INTEGER, "
                             "Usuario INTEGER, supervisor TEXT, FechaFin DATE, Anulado INTEGER, usr_Anula INTEGER)"));
+    Ejecutar(QStringLiteral("CREATE UNIQUE INDEX Resolucion_quejas_IDQueja ON Resolucion_quejas (IDQueja)"));
     RegResolucion r = ResolucionVacia();
     r.IDQueja = 40;
     r.Detalle = QStringLiteral("vigente");
@@ -180,9 +184,11 @@ TEST_P(ResolucionesDatos, AFailedSaveKeepsTheOldResolution)
     EXPECT_EQ(filas(40), QStringLiteral("1:vigente"));
 
     // The import's insert is silent: logged, and the import goes on.
+    r.IDQueja = 41;
     EXPECT_EQ(InsertarResolucion(r), 0);
     EXPECT_EQ(entorno->terminaciones, 1);
     EXPECT_EQ(filas(40), QStringLiteral("1:vigente"));
+    EXPECT_EQ(filas(41), QString());
     EXPECT_TRUE(entorno->errLog().contains(QStringLiteral("Insert Into Resolucion_quejas")));
 }
 
@@ -197,7 +203,7 @@ TEST_P(ResolucionesDatos, SavesFromTwoWorkstationsAtOnceKeepOneRowPerComplaint)
             r.Detalle = QStringLiteral("vuelta %1").arg(i);
             if (!GuardarResolucion(r))
                 ++fallas;
-            RegResolucion imp = importada(5000 + h, QStringLiteral("import"), 0);
+            RegResolucion imp = importada(5000 + h * kPorHilo + i, QStringLiteral("import"), 0);
             InsertarResolucion(imp);
         }
         fallas += ErroresQuery;
@@ -209,6 +215,27 @@ TEST_P(ResolucionesDatos, SavesFromTwoWorkstationsAtOnceKeepOneRowPerComplaint)
               QString::number(2 * kPorHilo));
     EXPECT_EQ(GetResolucion(1009).Detalle, QStringLiteral("vuelta 39"));
     EXPECT_TRUE(entorno->errLog().isEmpty());
+}
+
+TEST_P(ResolucionesDatos, ADatabaseFromBeforeTheKeyKeepsEachComplaintsNewestRow)
+{
+    // As an earlier version left it: no key on the complaint, and two workstations' saves or a
+    // repeated import gave some complaints several rows.
+    Ejecutar(QStringLiteral("DROP INDEX Resolucion_quejas_IDQueja"));
+    for (const char* fila : {"(3, 40, 'vieja')", "(8, 40, 'nueva')", "(5, 40, 'media')", "(4, 41, 'sola')",
+                             "(6, NULL, 'suelta')", "(7, NULL, 'otra suelta')"})
+        Ejecutar(QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Detalle) VALUES ") +
+                 QString::fromLatin1(fila));
+    Reconectar();
+    ASSERT_TRUE(BaseConectada);
+
+    EXPECT_EQ(filas(40), QStringLiteral("8:nueva"));
+    EXPECT_EQ(filas(41), QStringLiteral("4:sola"));
+    EXPECT_EQ(LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE IDQueja IS NULL")), 2);
+    EXPECT_FALSE(EjecutarQuery(QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja) VALUES (20, 41)"), true))
+        << "the key now holds";
+    Reconectar();
+    EXPECT_EQ(filas(40), QStringLiteral("8:nueva")) << "a later start changes nothing";
 }
 
 INSTANCIAR_EN_MOTORES(ResolucionesDatos);

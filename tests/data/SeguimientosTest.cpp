@@ -1,6 +1,7 @@
 #include "Seguimientos.h"
 #include "BaseDePrueba.h"
 #include "Conexion.h"
+#include "ConsultasDePrueba.h"
 #include "Quejas.h"
 #include "Sql.h"
 #include "Textos.h"
@@ -119,13 +120,17 @@ TEST_P(FollowUpData, ANumberWithoutAComplaintGivesAnEmptyListAndAnEmptyClaimant)
 
 TEST_P(FollowUpData, AFailedWindowInsertIsReportedButNeitherCountedNorLogged)
 {
-    const QString conNulo = QStringLiteral("a") + QChar(0) + QStringLiteral("b");
-    EXPECT_FALSE(AgregarSeguimiento(1, QStringLiteral("01/01/2024"), conNulo, 1));
+    // Reads still work, inserts fail: the table stands behind a view that takes no rows.
+    Ejecutar(QStringLiteral("ALTER TABLE Seguimiento_quejas RENAME TO Seguimiento_guardado"));
+    Ejecutar(QStringLiteral("CREATE VIEW Seguimiento_quejas AS SELECT DISTINCT * FROM Seguimiento_guardado"));
+    EXPECT_FALSE(AgregarSeguimiento(1, QStringLiteral("01/01/2024"), QStringLiteral("ab"), 1));
     EXPECT_EQ(ErroresQuery, 0);
     EXPECT_TRUE(entorno->errLog().isEmpty());
     EXPECT_EQ(entorno->terminaciones, 0);
     EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
     EXPECT_TRUE(numeros(1).isEmpty());
+    Ejecutar(QStringLiteral("DROP VIEW Seguimiento_quejas"));
+    Ejecutar(QStringLiteral("ALTER TABLE Seguimiento_guardado RENAME TO Seguimiento_quejas"));
     EXPECT_TRUE(AgregarSeguimiento(1, QStringLiteral("01/01/2024"), QStringLiteral("ok"), 1)) << "nothing left open";
 }
 

@@ -1,5 +1,6 @@
 #include "Registros.h"
 #include "Aplicacion.h"
+#include "AtPrinc.h"
 #include "BasePing.h"
 #include "Colores.h"
 #include "Conexion.h"
@@ -10,6 +11,8 @@
 #include "Sql.h"
 #include "VentanaDePrueba.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QPushButton>
 #include <QTest>
@@ -226,22 +229,17 @@ TEST_P(VentanaRegistros, TimerTickRefreshesTheGrid)
     EXPECT_EQ(w->MSFlexGrid1()->Rows(), 3);
 }
 
-TEST_P(VentanaRegistros, TickWhileAReadHoldsTheResultSetWaitsForTheNextTick)
+TEST_P(VentanaRegistros, TickWhileAnotherWindowsListFillsRefreshes)
 {
     fila(1, QStringLiteral("M1"), 3, QStringLiteral("11:59:00"), 1);
     Registros* w = Formulario<Registros>::Obtener();
     fila(2, QStringLiteral("M2"), 4, QStringLiteral("11:59:10"), 1);
+    FilaQueja(1, QStringLiteral("01/03/2024"), QStringLiteral("García"), QStringLiteral("Juan"),
+              QStringLiteral("20111222"));
 
-    ASSERT_TRUE(EjecutarQuery(QStringLiteral("SELECT PID FROM Registros_Quejas")));
-    ASSERT_TRUE(LecturaEnCurso());
-    w->TRefresh_Timer();
-    EXPECT_EQ(w->MSFlexGrid1()->Rows(), 2);
-    EXPECT_TRUE(Rs.Abierto()) << "the other reader's result set is left alone";
-    EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
-    CerrarRs();
-
-    w->TRefresh_Timer();
+    ASSERT_TRUE(DuranteOtroLlenado([w] { w->TRefresh_Timer(); }));
     EXPECT_EQ(w->MSFlexGrid1()->Rows(), 3);
+    EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
     EXPECT_EQ(ErroresQuery, 0);
 }
 
@@ -277,6 +275,30 @@ TEST_P(VentanaRegistros, UnloadDuringTheFillStopsItSafely)
     w->TRefresh_Timer();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(Formulario<Registros>::Cargado());
+}
+
+// The window is registered before its fill lets events run: a second request then gets it.
+TEST_P(VentanaRegistros, ASecondRequestDuringTheLoadGetsTheSameWindowAndTheLogoutUnloadsIt)
+{
+    for (int i = 1; i <= 3; ++i)
+        fila(i, QStringLiteral("M%1").arg(i), qint16(i), QStringLiteral("11:59:00"), 1);
+    entrar(3);
+    QAction* registros = principalQuieta()->findChild<QAction*>(QStringLiteral("UsuariosCn"));
+    const auto abiertas = [] {
+        int n = 0;
+        for (QWidget* v : QApplication::topLevelWidgets())
+            n += qobject_cast<Registros*>(v) ? 1 : 0;
+        return n;
+    };
+    QTimer::singleShot(0, registros, [registros] { registros->trigger(); });
+    registros->trigger();
+    EXPECT_EQ(abiertas(), 1);
+    ASSERT_TRUE(Formulario<Registros>::Cargado());
+    EXPECT_EQ(Formulario<Registros>::SiCargado()->MSFlexGrid1()->Rows(), 4);
+
+    Formulario<AtPrinc>::Descargar();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(abiertas(), 0) << "the logout unloads the one registry window";
 }
 
 TEST_P(VentanaRegistros, IntervalButtonsRestartTheCountdown)

@@ -6,13 +6,17 @@
 #include "Usuarios.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlQuery>
 #include <atomic>
 #include <thread>
 #include <vector>
 
-EntornoDePrueba::EntornoDePrueba()
+EntornoDePrueba::EntornoDePrueba(const QString& padre)
+    : m_dir(padre.isEmpty() ? QDir::tempPath() + QStringLiteral("/ostrevia-XXXXXX")
+                            : padre + QStringLiteral("/ostrevia-XXXXXX"))
 {
     Aplicacion::EstablecerCarpeta(m_dir.path());
     dialogos = InstalarDialogosGuion();
@@ -64,7 +68,9 @@ void BaseDePrueba::SetUp()
 {
     if (esPostgres() && qEnvironmentVariableIsEmpty("OSTREVIA_PG_PUERTO"))
         GTEST_SKIP() << "no PostgreSQL server for this run (OSTREVIA_PG_PUERTO)";
-    entorno = std::make_unique<EntornoDePrueba>();
+    const QString memoria = QStringLiteral("/dev/shm");
+    entorno =
+        std::make_unique<EntornoDePrueba>(carpetaEnMemoria && QFileInfo(memoria).isWritable() ? memoria : QString());
     ConfigActual = configuracionDe(GetParam());
     if (esPostgres()) {
         static int contador = 0;

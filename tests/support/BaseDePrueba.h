@@ -12,7 +12,8 @@
 class EntornoDePrueba
 {
 public:
-    EntornoDePrueba();
+    // The folder is made under padre when given, else in the temporary folder.
+    explicit EntornoDePrueba(const QString& padre = QString());
     ~EntornoDePrueba();
 
     QString carpeta() const { return m_dir.path(); }
@@ -37,6 +38,9 @@ protected:
     virtual void Preparar() {}
 
     bool esPostgres() const { return GetParam() == MotorBD::Servidor; }
+    // Set before SetUp by suites that commit thousands of times: the program folder goes to a
+    // memory file system where there is one, so commits cost no disk flush; locks work the same.
+    bool carpetaEnMemoria = false;
     // Runs trabajo(0 .. hilos - 1) in as many threads, each on a connection of its own made with
     // the fixture's settings; they start together so that they really contend for the same keys.
     static void EnHilos(int hilos, const std::function<void(int)>& trabajo);

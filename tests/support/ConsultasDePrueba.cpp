@@ -159,10 +159,10 @@ void DatosAlAzar(unsigned semilla, int quejas)
                         .arg(fecha, uno({"'22:15'", "NULL"}), uno({"'Córdoba'", "NULL"}), uno({"'3012'", "NULL"}),
                              uno({"'Chofer O''Neill'", "NULL"})));
         }
-        for (int r = entre(-1, 2); r > 0; --r)
+        if (entre(0, 2) > 0)
             sql << (QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Cerrada, Anulado) VALUES (%1, %2, "
                                    "%3, %4)")
-                        .arg(pid * 10 + r)
+                        .arg(pid * 10)
                         .arg(pid)
                         .arg(uno({"0", "1", "1", "2", "NULL"}), uno({"0", "0", "1", "NULL"})));
     }

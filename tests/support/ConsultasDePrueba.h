@@ -39,6 +39,6 @@ QStringList ColumnaDeGrilla(const Grilla& g, int col = 0);
 // (one to a reason that does not exist, one from a category that does not exist), companies and
 // users 1-3, and `quejas` complaints whose reason, category, company and user may be Null, 0 or
 // unknown; about one in six without a place row; place dates in the first quarter of 2024, some
-// Null or the no-date marker; none, one or two resolution rows each, and stray rows of places and
+// Null or the no-date marker; at most one resolution row each, and stray rows of places and
 // resolutions without a complaint.
 void DatosAlAzar(unsigned semilla, int quejas);

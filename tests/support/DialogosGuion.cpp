@@ -8,9 +8,10 @@ Respuesta DialogosGuion::MsgBox(const QString& texto, Botones botones, Icono ico
     return botones == Botones::SiNo || botones == Botones::SiNoCancelar ? Respuesta::No : Respuesta::Aceptar;
 }
 
-QString DialogosGuion::InputBox(const QString& texto, const QString& titulo, const QString&)
+QString DialogosGuion::InputBox(const QString& texto, const QString& titulo, const QString& porDefectoDado)
 {
     mostrados.append(CuadroMostrado{texto, Botones::AceptarCancelar, Icono::Ninguno, titulo});
+    porDefecto.append(porDefectoDado);
     return m_textos.isEmpty() ? QString() : m_textos.dequeue();
 }
 

@@ -3,6 +3,7 @@
 #include "Dialogos.h"
 
 #include <QQueue>
+#include <QStringList>
 #include <QVector>
 #include <memory>
 
@@ -18,6 +19,8 @@ public:
     void Escribir(const QString& texto) { m_textos.enqueue(texto); }
 
     QVector<CuadroMostrado> mostrados;
+    // The default text of each input box shown.
+    QStringList porDefecto;
 
 private:
     QQueue<Respuesta> m_respuestas;

@@ -1,23 +1,31 @@
 #include "VentanaDePrueba.h"
 
+#include "AbmMotivo.h"
+#include "AgregarCat.h"
+#include "AltaUsr.h"
 #include "AtPrinc.h"
 #include "Ayuda.h"
 #include "Bienvenido.h"
 #include "Bsnue.h"
+#include "Busquedas.h"
+#include "CambiarPass.h"
 #include "Configurar.h"
 #include "DetallesL.h"
 #include "FResolucion.h"
+#include "FUsuarios.h"
 #include "F_Abrir.h"
 #include "F_Comprobante.h"
 #include "F_Nuevo.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
 #include "Inicio.h"
+#include "Listado.h"
 #include "Login.h"
 #include "Lugar.h"
 #include "PCarga.h"
 #include "Red.h"
 #include "Registros.h"
+#include "Relaciones.h"
 #include "Reportes.h"
 #include "Seguimiento.h"
 #include "Usuarios.h"
@@ -27,6 +35,7 @@
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 
 void VentanaDePrueba::TearDown()
 {
@@ -83,6 +92,13 @@ void DescargarVentanas()
     Formulario<Reportes>::Descargar();
     Formulario<DetallesL>::Descargar();
     Formulario<Registros>::Descargar();
+    Formulario<Listado>::Descargar();
+    Formulario<AltaUsr>::Descargar();
+    Formulario<FUsuarios>::Descargar();
+    Formulario<CambiarPass>::Descargar();
+    Formulario<Relaciones>::Descargar();
+    Formulario<AgregarCat>::Descargar();
+    Formulario<AbmMotivo>::Descargar();
     Formulario<PCarga>::Descargar();
     Formulario<Inicio>::Descargar();
     Formulario<Bienvenido>::Descargar();
@@ -90,6 +106,19 @@ void DescargarVentanas()
     // Last: every logout above shows it again.
     Formulario<Login>::Descargar();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+bool DuranteOtroLlenado(const std::function<void()>& accion)
+{
+    GrillaTabla otra;
+    bool corrio = false;
+    // Bound to the grid: without a row to yield after, it goes with the grid unrun.
+    QTimer::singleShot(0, &otra, [&] {
+        corrio = true;
+        accion();
+    });
+    ListarQuejas(otra, 100, false);
+    return corrio;
 }
 
 void Elegir(QComboBox* lista, int indice)

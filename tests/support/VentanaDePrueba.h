@@ -1,8 +1,15 @@
 #pragma once
 
 #include "BaseDePrueba.h"
+#include "Formularios.h"
+#include "Principal.h"
 
+#include <QCoreApplication>
+#include <QPushButton>
 #include <QStringList>
+#include <QTest>
+
+#include <functional>
 
 class AtPrinc;
 class GrillaTabla;
@@ -26,8 +33,54 @@ protected:
     static AtPrinc* principalQuieta();
 };
 
+// A stand-in main window for windows tested alone: records what they ask of it. Installed
+// while it lives.
+class PrincipalDePrueba : public Principal
+{
+public:
+    PrincipalDePrueba() { VentanaPrincipal::Instalar(this); }
+    ~PrincipalDePrueba() override { VentanaPrincipal::Quitar(this); }
+
+    void Habilitar(bool habilitada) override { habilitaciones << habilitada; }
+    void TiempoACero() override { ++tiempoACero; }
+    void RearmarBarras() override {}
+    void Nuevo_Click() override {}
+    void Abrir_Click() override {}
+
+    QList<bool> habilitaciones;
+    int tiempoACero = 0;
+};
+
+// A control of a loaded window, found by its name; a missing window or control fails the test.
+template <typename V, typename T> T* ControlDe(const char* nombre)
+{
+    V* v = Formulario<V>::SiCargado();
+    EXPECT_NE(v, nullptr) << nombre;
+    T* c = v ? v->template findChild<T*>(QString::fromLatin1(nombre)) : nullptr;
+    EXPECT_NE(c, nullptr) << nombre;
+    return c;
+}
+// A window's single instance, loaded and shown.
+template <typename V> V* Mostrar()
+{
+    V* w = Formulario<V>::Obtener();
+    w->show();
+    return w;
+}
+// A click on a button of a loaded window; windows it unloaded are deleted.
+template <typename V> void Pulsar(const char* boton)
+{
+    QTest::mouseClick(ControlDe<V, QPushButton>(boton), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 // Unloads every window the tests may have opened, then lets Qt delete them.
 void DescargarVentanas();
+
+// Runs accion while another window's list fills: the list of open complaints, filled into a grid
+// of its own, lets window events run after each row, and accion runs at the first of them. False
+// when the list had no row, so accion never ran.
+bool DuranteOtroLlenado(const std::function<void()>& accion);
 
 // A pick in a list, as the user makes it: the index, then the activation the windows listen to.
 void Elegir(QComboBox* lista, int indice);

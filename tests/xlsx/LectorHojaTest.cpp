@@ -224,6 +224,22 @@ TEST_F(LecturaDeHojas, JoinsRichTextSkipsPhoneticRunsAndUndoesEscapes)
     EXPECT_EQ(l.Texto(QStringLiteral("D1")), QStringLiteral("en"));
 }
 
+TEST_F(LecturaDeHojas, CellTextsComeWithoutNulCharactersOrLoneSurrogates)
+{
+    using namespace std::string_literals;
+    const std::string textos =
+        "<sst xmlns=\"" + kNs + "\"><si><t>c\0d</t></si><si><t>e_x0000_f_xD800_g</t></si></sst>"s;
+    const std::string hoja = "<worksheet xmlns=\"" + kNs +
+                             "\"><sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>a\0b</t></is></c>"
+                             "<c r=\"B1\" t=\"s\"><v>0</v></c><c r=\"C1\" t=\"s\"><v>1</v></c>"
+                             "<c r=\"D1\" t=\"str\"><f>X</f><v>h\0i</v></c></row></sheetData></worksheet>"s;
+    const LectorHoja l(Hecho("nulos.xlsx", hoja, textos));
+    EXPECT_EQ(l.Texto(QStringLiteral("A1")), QStringLiteral("ab"));
+    EXPECT_EQ(l.Texto(QStringLiteral("B1")), QStringLiteral("cd"));
+    EXPECT_EQ(l.Texto(QStringLiteral("C1")), QStringLiteral("e\uFFFDf\uFFFDg")) << "escaped ones were replaced already";
+    EXPECT_EQ(l.Texto(QStringLiteral("D1")), QStringLiteral("hi"));
+}
+
 TEST_F(LecturaDeHojas, ReadsPrefixedCellsWithoutReferencesAndOutOfOrder)
 {
     const std::string hoja = "<x:worksheet xmlns:x=\"" + kNs +
@@ -324,6 +340,29 @@ TEST_F(LecturaDeHojas, EntityBombsAreRefusedWithoutExpanding)
     muestras::CrearZip(enEstilos, muestras::LibroMinimo("<worksheet xmlns=\"" + kNs + "\"><sheetData/></worksheet>", {},
                                                         dtd + "<styleSheet>&lol3;</styleSheet>"));
     EsperarErrorClaro(ErrorAlLeer(enEstilos), enEstilos, "DOCTYPE");
+}
+
+TEST_F(LecturaDeHojas, ZipBombsAreRefusedBeforeTheyInflate)
+{
+    constexpr unsigned long long kMega = 1024 * 1024;
+    // 2.1 GB from about 2 MB: refused for its size, before a byte is inflated.
+    const QString grande = Ruta("bomba.xlsx");
+    muestras::CrearBomba(grande, 2150 * kMega);
+    EsperarErrorClaro(ErrorAlLeer(grande), grande, "se expande a 2150 MB");
+    // Within the size bound, but a thousand to one: refused for the ratio.
+    const QString densa = Ruta("densa.xlsx");
+    muestras::CrearBomba(densa, 300 * kMega);
+    EsperarErrorClaro(ErrorAlLeer(densa), densa, "veces su tamaño comprimido");
+    // Headers that claim a small part: refused as soon as it inflates past the claim.
+    const QString mentira = Ruta("mentira.xlsx");
+    muestras::CrearBomba(mentira, 300 * kMega, 100000);
+    EsperarErrorClaro(ErrorAlLeer(mentira), mentira, "más grande de lo que declara");
+    // The same construction within every bound reads as a workbook.
+    const QString sana = Ruta("sana.xlsx");
+    muestras::CrearBomba(sana, 200000);
+    const QString a1 = LectorHoja(sana).Texto(QStringLiteral("A1"));
+    EXPECT_GT(a1.size(), 199000);
+    EXPECT_EQ(a1.count(QLatin1Char('a')), a1.size());
 }
 
 TEST_F(LecturaDeHojas, ImpossibleReferencesAreErrorsNotCrashes)

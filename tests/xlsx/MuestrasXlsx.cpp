@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <xlsxwriter.h>
 #include <zip.h>
+#include <zlib.h>
 
 namespace muestras {
 
@@ -21,7 +22,110 @@ void Comprobar(lxw_error e, const char* paso)
         throw std::runtime_error(std::string(paso) + ": " + lxw_strerror(e));
 }
 
+// Raw deflate of a piece on a fresh stream: with a full flush the output ends on a byte
+// boundary and refers to nothing before it, so such pieces can be strung together; the last
+// piece finishes the stream.
+std::string Desinflar(const std::string& pieza, bool ultima)
+{
+    z_stream z{};
+    if (deflateInit2(&z, 9, Z_DEFLATED, -15, 9, Z_DEFAULT_STRATEGY) != Z_OK)
+        throw std::runtime_error("deflateInit2");
+    std::string salida(deflateBound(&z, uLong(pieza.size())) + 64, '\0');
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(pieza.data()));
+    z.avail_in = uInt(pieza.size());
+    z.next_out = reinterpret_cast<Bytef*>(salida.data());
+    z.avail_out = uInt(salida.size());
+    const int r = deflate(&z, ultima ? Z_FINISH : Z_FULL_FLUSH);
+    if (r != (ultima ? Z_STREAM_END : Z_OK) || z.avail_in != 0)
+        throw std::runtime_error("deflate");
+    salida.resize(salida.size() - z.avail_out);
+    deflateEnd(&z);
+    return salida;
+}
+
+void Agregar16(std::string& s, unsigned v)
+{
+    s += char(v & 0xFF);
+    s += char((v >> 8) & 0xFF);
+}
+
+void Agregar32(std::string& s, unsigned long long v)
+{
+    Agregar16(s, unsigned(v & 0xFFFF));
+    Agregar16(s, unsigned((v >> 16) & 0xFFFF));
+}
+
 } // namespace
+
+void CrearBomba(const QString& ruta, unsigned long long inflado, unsigned long long declarado)
+{
+    const std::string cabeza = "<worksheet xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
+                               "<sheetData><row r=\"1\"><c r=\"A1\" t=\"inlineStr\"><is><t>";
+    const std::string cola = "</t></is></c></row></sheetData></worksheet>";
+    const std::string mega(1024 * 1024, 'a');
+    const std::string megaDesinflado = Desinflar(mega, false);
+    const uLong crcMega = crc32(0, reinterpret_cast<const Bytef*>(mega.data()), uInt(mega.size()));
+    unsigned long long relleno = inflado - cabeza.size() - cola.size();
+    std::string hoja = Desinflar(cabeza, false);
+    uLong crc = crc32(0, reinterpret_cast<const Bytef*>(cabeza.data()), uInt(cabeza.size()));
+    for (; relleno >= mega.size(); relleno -= mega.size()) {
+        hoja += megaDesinflado;
+        crc = crc32_combine(crc, crcMega, z_off_t(mega.size()));
+    }
+    const std::string resto = std::string(relleno, 'a') + cola;
+    hoja += Desinflar(resto, true);
+    crc = crc32_combine(crc, crc32(0, reinterpret_cast<const Bytef*>(resto.data()), uInt(resto.size())),
+                        z_off_t(resto.size()));
+
+    // The zip by hand: libzip would inflate nothing here, but it would deflate the sheet itself.
+    std::string archivo, directorio;
+    unsigned entradas = 0;
+    auto entrada = [&](const std::string& nombre, const std::string& datos, unsigned metodo, uLong crcDatos,
+                       unsigned long long tamano) {
+        std::string comun;
+        Agregar16(comun, 20);
+        Agregar16(comun, 0);
+        Agregar16(comun, metodo);
+        Agregar16(comun, 0);
+        Agregar16(comun, 0x21);
+        Agregar32(comun, crcDatos);
+        Agregar32(comun, datos.size());
+        Agregar32(comun, tamano);
+        Agregar16(comun, unsigned(nombre.size()));
+        Agregar16(comun, 0);
+        const unsigned long long desde = archivo.size();
+        Agregar32(archivo, 0x04034b50);
+        archivo += comun + nombre + datos;
+        Agregar32(directorio, 0x02014b50);
+        Agregar16(directorio, 20);
+        directorio += comun;
+        for (int i = 0; i < 3; ++i) // comment length, disk, internal attributes
+            Agregar16(directorio, 0);
+        Agregar32(directorio, 0);
+        Agregar32(directorio, desde);
+        directorio += nombre;
+        ++entradas;
+    };
+    for (const auto& [nombre, contenido] : LibroMinimo("<worksheet/>")) {
+        if (nombre == "xl/worksheets/sheet1.xml")
+            entrada(nombre, hoja, 8, crc, declarado ? declarado : inflado);
+        else
+            entrada(nombre, contenido, 0,
+                    crc32(0, reinterpret_cast<const Bytef*>(contenido.data()), uInt(contenido.size())),
+                    contenido.size());
+    }
+    const unsigned long long inicioDirectorio = archivo.size();
+    archivo += directorio;
+    Agregar32(archivo, 0x06054b50);
+    Agregar16(archivo, 0);
+    Agregar16(archivo, 0);
+    Agregar16(archivo, entradas);
+    Agregar16(archivo, entradas);
+    Agregar32(archivo, directorio.size());
+    Agregar32(archivo, inicioDirectorio);
+    Agregar16(archivo, 0);
+    EscribirArchivoCrudo(ruta, QByteArray(archivo.data(), qsizetype(archivo.size())));
+}
 
 void CrearConLibxlsxwriter(const QString& ruta, const std::function<void(lxw_workbook*, lxw_worksheet*)>& llenar,
                            bool constantMemory)

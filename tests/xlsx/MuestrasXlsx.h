@@ -40,6 +40,11 @@ void CrearZip(const QString& ruta, const std::vector<std::pair<std::string, std:
 QByteArray LeerArchivo(const QString& ruta);
 void EscribirArchivoCrudo(const QString& ruta, const QByteArray& bytes);
 
+// A minimal workbook whose sheet (one cell holding "a" over and over) inflates to `inflado`
+// bytes at about a thousand to one: a zip bomb, written without ever holding the inflated sheet.
+// `declarado`, when not 0, is the inflated size its headers claim instead of the true one.
+void CrearBomba(const QString& ruta, unsigned long long inflado, unsigned long long declarado = 0);
+
 // The minimal parts of a workbook whose first sheet's XML is hoja (and shared strings, when given).
 std::vector<std::pair<std::string, std::string>> LibroMinimo(const std::string& hoja,
                                                              const std::string& textos = std::string(),

@@ -1,0 +1,99 @@
+#include "FUsuarios.h"
+
+#include "Administracion.h"
+#include "Controles.h"
+#include "Dialogos.h"
+#include "Textos.h"
+#include "Usuarios.h"
+
+#include <QVBoxLayout>
+
+namespace {
+
+const QString kClaveReiniciada = QStringLiteral("731905");
+
+} // namespace
+
+FUsuarios::FUsuarios()
+{
+    setObjectName(QStringLiteral("FUsuarios"));
+    setWindowTitle(QStringLiteral("Administrar usuarios"));
+
+    m_cmbUsuarios = new QComboBox(this);
+    m_cmbUsuarios->setObjectName(QStringLiteral("CmbUsuarios"));
+    m_cmbUsuarios->setMinimumWidth(300);
+    // A list to choose from, never typed into: a typed level would be stored without any check.
+    m_cmbNivel = new QComboBox(this);
+    m_cmbNivel->setObjectName(QStringLiteral("CmbNivel"));
+    m_cmbNivel->addItems(NivelesDeUsuario());
+    m_cmbNivel->setCurrentIndex(-1);
+    m_rcon = Boton(this, QStringLiteral("Rcon"), QStringLiteral("Reiniciar contraseña"));
+
+    auto* capa = new QVBoxLayout(this);
+    capa->addWidget(Etiqueta(this, QStringLiteral("Selec0"), QStringLiteral("Seleccionar usuario")));
+    capa->addWidget(m_cmbUsuarios);
+    capa->addWidget(Etiqueta(this, QStringLiteral("Selec1"), QStringLiteral("Seleccionar Nivel de usuario")));
+    capa->addWidget(m_cmbNivel);
+    capa->addSpacing(8);
+    capa->addWidget(m_rcon, 0, Qt::AlignRight);
+
+    connect(m_cmbNivel, &QComboBox::activated, this, &FUsuarios::CmbNivel_Click);
+    connect(m_rcon, &QPushButton::clicked, this, &FUsuarios::Rcon_Click);
+}
+
+void FUsuarios::Form_Load()
+{
+    const RegListaUsuarios lista = GetUsuarios();
+    for (const RegFilaUsuario& u : lista.Items)
+        m_cmbUsuarios->addItem(QString::number(u.Pid) + QStringLiteral(" - ") + u.Apellido + QStringLiteral(", ") +
+                               u.Nombres);
+    m_cmbUsuarios->setCurrentIndex(-1);
+    if (UsuarioActual.Nivel == 4)
+        m_cmbNivel->addItem(QStringLiteral("3 - Super administrador"));
+}
+
+bool FUsuarios::usuarioElegido(qint16& pid)
+{
+    if (m_cmbUsuarios->currentIndex() < 0) {
+        MsgBox(QStringLiteral("Seleccione un usuario del combo superior"), Botones::Aceptar, Icono::Informacion,
+               QStringLiteral("Error al cambiar contraseña: Exit Sub"));
+        return false;
+    }
+    pid = ClaveDeItem(m_cmbUsuarios->currentText());
+    return true;
+}
+
+void FUsuarios::CmbNivel_Click()
+{
+    if (UsuarioActual.Nivel < 3) {
+        MsgBox(QStringLiteral("No puede cambiar un permiso de usuario, hable con un administrador"), Botones::Aceptar,
+               Icono::Informacion, QStringLiteral("No se puede cambiar"));
+        return;
+    }
+    RegUsuario usuario;
+    if (!usuarioElegido(usuario.Pid))
+        return;
+    usuario.Nivel = static_cast<qint16>(m_cmbNivel->currentIndex());
+    GuardarUsuario(usuario, QString(), 0);
+    MsgBox(QStringLiteral("Permisos de usuario cambiados"), Botones::Aceptar, Icono::Informacion,
+           QStringLiteral("Acción realizada"));
+}
+
+void FUsuarios::Rcon_Click()
+{
+    qint16 pid = 0;
+    if (!usuarioElegido(pid))
+        return;
+    // The reset text is known to all: resetting a higher-ranked user would let the acting user
+    // sign in with that user's rights. The level is read now, as it may have changed since the load.
+    for (const RegFilaUsuario& u : GetUsuarios().Items) {
+        if (u.Pid == pid && u.Nivel.toInt() > UsuarioActual.Nivel) {
+            MsgBox(QStringLiteral("No puedes modificar el usuario por encima de tu rango"));
+            return;
+        }
+    }
+    SetPass(CodificarBase64(kClaveReiniciada), pid);
+    MsgBox(QStringLiteral("La contraseña ha sido reinciada, el usuario debe ingregar '731905' sin comillas y cambiar "
+                          "el pass."),
+           Botones::Aceptar, Icono::Informacion, QStringLiteral("Usuario modificado"));
+}
