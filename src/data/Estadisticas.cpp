@@ -14,19 +14,15 @@ RegListaQuejas QuejasDetalle;
 namespace {
 
 // The complaints whose place date lies in the period, bounds included, as m with its place row
-// l; a complaint has at most one place row, so the join counts each complaint once.
-QString quejasEnPeriodo(const QString& desde, const QString& hasta)
+// l; a complaint has at most one place row, so the join counts each complaint once. conResolucion
+// also joins its resolution row r, if any (at most one: a key on IDQueja).
+QString quejasEnPeriodo(const QString& desde, const QString& hasta, bool conResolucion = false)
 {
-    return QStringLiteral(" from Master_Quejas m join Lugar_Quejas l on l.NroQueja = m.pid where l.Fecha >= ") +
-           SqlFecha(desde) + QStringLiteral(" and l.Fecha <= ") + SqlFecha(hasta);
+    return QStringLiteral(" from Master_Quejas m join Lugar_Quejas l on l.NroQueja = m.pid") +
+           (conResolucion ? QStringLiteral(" left join Resolucion_quejas r on r.IDQueja = m.pid") : QString()) +
+           QStringLiteral(" where l.Fecha >= ") + SqlFecha(desde) + QStringLiteral(" and l.Fecha <= ") +
+           SqlFecha(hasta);
 }
-
-// The resolution tests of the counts by state, on the complaint m.
-const QString kResolucionSinCerrar =
-    QStringLiteral("exists (Select 1 from Resolucion_quejas r where r.IDQueja = m.pid and r.Cerrada = 0)");
-const QString kResolucionCerrada =
-    QStringLiteral("exists (Select 1 from Resolucion_quejas r where r.IDQueja = m.pid and r.Cerrada = 1)");
-const QString kConResolucion = QStringLiteral("exists (Select 1 from Resolucion_quejas r where r.IDQueja = m.pid)");
 
 // One row per catalogue row, in the catalogue's order (the reader yields once per row).
 template <typename Lista> Lista listaDe(const RegListaCatalogo& catalogo)
@@ -133,24 +129,24 @@ qint32 ContarPorEstado(const QString& desde, const QString& hasta, qint16 tipo)
 {
     QString condicion;
     switch (tipo) {
-    case 0: condicion = QStringLiteral(" and ") + kResolucionSinCerrar; break;
-    case 1: condicion = QStringLiteral(" and ") + kResolucionCerrada; break;
+    case 0: condicion = QStringLiteral(" and r.Cerrada = 0"); break;
+    case 1: condicion = QStringLiteral(" and r.Cerrada = 1"); break;
     case 2: break;
-    // NOT EXISTS: a resolution row without a complaint cannot hide the complaints without one.
-    case 3: condicion = QStringLiteral(" and not ") + kConResolucion; break;
+    // A resolution row without a complaint cannot hide the complaints without one, as it could
+    // in a NOT IN list.
+    case 3: condicion = QStringLiteral(" and r.IDQueja is null"); break;
     default: return 0;
     }
-    return contar(QStringLiteral("select count(*)") + quejasEnPeriodo(desde, hasta) + condicion);
+    return contar(QStringLiteral("select count(*)") + quejasEnPeriodo(desde, hasta, tipo != 2) + condicion);
 }
 
 RegConteoEstados ContarEstados(const QString& desde, const QString& hasta)
 {
-    const auto cuantas = [](const QString& condicion) {
-        return QStringLiteral(", sum(case when ") + condicion + QStringLiteral(" then 1 else 0 end)");
-    };
     // Sums over no row are Null, read as 0.
-    return LeerFila(QStringLiteral("select count(*)") + cuantas(kResolucionSinCerrar) + cuantas(kResolucionCerrada) +
-                        cuantas(QStringLiteral("not ") + kConResolucion) + quejasEnPeriodo(desde, hasta),
+    return LeerFila(QStringLiteral("select count(*), sum(case when r.Cerrada = 0 then 1 else 0 end), sum(case when "
+                                   "r.Cerrada = 1 then 1 else 0 end), sum(case when r.IDQueja is null then 1 else 0 "
+                                   "end)") +
+                        quejasEnPeriodo(desde, hasta, true),
                     [] {
                         RegConteoEstados c;
                         c.Total = Rs.Entero32(0);

@@ -26,12 +26,16 @@ QString SqlFecha(const QString& fechaDiaPrimero)
 QString SqlContienePlegada(const QString& columnaPlegada, const QString& valor)
 {
     QString v = PlegarTexto(valor);
-    // LIKE's own wildcards in the typed text are plain characters.
+    const QString como = columnaPlegada + QStringLiteral(" LIKE ");
+    // Most texts hold none of LIKE's own characters and need no ESCAPE, which SQLite pays for
+    // on every row.
+    if (!v.contains(QLatin1Char('\\')) && !v.contains(QLatin1Char('%')) && !v.contains(QLatin1Char('_')))
+        return como + SqlTexto(QLatin1Char('%') + v + QLatin1Char('%'));
+    // Typed wildcards are plain characters.
     v.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
     v.replace(QLatin1Char('%'), QLatin1String("\\%"));
     v.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return columnaPlegada + QStringLiteral(" LIKE ") + SqlTexto(QLatin1Char('%') + v + QLatin1Char('%')) +
-           QStringLiteral(" ESCAPE '\\'");
+    return como + SqlTexto(QLatin1Char('%') + v + QLatin1Char('%')) + QStringLiteral(" ESCAPE '\\'");
 }
 
 QString SqlContiene(const QString& columna, const QString& valor)
