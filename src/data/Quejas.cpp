@@ -59,9 +59,11 @@ qint32 AgregarQueja(const RegQueja& queja)
     // it, trying again while another workstation takes that number first. Anything else (a lost
     // connection, a locked file, a failure, no number left) takes the usual way below, under the
     // query runner's policy.
+    // The highest number is read by a subquery of its own: inside an insert SQLite reads it from
+    // the key only in that form, not by scanning the table.
     const QString enUnPaso = columnas + QStringLiteral("select k, ") + valores +
-                             QStringLiteral(" from (select coalesce(max(pid), 0) + CAST(1 AS BIGINT) as k from "
-                                            "Master_Quejas) n where k <= ") +
+                             QStringLiteral(" from (select coalesce((select max(pid) from Master_Quejas), 0) + "
+                                            "CAST(1 AS BIGINT) as k) n where k <= ") +
                              SqlEntero(kMaximoClave32) + QStringLiteral(" returning pid");
     for (int intento = 0; intento < 100; ++intento) {
         const ResultadoDirecto r = EjecutarDirecto(enUnPaso);

@@ -20,9 +20,7 @@ void asegurarTablas() { std::call_once(TablasListas, IniciarTablasBase64); }
 {
     throw ErrorEjecucion{kErrorDefinidoPorUsuario, QString::fromLatin1(texto)};
 }
-} // namespace
 
-namespace {
 // A run of digits of texto as a number; -1 when one of them is not a digit.
 int numeroEn(const QString& texto, int desde, int cifras)
 {
@@ -37,7 +35,7 @@ int numeroEn(const QString& texto, int desde, int cifras)
 }
 
 // "DD/MM/YYYY" of a date of years 1000 to 9999.
-QString diaPrimero(const QDate& d)
+QString textoDiaPrimero(const QDate& d)
 {
     const char texto[] = {char('0' + d.day() / 10),    char('0' + d.day() % 10),    '/',
                           char('0' + d.month() / 10),  char('0' + d.month() % 10),  '/',
@@ -57,7 +55,7 @@ QString FormatoFecha(const QString& texto)
         else if (texto[2] == QLatin1Char('/') && texto[5] == QLatin1Char('/'))
             d = QDate(numeroEn(texto, 6, 4), numeroEn(texto, 3, 2), numeroEn(texto, 0, 2));
         if (d.isValid() && d.year() >= 1000)
-            return diaPrimero(d);
+            return textoDiaPrimero(d);
     }
     const QString t = texto.trimmed();
     static const QRegularExpression diaPrimero(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})"));
