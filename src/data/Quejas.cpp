@@ -58,13 +58,12 @@ qint32 AgregarQueja(const RegQueja& queja)
     // One round trip instead of two: the insert takes the highest number + 1 itself and returns
     // it, trying again while another workstation takes that number first. Anything else (a lost
     // connection, a locked file, a failure, no number left) takes the usual way below, under the
-    // query runner's policy.
-    // The highest number is read by a subquery of its own: inside an insert SQLite reads it from
-    // the key only in that form, not by scanning the table.
-    const QString enUnPaso = columnas + QStringLiteral("select k, ") + valores +
-                             QStringLiteral(" from (select coalesce((select max(pid) from Master_Quejas), 0) + "
-                                            "CAST(1 AS BIGINT) as k) n where k <= ") +
-                             SqlEntero(kMaximoClave32) + QStringLiteral(" returning pid");
+    // query runner's policy. The highest number is read by subqueries of their own: inside an
+    // insert SQLite reads it from the key only in that form, and the server plans it fastest so.
+    const QString mayor = QStringLiteral("(select coalesce(max(pid), 0) from Master_Quejas)");
+    const QString enUnPaso = columnas + QStringLiteral("select ") + mayor + QStringLiteral(" + 1, ") + valores +
+                             QStringLiteral(" where ") + mayor + QStringLiteral(" < ") + SqlEntero(kMaximoClave32) +
+                             QStringLiteral(" returning pid");
     for (int intento = 0; intento < 100; ++intento) {
         const ResultadoDirecto r = EjecutarDirecto(enUnPaso);
         if (r == ResultadoDirecto::ClaveDuplicada)
