@@ -3,6 +3,7 @@
 #include "MenAb.h"
 #include "MenuSecA.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QSignalSpy>
@@ -211,6 +212,27 @@ TEST_F(MenuSecATest, PicturesCarryTheWordsOfWhatTheMainWindowDoes)
     }
     EXPECT_EQ(menu.findChild<QToolButton*>(QStringLiteral("Prop3"))->text(), QStringLiteral("Estadísticas"));
     EXPECT_EQ(menu.findChild<QToolButton*>(QStringLiteral("Prop4"))->text(), QStringLiteral("Salir"));
+}
+
+TEST(MenuSecAFuente, EveryWordShowsWholeUnderItsPictureWhateverTheFont)
+{
+    const QFont antes = QApplication::font();
+    for (int puntos : {8, 12}) {
+        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), puntos));
+        MenuSecA menu;
+        const QList<QToolButton*> botones = menu.findChildren<QToolButton*>();
+        ASSERT_EQ(botones.size(), 14);
+        for (QToolButton* b : botones) {
+            EXPECT_LE(b->sizeHint().width(), b->width()) << b->text().toStdString() << " at " << puntos << " pt";
+            EXPECT_LE(b->sizeHint().height(), b->height()) << b->text().toStdString() << " at " << puntos << " pt";
+        }
+        // The open section stands beside its header, its pictures side by side.
+        menu.Prop_Click(2);
+        EXPECT_EQ(menu.findChild<QToolButton*>(QStringLiteral("Sec7"))->mapTo(&menu, QPoint(0, 0)).x(),
+                  menu.findChild<QToolButton*>(QStringLiteral("Prop0"))->width() +
+                      menu.findChild<QToolButton*>(QStringLiteral("Sec6"))->width());
+    }
+    QApplication::setFont(antes);
 }
 
 TEST_F(MenuSecATest, ClosedMenuTakesOnlyTheHeaderColumn)
