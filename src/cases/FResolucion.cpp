@@ -85,8 +85,8 @@ FResolucion::FResolucion()
     m_sancion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_cmbsup = new QComboBox(this);
     m_cmbsup->setObjectName(QStringLiteral("cmbsup"));
-    m_label4 = Etiqueta(this, QStringLiteral("Label4"), QString());
-    m_usuario = Etiqueta(this, QStringLiteral("Usuario"), QString());
+    m_label4 = EtiquetaDeDato(this, QStringLiteral("Label4"));
+    m_usuario = EtiquetaDeDato(this, QStringLiteral("Usuario"));
     m_solucionado = new QCheckBox(QStringLiteral("Solucionado"), this);
     m_solucionado->setObjectName(QStringLiteral("Solucionado"));
     m_anulado = new QCheckBox(QStringLiteral("Anulado"), this);

@@ -106,8 +106,8 @@ VisAtte::VisAtte()
     m_localidad = campo(m_carga, QStringLiteral("Localidad"));
     m_provincia = campo(m_carga, QStringLiteral("Provincia"));
     m_pais = campo(m_carga, QStringLiteral("Pais"));
-    m_lblEmpresa = Etiqueta(m_carga, QStringLiteral("LblEmpresa"));
-    m_usuario = Etiqueta(m_carga, QStringLiteral("Usuario"));
+    m_lblEmpresa = EtiquetaDeDato(m_carga, QStringLiteral("LblEmpresa"));
+    m_usuario = EtiquetaDeDato(m_carga, QStringLiteral("Usuario"));
 
     auto* datos = new QGridLayout;
     const std::pair<const char*, QWidget*> filas[] = {
@@ -138,12 +138,12 @@ VisAtte::VisAtte()
     // Types, category, reason, numbers, detail and the buttons of the case.
     m_dtRec = new QGroupBox(QStringLiteral("Tipos, motivos y datos"), m_carga);
     m_dtRec->setObjectName(QStringLiteral("DTRec"));
-    m_lblTipo = Etiqueta(m_dtRec, QStringLiteral("LblTipo"));
-    m_lblMotivo = Etiqueta(m_dtRec, QStringLiteral("LblMotivo"));
-    m_lblCausa = Etiqueta(m_dtRec, QStringLiteral("LblCausa"));
-    m_numeroLbl = Etiqueta(m_dtRec, QStringLiteral("Numero"));
-    m_mediador = Etiqueta(m_dtRec, QStringLiteral("Mediador"));
-    m_nroQueja = Etiqueta(m_dtRec, QStringLiteral("NroQueja"));
+    m_lblTipo = EtiquetaDeDato(m_dtRec, QStringLiteral("LblTipo"));
+    m_lblMotivo = EtiquetaDeDato(m_dtRec, QStringLiteral("LblMotivo"));
+    m_lblCausa = EtiquetaDeDato(m_dtRec, QStringLiteral("LblCausa"));
+    m_numeroLbl = EtiquetaDeDato(m_dtRec, QStringLiteral("Numero"));
+    m_mediador = EtiquetaDeDato(m_dtRec, QStringLiteral("Mediador"));
+    m_nroQueja = EtiquetaDeDato(m_dtRec, QStringLiteral("NroQueja"));
     m_detalle = new QPlainTextEdit(m_dtRec);
     m_detalle->setObjectName(QStringLiteral("Detalle"));
     m_detalle->setReadOnly(true);

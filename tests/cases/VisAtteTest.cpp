@@ -4,6 +4,7 @@
 #include "Colores.h"
 #include "Conexion.h"
 #include "ConsultasDePrueba.h"
+#include "EtiquetaDato.h"
 #include "FResolucion.h"
 #include "F_Abrir.h"
 #include "F_Comprobante.h"
@@ -18,11 +19,15 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 // The case window over a small catalogue: two categories with paired reasons, free reasons
 // (one annulled), a company, a user and complaint 42.
@@ -118,6 +123,45 @@ TEST_P(VisAtteVentana, ShowsTheLoadedComplaintInItsFields)
     // The progress window came and went.
     EXPECT_FALSE(Formulario<PCarga>::Cargado());
     EXPECT_EQ(w->EstadoCaso(), 0);
+}
+
+TEST_P(VisAtteVentana, LongStoredTextsAreCutToTheWindowWhichNeverGrowsForThem)
+{
+    VisAtte* w = abrir();
+    QCoreApplication::sendPostedEvents();
+    const QSize corta = w->size();
+    // As long as the edit box lets a mediator, a file number or a name be typed.
+    const QString largo = QString(5000, QLatin1Char('M'));
+    Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, Apellido, Nombres, NrLib, Mediador, NroQueja, causa) "
+                            "VALUES (43, '%1', '%1', '%1', '%1', '%1', 2)")
+                 .arg(largo));
+    abrir(43);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(w->size(), corta);
+    EXPECT_LE(w->minimumSizeHint().width(), QGuiApplication::primaryScreen()->availableGeometry().width());
+    for (const char* nombre : {"Numero", "Mediador", "NroQueja"}) {
+        auto* l = control<EtiquetaDato>(nombre);
+        EXPECT_EQ(l->text(), largo) << nombre;
+        EXPECT_TRUE(l->TextoVisible().endsWith(QChar(0x2026))) << nombre;
+        EXPECT_LE(l->mapTo(w, QPoint(l->width(), 0)).x(), w->width()) << nombre;
+    }
+    // The whole text is in the tooltip.
+    auto* mediador = control<EtiquetaDato>("Mediador");
+    QHelpEvent ayuda(QEvent::ToolTip, QPoint(5, 5), mediador->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(mediador, &ayuda);
+    EXPECT_EQ(QToolTip::text(), largo);
+    QToolTip::hideText();
+    // Edits start from the whole stored text.
+    entorno->dialogos->Escribir(QStringLiteral("Defensoría del Pueblo"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(mediador);
+    EXPECT_EQ(entorno->dialogos->porDefecto.value(0), largo);
+    EXPECT_EQ(etiqueta("Mediador"), QStringLiteral("Defensoría del Pueblo"));
+
+    abrir(42);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(w->size(), corta);
+    EXPECT_EQ(control<EtiquetaDato>("Mediador")->TextoVisible(), QStringLiteral("Defensoría"));
 }
 
 TEST_P(VisAtteVentana, NumberCaptionPadsToSixDigitsAndShowsLongerNumbersInFull)
