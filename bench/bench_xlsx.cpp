@@ -4,6 +4,7 @@
 //  - refuse a workbook of about 2 MB whose sheet inflates to 2.1 GB: under 1 s and 100 MB.
 // Reads run in a fresh process of this program so that their peak memory is their own.
 
+#include "Comun.h"
 #include "ErrorLibro.h"
 #include "Excel.h"
 #include "LectorHoja.h"
@@ -25,16 +26,6 @@ constexpr int kFilasRelleno = 10000;
 constexpr int kColumnasRelleno = 10;
 constexpr int kFilasLectura = 29567;
 constexpr int kColumnasLectura = 40;
-
-void Crear(const QString& ruta, void (*llenar)(lxw_workbook*, lxw_worksheet*))
-{
-    lxw_workbook* libro = workbook_new(QFile::encodeName(ruta).constData());
-    llenar(libro, workbook_add_worksheet(libro, nullptr));
-    if (workbook_close(libro) != LXW_NO_ERROR) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(ruta));
-        std::exit(2);
-    }
-}
 
 // A report template: a title, header cells with their own formats, a second sheet.
 void LlenarPlantilla(lxw_workbook* libro, lxw_worksheet* hoja)
@@ -125,19 +116,6 @@ double Rellenar(const QString& plantilla, const QString& salida)
     }
     libro->SaveAs(salida);
     return t.nsecsElapsed() / 1e9;
-}
-
-// Peak resident memory of this process image. getrusage's ru_maxrss would carry over the parent's
-// peak across fork and exec; VmHWM belongs to the image that exec started.
-long PicoDeMemoriaKb()
-{
-    QFile estado(QStringLiteral("/proc/self/status"));
-    if (!estado.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& linea : estado.readAll().split('\n'))
-        if (linea.startsWith("VmHWM:"))
-            return linea.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
 }
 
 // Child process: reads every cell the way the imports do and prints "seconds peakKB cells".

@@ -51,17 +51,40 @@ RegListaComprobantes GetComprobantes(qint32 nrQueja)
     return lista;
 }
 
+namespace {
+
+QString sqlAgregarComprobante(qint32 clave, qint32 nrQueja, const QString& t1, const QString& t2, const QString& t3,
+                              qint16 tipo)
+{
+    return QStringLiteral("Insert Into Comprobantes_quejas (PID, T1, T2, T3, Tipo, NrQueja) Values ( ") +
+           QStringList{SqlEntero(clave), SqlTexto(t1), SqlTexto(t2), SqlTexto(t3), SqlEntero(tipo), SqlEntero(nrQueja)}
+               .join(QStringLiteral(", ")) +
+           QStringLiteral(")");
+}
+
+const QString kUltimaClave = QStringLiteral("Select PID from Comprobantes_quejas order by pid desc LIMIT 1");
+
+} // namespace
+
 void AgregarComprobante(qint32 nrQueja, const QString& t1, const QString& t2, const QString& t3, qint16 tipo)
 {
-    InsertarConClaveNueva(QStringLiteral("Select PID from Comprobantes_quejas order by pid desc LIMIT 1"),
-                          [&](qint32 clave) {
-                              return QStringLiteral("Insert Into Comprobantes_quejas (PID, T1, T2, T3, Tipo, NrQueja) "
-                                                    "Values ( ") +
-                                     QStringList{SqlEntero(clave), SqlTexto(t1),    SqlTexto(t2),
-                                                 SqlTexto(t3),     SqlEntero(tipo), SqlEntero(nrQueja)}
-                                         .join(QStringLiteral(", ")) +
-                                     QStringLiteral(")");
-                          });
+    InsertarConClaveNueva(kUltimaClave,
+                          [&](qint32 clave) { return sqlAgregarComprobante(clave, nrQueja, t1, t2, t3, tipo); });
+}
+
+QVector<ResultadoFila> AgregarComprobantes(const QVector<FilaComprobantes>& filas)
+{
+    QVector<FilaLote> lote;
+    lote.reserve(filas.size());
+    for (const FilaComprobantes& f : filas)
+        lote.append({int(f.Items.size()), [f](qint32 clave) {
+                         QStringList sentencias;
+                         for (const RegComprobante& c : f.Items)
+                             sentencias << sqlAgregarComprobante(clave++, f.NrQueja, c.Texto, QString(), QString(),
+                                                                 c.Tipo);
+                         return sentencias;
+                     }});
+    return EjecutarFilas(lote, kUltimaClave);
 }
 
 void ModificarComprobante(const QString& viejo, qint16 tipo, qint32 nrQueja, const QString& nuevo)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Conexion.h"
+
 #include <QString>
 #include <QVector>
 
@@ -26,6 +28,15 @@ struct RegListaComprobantes
 
 RegListaComprobantes GetComprobantes(qint32 nrQueja);
 void AgregarComprobante(qint32 nrQueja, const QString& t1, const QString& t2, const QString& t3, qint16 tipo);
+
+// The vouchers one import row gives a complaint, each with its text as T1 (T2 and T3 empty).
+struct FilaComprobantes
+{
+    qint32 NrQueja = 0;
+    QVector<RegComprobante> Items;
+};
+// Each row's vouchers land together or not at all (see EjecutarFilas).
+QVector<ResultadoFila> AgregarComprobantes(const QVector<FilaComprobantes>& filas);
 // Changes the T1 of the first matching voucher, or deletes every matching voucher when the
 // new text is empty.
 void ModificarComprobante(const QString& viejo, qint16 tipo, qint32 nrQueja, const QString& nuevo);

@@ -5,6 +5,7 @@
 #include "Dialogos.h"
 #include "ErrLog.h"
 #include "MotorBD.h"
+#include "Sql.h"
 #include "Textos.h"
 
 #include <QDate>
@@ -106,6 +107,17 @@ Intento intentarTransaccion(const QStringList& sentencias, ErrorEjecucion& error
     return Intento::Ok;
 }
 
+// Counts a failed attempt; the third ends the program. False when it did.
+bool contarFallo()
+{
+    if (++ErroresQuery < 3)
+        return true;
+    MsgBox(QStringLiteral("Se ha perdido la conexión con el servidor al menos 3 veces. Se cerrará el programa"),
+           Botones::Aceptar, Icono::Informacion, QStringLiteral("Error en la conexión"));
+    Aplicacion::Terminar();
+    return false;
+}
+
 // The failure policy around any attempt. Returns Ok, ClaveDuplicada (left to the caller, not
 // counted) or Error after a silent failure; a failure that is not silent ends the program.
 // After a locked database: whether to try once more (automatically at first, then as the user says).
@@ -139,13 +151,8 @@ Intento conPolitica(const QString& sqlRegistro, bool silencioso, const std::func
             return Intento::Error;
         }
         Aplicacion::HacerEventos();
-        ++ErroresQuery;
-        if (ErroresQuery >= 3) {
-            MsgBox(QStringLiteral("Se ha perdido la conexión con el servidor al menos 3 veces. Se cerrará el programa"),
-                   Botones::Aceptar, Icono::Informacion, QStringLiteral("Error en la conexión"));
-            Aplicacion::Terminar();
+        if (!contarFallo())
             return Intento::Error;
-        }
         if (error.numero == kErrorFalloGeneral) {
             // A lost connection: open a new one and run the same statement again; the count stays.
             Reconectar();
@@ -386,4 +393,202 @@ ResultadoDirecto EjecutarDirecto(const QString& sql, ErrorEjecucion* error)
     if (error)
         *error = e;
     return r;
+}
+
+namespace {
+
+bool esPerdida(const ErrorEjecucion& e)
+{
+    return e.numero == kErrorFalloGeneral;
+}
+
+// How one pass over a batch ended.
+enum class Pasada { Hecha, Rechazo, Perdida, Fallo, Terminado };
+
+// One pass over the rows inside one transaction. Without savepoints (the usual case, one round
+// trip less per row on the server) the first refusal ends the pass, to be run again with them.
+class PasadaLote
+{
+public:
+    PasadaLote(const QVector<FilaLote>& filas, const QString& sqlUltimaClave, QVector<ResultadoFila>& resultados)
+        : m_filas(filas), m_sqlClave(sqlUltimaClave), m_resultados(resultados)
+    {
+    }
+
+    Pasada Correr(bool conPuntos)
+    {
+        for (ResultadoFila& r : m_resultados)
+            r = ResultadoFila();
+        if (!ejecutar(MotorBD::InicioEscritura()))
+            return m_fallo;
+        m_claveLeida = false;
+        for (int i = 0; i < m_filas.size(); ++i) {
+            const Pasada p = fila(i, conPuntos);
+            if (p != Pasada::Hecha) {
+                deshacer();
+                return p;
+            }
+        }
+        if (!ejecutar(QStringLiteral("COMMIT"))) {
+            deshacer();
+            return m_fallo;
+        }
+        return Pasada::Hecha;
+    }
+
+    ErrorEjecucion error;
+    QString sql;
+
+private:
+    // A statement of the pass itself, never a refusal of a row. A read leaves its rows in Rs.
+    bool ejecutar(const QString& sentencia)
+    {
+        if (intentar(sentencia, error) == Intento::Ok)
+            return true;
+        Rs.Close();
+        sql = sentencia;
+        m_fallo = esPerdida(error) ? Pasada::Perdida : Pasada::Fallo;
+        return false;
+    }
+
+    void deshacer()
+    {
+        ErrorEjecucion e;
+        intentar(QStringLiteral("ROLLBACK"), e);
+        Rs.Close();
+    }
+
+    bool leerClave(qint32& clave)
+    {
+        if (!ejecutar(m_sqlClave))
+            return false;
+        Rs.Requery();
+        clave = Rs.Eof() ? 1 : Rs.Entero32(0) + 1;
+        Rs.Close();
+        return true;
+    }
+
+    Pasada fila(int i, bool conPuntos)
+    {
+        const FilaLote& f = m_filas[i];
+        if (f.claves > 0 && !m_claveLeida) {
+            if (!leerClave(m_clave))
+                return m_fallo;
+            m_claveLeida = true;
+        }
+        if (conPuntos && !ejecutar(QStringLiteral("SAVEPOINT fila")))
+            return m_fallo;
+        for (;;) {
+            Intento r = Intento::Ok;
+            ErrorEjecucion e;
+            QString fallida;
+            for (const QString& s : f.armar(m_clave)) {
+                r = intentar(s, e);
+                Rs.Close();
+                if (r != Intento::Ok) {
+                    fallida = s;
+                    break;
+                }
+            }
+            if (r == Intento::Ok) {
+                m_resultados[i].guardada = true;
+                m_clave += f.claves;
+                break;
+            }
+            if (r == Intento::Error && esPerdida(e)) {
+                error = e;
+                sql = fallida;
+                return Pasada::Perdida;
+            }
+            if (!conPuntos)
+                return Pasada::Rechazo;
+            if (!ejecutar(QStringLiteral("ROLLBACK TO SAVEPOINT fila")))
+                return m_fallo;
+            if (r == Intento::ClaveDuplicada && f.claves > 0) {
+                // Taken by another workstation: the next free key, when there is a higher one.
+                qint32 nueva = 0;
+                if (!leerClave(nueva))
+                    return m_fallo;
+                if (nueva > m_clave) {
+                    m_clave = nueva;
+                    continue;
+                }
+            }
+            if (r == Intento::ClaveDuplicada)
+                e = {-2147217873, QStringLiteral("Clave duplicada.")};
+            if (!contarFallo())
+                return Pasada::Terminado;
+            BloqueSentencia(e, fallida);
+            ErroresQuery = 0;
+            m_resultados[i].error = e;
+            break;
+        }
+        if (conPuntos && !ejecutar(QStringLiteral("RELEASE SAVEPOINT fila")))
+            return m_fallo;
+        return Pasada::Hecha;
+    }
+
+    const QVector<FilaLote>& m_filas;
+    const QString& m_sqlClave;
+    QVector<ResultadoFila>& m_resultados;
+    Pasada m_fallo = Pasada::Fallo;
+    qint32 m_clave = 0;
+    bool m_claveLeida = false;
+};
+
+} // namespace
+
+QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QString& sqlUltimaClave)
+{
+    QVector<ResultadoFila> resultados(filas.size());
+    if (filas.isEmpty())
+        return resultados;
+    PasadaLote pasada(filas, sqlUltimaClave, resultados);
+    bool conPuntos = false;
+    for (;;) {
+        if (Rs.Abierto()) {
+            pasada.error = errorObjetoAbierto();
+            pasada.sql = QStringLiteral("BEGIN");
+            break;
+        }
+        const Pasada p = pasada.Correr(conPuntos);
+        if (p == Pasada::Hecha)
+            return resultados;
+        if (p == Pasada::Rechazo) {
+            conPuntos = true;
+            continue;
+        }
+        if (p == Pasada::Terminado)
+            break;
+        // Lost or failed as a whole: no row of this pass was kept.
+        if (!contarFallo())
+            break;
+        if (p == Pasada::Perdida) {
+            Reconectar();
+            continue;
+        }
+        BloqueSentencia(pasada.error, pasada.sql);
+        ErroresQuery = 0;
+        break;
+    }
+    for (ResultadoFila& r : resultados)
+        r = ResultadoFila{false, pasada.error};
+    return resultados;
+}
+
+QSet<qint32> ClavesExistentes(const QString& tabla, const QString& columna, const QVector<qint32>& claves)
+{
+    constexpr int kPorSentencia = 500;
+    QSet<qint32> existentes;
+    for (int desde = 0; desde < claves.size(); desde += kPorSentencia) {
+        QStringList lista;
+        for (int i = desde; i < qMin(desde + kPorSentencia, int(claves.size())); ++i)
+            lista << SqlEntero(claves[i]);
+        const QString sql = QStringLiteral("Select ") + columna + QStringLiteral(" from ") + tabla +
+                            QStringLiteral(" where ") + columna + QStringLiteral(" in (") +
+                            lista.join(QLatin1Char(',')) + QLatin1Char(')');
+        for (qint32 clave : LeerFilas(sql, [] { return Rs.Entero32(0); }))
+            existentes.insert(clave);
+    }
+    return existentes;
 }

@@ -3,6 +3,7 @@
 #include "Aplicacion.h"
 #include "ErrorEjecucion.h"
 
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -149,6 +150,45 @@ qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<
 qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
                                         const std::function<QStringList(qint32)>& armarSentencias,
                                         bool silencioso = false);
+
+// One row of a batched write: the statements that land together or not at all. A row that
+// takes "highest + 1" keys says how many; its statements are built for the first of them.
+struct FilaLote
+{
+    int claves = 0;
+    std::function<QStringList(qint32 primeraClave)> armar;
+};
+
+// What became of one row of a batched write: stored, or the error that refused it.
+struct ResultadoFila
+{
+    bool guardada = false;
+    ErrorEjecucion error;
+};
+
+// Writes rows in one transaction, so a long import pays one commit per batch and a program
+// stopped midway leaves whole rows only. A row the database refuses is undone alone, logged as a
+// silent failure, and the other rows are kept. Keys for the rows that take them are read once
+// (sqlUltimaClave) and handed out in order; a key another workstation took meanwhile moves the
+// row to the next free one. A lost connection is reopened under the usual count and the whole
+// batch written again, since the transaction went with it. Nothing may yield meanwhile.
+QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QString& sqlUltimaClave = QString());
+
+// A batched write of one row per record: armar(record, first key) gives the row's statements.
+template <typename Registro, typename Armar>
+QVector<ResultadoFila> EjecutarPorRegistro(const QVector<Registro>& registros, Armar armar, int clavesPorFila = 0,
+                                           const QString& sqlUltimaClave = QString())
+{
+    QVector<FilaLote> filas;
+    filas.reserve(registros.size());
+    for (const Registro& r : registros)
+        filas.append({clavesPorFila, [r, armar](qint32 clave) { return QStringList(armar(r, clave)); }});
+    return EjecutarFilas(filas, sqlUltimaClave);
+}
+
+// Which of these keys the column holds, read a few hundred at a time instead of one statement
+// each (for the data files; tabla and columna are their own names, never a caller's text).
+QSet<qint32> ClavesExistentes(const QString& tabla, const QString& columna, const QVector<qint32>& claves);
 
 // Runs one statement outside the failure policy (not counted, not logged, no reconnection).
 // For the one insert that reports its failure to its caller.

@@ -27,16 +27,34 @@ bool leer16(const QByteArray& b, int& pos, quint16& v)
     return true;
 }
 
-bool leerTexto(const QByteArray& b, int& pos, QString& texto)
+} // namespace
+
+QByteArray TextoBinario(const QString& texto)
+{
+    const QByteArray x = AWindows1252(texto).left(0xFFFF);
+    QByteArray b;
+    escribir16(b, static_cast<quint16>(x.size()));
+    return b + x;
+}
+
+bool LeerTextoBinario(const QByteArray& bytes, int& pos, QString& texto)
 {
     quint16 n = 0;
-    if (!leer16(b, pos, n))
+    if (!leer16(bytes, pos, n))
         return false;
-    texto = DeWindows1252(b.mid(pos, n));
+    texto = DeWindows1252(bytes.mid(pos, n));
     pos += n;
     return true;
 }
-} // namespace
+
+bool EscribirDesdeElInicio(const QString& ruta, const QByteArray& bytes)
+{
+    QFile f(ruta);
+    // ReadWrite without Truncate: bytes beyond the new record stay as they were.
+    if (!f.open(QIODevice::ReadWrite))
+        return false;
+    return f.write(bytes) == bytes.size() && f.flush();
+}
 
 QByteArray AWindows1252(const QString& texto)
 {
@@ -87,7 +105,8 @@ bool LeerRegConfig(const QString& ruta, RegConfig& config)
     quint16 tipo = 0;
     if (leer16(b, pos, tipo)) {
         config.Tipo = static_cast<qint16>(tipo);
-        leerTexto(b, pos, config.IP) && leerTexto(b, pos, config.Puerto) && leerTexto(b, pos, config.Sentencia);
+        LeerTextoBinario(b, pos, config.IP) && LeerTextoBinario(b, pos, config.Puerto) &&
+            LeerTextoBinario(b, pos, config.Sentencia);
     }
     return true;
 }
@@ -96,14 +115,7 @@ bool EscribirRegConfig(const QString& ruta, const RegConfig& config)
 {
     QByteArray b;
     escribir16(b, static_cast<quint16>(config.Tipo));
-    for (const QString* t : {&config.IP, &config.Puerto, &config.Sentencia}) {
-        const QByteArray x = AWindows1252(*t).left(0xFFFF);
-        escribir16(b, static_cast<quint16>(x.size()));
-        b += x;
-    }
-    QFile f(ruta);
-    // ReadWrite without Truncate: bytes beyond the new record stay as they were.
-    if (!f.open(QIODevice::ReadWrite))
-        return false;
-    return f.write(b) == b.size() && f.flush();
+    for (const QString* t : {&config.IP, &config.Puerto, &config.Sentencia})
+        b += TextoBinario(*t);
+    return EscribirDesdeElInicio(ruta, b);
 }

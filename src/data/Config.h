@@ -26,6 +26,15 @@ bool LeerRegConfig(const QString& ruta, RegConfig& config);
 // False when the file cannot be written.
 bool EscribirRegConfig(const QString& ruta, const RegConfig& config);
 
+// A text as the binary files beside the program keep it: its 16-bit little-endian length, then
+// the text in Windows-1252 (at most 65535 bytes).
+QByteArray TextoBinario(const QString& texto);
+// Reads one such text at pos and moves pos past it; false when the bytes end before its length.
+bool LeerTextoBinario(const QByteArray& bytes, int& pos, QString& texto);
+// Writes the bytes from the first byte of the file; a longer existing file keeps its trailing
+// bytes. False when the file cannot be written.
+bool EscribirDesdeElInicio(const QString& ruta, const QByteArray& bytes);
+
 // One byte per character in Windows-1252; characters it lacks become "?".
 QByteArray AWindows1252(const QString& texto);
 QString DeWindows1252(const QByteArray& bytes);

@@ -114,26 +114,43 @@ bool GuardarLugar(const RegLugar& lugar, qint32 nroQueja)
 
 void InsertarLugar(const RegLugar& lugar)
 {
-    const QString donde = QStringLiteral(" where NroQueja = ") + SqlEntero(lugar.NroQueja);
-    const QStringList valores{SqlEntero(lugar.NroQueja),   SqlTexto(QString::number(lugar.Lugar)),
-                              SqlTexto(lugar.Det_Lugar),   SqlTexto(lugar.Legajos),
-                              SqlTexto(lugar.Det_legajos), SqlTexto(lugar.Desde),
-                              SqlTexto(lugar.Hasta),       SqlTexto(lugar.Hora_Serv),
-                              SqlTexto(lugar.Sector),      SqlTexto(lugar.Unidad)};
-    if (!EjecutarQuery(QStringLiteral("Insert Into Lugar_Quejas (NroQueja, Lugar, Det_Lugar, Legajos, Det_legajos, "
-                                      "Desde, Hasta, Hora_Serv, Sector, Unidad) values (") +
-                           valores.join(QStringLiteral(", ")) + QLatin1Char(')'),
-                       true))
-        return;
-    EjecutarQuery(QStringLiteral("Update Lugar_Quejas set Dato3 = ") + SqlTexto(lugar.Dato3) +
-                      QStringLiteral(", Dato4 = ") + SqlTexto(lugar.Dato4) + QStringLiteral(", Dato5 = ") +
-                      SqlTexto(lugar.Dato5) + QStringLiteral(", Dato6 = ") + SqlTexto(lugar.Dato6) +
-                      QStringLiteral(", Dato7 = ") + SqlTexto(lugar.Dato7) + QStringLiteral(", Dato8 = ") +
-                      SqlTexto(lugar.Dato8) + QStringLiteral(", Dato9 = ") + SqlTexto(lugar.Dato9) + donde,
-                  true);
-    EjecutarQuery(QStringLiteral("Update Lugar_Quejas set Fecha = ") + SqlFecha(lugar.Fecha) +
-                      QStringLiteral(", Hora = ") + SqlTexto(lugar.Hora) + donde,
-                  true);
+    // A failure is only logged and the import goes on.
+    InsertarLugares({lugar}, {0});
+}
+
+QVector<ResultadoFila> InsertarLugares(const QVector<RegLugar>& lugares, const QVector<qint16>& empresas)
+{
+    QVector<FilaLote> filas;
+    filas.reserve(lugares.size());
+    for (int i = 0; i < lugares.size(); ++i) {
+        const RegLugar& l = lugares[i];
+        QStringList sentencias;
+        if (empresas.value(i) > 0)
+            sentencias << SqlSetEmpresa(l.NroQueja, empresas[i]);
+        // One insert with every column: the row lands whole or not at all. Tipo_Comprob and
+        // Comprobante stay unset in an imported row.
+        const QStringList valores{SqlEntero(l.NroQueja),   SqlTexto(QString::number(l.Lugar)),
+                                  SqlTexto(l.Det_Lugar),   SqlTexto(l.Legajos),
+                                  SqlTexto(l.Det_legajos), SqlTexto(l.Desde),
+                                  SqlTexto(l.Hasta),       SqlTexto(l.Hora_Serv),
+                                  SqlTexto(l.Sector),      SqlTexto(l.Unidad),
+                                  SqlTexto(l.Dato3),       SqlTexto(l.Dato4),
+                                  SqlTexto(l.Dato5),       SqlTexto(l.Dato6),
+                                  SqlTexto(l.Dato7),       SqlTexto(l.Dato8),
+                                  SqlTexto(l.Dato9),       SqlFecha(l.Fecha),
+                                  SqlTexto(l.Hora)};
+        sentencias << QStringLiteral("Insert Into Lugar_Quejas (NroQueja, Lugar, Det_Lugar, Legajos, Det_legajos, "
+                                     "Desde, Hasta, Hora_Serv, Sector, Unidad, Dato3, Dato4, Dato5, Dato6, Dato7, "
+                                     "Dato8, Dato9, Fecha, Hora) values (") +
+                          valores.join(QStringLiteral(", ")) + QLatin1Char(')');
+        filas.append({0, [sentencias](qint32) { return sentencias; }});
+    }
+    return EjecutarFilas(filas);
+}
+
+QSet<qint32> LugaresExistentes(const QVector<qint32>& nrosQueja)
+{
+    return ClavesExistentes(QStringLiteral("Lugar_Quejas"), QStringLiteral("NroQueja"), nrosQueja);
 }
 
 qint32 ExisteLugar(qint32 nroQueja)

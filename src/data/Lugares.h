@@ -1,8 +1,11 @@
 #pragma once
 
 #include "Catalogos.h"
+#include "Conexion.h"
 
+#include <QSet>
 #include <QString>
+#include <QVector>
 
 // Where and when the event of a complaint happened and the trip it concerns: one row of
 // Lugar_Quejas. Tipo_Comprob -5 after GetLugar means the complaint has no place row.
@@ -69,6 +72,11 @@ RegLugar GetLugar(qint32 nroQueja);
 bool GuardarLugar(const RegLugar& lugar, qint32 nroQueja);
 // Inserts an imported row for lugar.NroQueja without deleting first; failures are only logged.
 void InsertarLugar(const RegLugar& lugar);
+// The same for a batch (see EjecutarFilas); a company PID above 0 is also set on the row's
+// complaint, in the same unit as its place.
+QVector<ResultadoFila> InsertarLugares(const QVector<RegLugar>& lugares, const QVector<qint16>& empresas);
+// Which of these complaints have a place row: one statement for a whole batch.
+QSet<qint32> LugaresExistentes(const QVector<qint32>& nrosQueja);
 // The number when the complaint has a place row, else 0.
 qint32 ExisteLugar(qint32 nroQueja);
 

@@ -62,13 +62,24 @@ qint32 AgregarQueja(const RegQueja& queja)
 
 void InsertarQueja(const RegQueja& queja)
 {
-    // Silent: a number already present is only logged and the import goes on.
-    EjecutarQuery(QStringLiteral("Insert Into master_quejas(pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, "
-                                 "Apellido, Nombres, Telefono, Telefono2, Correo, DNI, Contacto, causa, usuario, "
-                                 "Empresa, Domicilio, Localidad, Provincia, Pais, Importada) values(") +
-                      SqlEntero(queja.pid) + QStringLiteral(", ") + valoresComunes(queja) + QStringLiteral(", ") +
-                      SqlEntero(queja.usuario) + QStringLiteral(", 1, ") + domicilio(queja) + QStringLiteral(", 1)"),
-                  true);
+    // A number already present is only logged and the import goes on.
+    InsertarQuejas({queja});
+}
+
+QVector<ResultadoFila> InsertarQuejas(const QVector<RegQueja>& quejas)
+{
+    return EjecutarPorRegistro(quejas, [](const RegQueja& queja, qint32) {
+        return QStringLiteral("Insert Into master_quejas(pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, "
+                              "Apellido, Nombres, Telefono, Telefono2, Correo, DNI, Contacto, causa, usuario, "
+                              "Empresa, Domicilio, Localidad, Provincia, Pais, Importada) values(") +
+               SqlEntero(queja.pid) + QStringLiteral(", ") + valoresComunes(queja) + QStringLiteral(", ") +
+               SqlEntero(queja.usuario) + QStringLiteral(", 1, ") + domicilio(queja) + QStringLiteral(", 1)");
+    });
+}
+
+QSet<qint32> QuejasExistentes(const QVector<qint32>& pids)
+{
+    return ClavesExistentes(QStringLiteral("Master_Quejas"), QStringLiteral("pid"), pids);
 }
 
 RegQueja GetQueja(qint32 pid)
@@ -119,10 +130,35 @@ qint32 ExisteQueja(qint32 pid)
                : 0;
 }
 
+namespace {
+
+QString sqlSetNrLib(qint32 pid, const QString& nrlib)
+{
+    return QStringLiteral("Update Master_quejas set NrLib = ") + SqlTexto(nrlib) + QStringLiteral(" where pid = ") +
+           SqlEntero(pid);
+}
+
+QString sqlSetTipoQueja(const RegQueja& queja)
+{
+    return QStringLiteral("Update master_Quejas set Tipo_Queja  = ") + SqlEntero(queja.tipo_queja) +
+           QStringLiteral(" where pid = ") + SqlEntero(queja.pid);
+}
+
+} // namespace
+
 void SetNrLib(qint32 pid, const QString& nrlib)
 {
-    EjecutarQuery(QStringLiteral("Update Master_quejas set NrLib = ") + SqlTexto(nrlib) +
-                  QStringLiteral(" where pid = ") + SqlEntero(pid));
+    EjecutarQuery(sqlSetNrLib(pid, nrlib));
+}
+
+QVector<ResultadoFila> SetNrLibs(const QVector<RegQueja>& quejas)
+{
+    return EjecutarPorRegistro(quejas, [](const RegQueja& q, qint32) { return sqlSetNrLib(q.pid, q.NrLib); });
+}
+
+QVector<ResultadoFila> SetTiposQueja(const QVector<RegQueja>& quejas)
+{
+    return EjecutarPorRegistro(quejas, [](const RegQueja& q, qint32) { return sqlSetTipoQueja(q); });
 }
 
 void SetMotivoCausa(qint16 causa, qint16 motivo, qint32 pid)
@@ -131,16 +167,20 @@ void SetMotivoCausa(qint16 causa, qint16 motivo, qint32 pid)
                   QStringLiteral(", causa = ") + SqlEntero(causa) + QStringLiteral(" where pid = ") + SqlEntero(pid));
 }
 
+QString SqlSetEmpresa(qint32 pid, qint16 empresa)
+{
+    return QStringLiteral("Update Master_Quejas set Empresa = ") + SqlEntero(empresa) +
+           QStringLiteral(" where pid = ") + SqlEntero(pid);
+}
+
 void SetEmpresa(qint32 pid, qint16 empresa)
 {
-    EjecutarQuery(QStringLiteral("Update Master_Quejas set Empresa = ") + SqlEntero(empresa) +
-                  QStringLiteral(" where pid = ") + SqlEntero(pid));
+    EjecutarQuery(SqlSetEmpresa(pid, empresa));
 }
 
 void SetTipoQueja(const RegQueja& queja)
 {
-    EjecutarQuery(QStringLiteral("Update master_Quejas set Tipo_Queja  = ") + SqlEntero(queja.tipo_queja) +
-                  QStringLiteral(" where pid = ") + SqlEntero(queja.pid));
+    EjecutarQuery(sqlSetTipoQueja(queja));
 }
 
 void SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor)

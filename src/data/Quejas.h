@@ -1,8 +1,11 @@
 #pragma once
 
 #include "Catalogos.h"
+#include "Conexion.h"
 
+#include <QSet>
 #include <QString>
+#include <QVector>
 
 // One complaint, a row of Master_Quejas. `detalle` holds the escaped form ("|~|" for each
 // apostrophe); only the PID of the embedded company is stored.
@@ -44,6 +47,17 @@ void InsertarQueja(const RegQueja& queja);
 RegQueja GetQueja(qint32 pid);
 // The number when a complaint has it, else 0.
 qint32 ExisteQueja(qint32 pid);
+
+// The imports' batched forms (see EjecutarFilas): each row is stored or refused alone, a refusal
+// only logged. Imported complaints under their own numbers:
+QVector<ResultadoFila> InsertarQuejas(const QVector<RegQueja>& quejas);
+// NrLib, and tipo_queja, of each complaint pid.
+QVector<ResultadoFila> SetNrLibs(const QVector<RegQueja>& quejas);
+QVector<ResultadoFila> SetTiposQueja(const QVector<RegQueja>& quejas);
+// Which of these numbers have a complaint: one statement for a whole batch of rows.
+QSet<qint32> QuejasExistentes(const QVector<qint32>& pids);
+// The statement of SetEmpresa, for a batched writer of the data layer.
+QString SqlSetEmpresa(qint32 pid, qint16 empresa);
 
 void SetNrLib(qint32 pid, const QString& nrlib);
 // Reason first, complaint number last.

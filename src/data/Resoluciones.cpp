@@ -64,6 +64,22 @@ bool GuardarResolucion(RegResolucion& r)
     return clave != -1;
 }
 
+namespace {
+
+// The import's insert of a resolution under key k.
+QString sqlInsertarImportada(const RegResolucion& r, qint32 k)
+{
+    return QStringLiteral("Insert Into Resolucion_quejas(PID, IDQUEJA, Detalle, Sancion, Monto, Cerrada, Usuario, "
+                          "fecha, fechafin, Supervisor) values(") +
+           SqlEntero(k) + QStringLiteral(", ") + SqlEntero(r.IDQueja) + QStringLiteral(", ") + SqlTexto(r.Detalle) +
+           QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") + SqlTexto(r.Monto) +
+           QStringLiteral(", ") + SqlEntero(r.Cerrada) + QStringLiteral(", ") + SqlEntero(r.Usuario) +
+           QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") + SqlFecha(r.FechaFin) +
+           QStringLiteral(", ") + SqlTexto(r.Supervisor) + QStringLiteral(")");
+}
+
+} // namespace
+
 qint16 InsertarResolucion(RegResolucion& r)
 {
     // A complaint keeps one resolution: a row for a complaint that has one already is refused and
@@ -79,19 +95,20 @@ qint16 InsertarResolucion(RegResolucion& r)
     // collision is not taken for a taken key.
     InsertarConClaveNueva(
         kUltimaClave,
-        [&](qint32 k) {
-            return QStringLiteral(
-                       "Insert Into Resolucion_quejas(PID, IDQUEJA, Detalle, Sancion, Monto, Cerrada, Usuario, "
-                       "fecha, fechafin, Supervisor) values(") +
-                   SqlEntero(k) + QStringLiteral(", ") + SqlEntero(r.IDQueja) + QStringLiteral(", ") +
-                   SqlTexto(r.Detalle) + QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") +
-                   SqlTexto(r.Monto) + QStringLiteral(", ") + SqlEntero(r.Cerrada) + QStringLiteral(", ") +
-                   SqlEntero(r.Usuario) + QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") +
-                   SqlFecha(r.FechaFin) + QStringLiteral(", ") + SqlTexto(r.Supervisor) +
-                   QStringLiteral(") ON CONFLICT (IDQueja) DO NOTHING");
-        },
+        [&](qint32 k) { return sqlInsertarImportada(r, k) + QStringLiteral(" ON CONFLICT (IDQueja) DO NOTHING"); },
         true);
     return 0;
+}
+
+QVector<ResultadoFila> InsertarResoluciones(const QVector<RegResolucion>& resoluciones)
+{
+    // A second resolution of one complaint is refused by the database, and only that row is lost.
+    return EjecutarPorRegistro(resoluciones, sqlInsertarImportada, 1, kUltimaClave);
+}
+
+QSet<qint32> ResolucionesExistentes(const QVector<qint32>& idQuejas)
+{
+    return ClavesExistentes(QStringLiteral("Resolucion_quejas"), QStringLiteral("IDQueja"), idQuejas);
 }
 
 EstadoQueja EstadoDeResolucion(const RegResolucion& r)

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "Conexion.h"
+
+#include <QSet>
 #include <QString>
+#include <QVector>
 
 // One row of Resolucion_quejas.
 struct RegResolucion
@@ -35,6 +39,10 @@ bool GuardarResolucion(RegResolucion& r);
 // Adds an imported resolution (the import); a failure is only logged. A complaint keeps at most
 // one resolution row, so a complaint that has one keeps it and the refused row is logged. Always 0.
 qint16 InsertarResolucion(RegResolucion& r);
+// The same for a batch (see EjecutarFilas).
+QVector<ResultadoFila> InsertarResoluciones(const QVector<RegResolucion>& resoluciones);
+// Which of these complaints have a resolution: one statement for a whole batch.
+QSet<qint32> ResolucionesExistentes(const QVector<qint32>& idQuejas);
 
 // Any non-zero flag counts as set, annulled winning over solved; no row is editable.
 EstadoQueja EstadoDeResolucion(const RegResolucion& r);

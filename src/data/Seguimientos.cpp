@@ -52,19 +52,21 @@ bool AgregarSeguimiento(qint32 numero, const QString& fecha, const QString& text
 void InsertarSeguimiento(const RegSeguimiento& seguimiento)
 {
     // Imported follow-ups are numbered across the whole table; a failure is only logged.
-    InsertarConClaveNueva(
-        QStringLiteral("Select pid from Seguimiento_quejas order by pid desc LIMIT 1"),
-        [&](qint32 clave) {
+    InsertarSeguimientos({seguimiento});
+}
+
+QVector<ResultadoFila> InsertarSeguimientos(const QVector<RegSeguimiento>& seguimientos)
+{
+    return EjecutarPorRegistro(
+        seguimientos,
+        [](const RegSeguimiento& s, qint32 clave) {
             return QStringLiteral(
                        "Insert Into Seguimiento_quejas(PID, ApYNom, Queja, Detalle, Usuario, Fecha) values(") +
-                   QStringList{SqlEntero(clave),
-                               SqlTexto(seguimiento.ApYNom),
-                               SqlEntero(seguimiento.Queja),
-                               SqlTexto(EscaparComillas(seguimiento.Detalle)),
-                               SqlEntero(seguimiento.Usuario),
-                               SqlFecha(seguimiento.Fecha)}
+                   QStringList{SqlEntero(clave),     SqlTexto(s.ApYNom),
+                               SqlEntero(s.Queja),   SqlTexto(EscaparComillas(s.Detalle)),
+                               SqlEntero(s.Usuario), SqlFecha(s.Fecha)}
                        .join(QStringLiteral(", ")) +
                    QStringLiteral(")");
         },
-        true);
+        1, QStringLiteral("Select pid from Seguimiento_quejas order by pid desc LIMIT 1"));
 }

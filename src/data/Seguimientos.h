@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Conexion.h"
+
 #include <QString>
 #include <QVector>
 
@@ -31,3 +33,5 @@ RegListaSeguimientos GetSeguimientos(qint32 numero);
 bool AgregarSeguimiento(qint32 numero, const QString& fecha, const QString& texto, qint16 usuario);
 // Adds an imported follow-up, numbered across the whole table; a failure is only logged.
 void InsertarSeguimiento(const RegSeguimiento& seguimiento);
+// The same for a batch (see EjecutarFilas).
+QVector<ResultadoFila> InsertarSeguimientos(const QVector<RegSeguimiento>& seguimientos);

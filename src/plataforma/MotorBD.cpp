@@ -183,6 +183,11 @@ QSqlDatabase Conexion()
 
 bool EsPostgres() { return Conexion().driverName() == QLatin1String("QPSQL"); }
 
+QString InicioEscritura()
+{
+    return EsPostgres() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE");
+}
+
 void Abrir(const Destino& destino)
 {
     // A new connection object at every attempt, as the query runner expects.

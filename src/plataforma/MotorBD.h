@@ -27,6 +27,9 @@ void Abrir(const Destino& destino);
 // The calling thread's connection; invalid before the first Abrir.
 QSqlDatabase Conexion();
 bool EsPostgres();
+// The statement that opens a write transaction. The local file takes its write lock at once, so
+// a workstation that must wait for another one waits instead of failing midway.
+QString InicioEscritura();
 
 // Tests give each process its own PostgreSQL schema so ctest can run them side by side.
 void EstablecerEsquema(const QString& esquema);

@@ -24,7 +24,9 @@
 #include "F_Nuevo.h"
 #include "FechasPeriodo.h"
 #include "Formularios.h"
+#include "Importaciones.h"
 #include "Inicio.h"
+#include "Listado.h"
 #include "Login.h"
 #include "Lugar.h"
 #include "Medidas.h"
@@ -363,12 +365,27 @@ void AtPrinc::UsuariosCn_Click()
     }
 }
 
-// The imports are not built yet: each menu item stays without effect until its import exists.
-void AtPrinc::ImpP1_Click() {}
-void AtPrinc::ImSeg_Click() {}
-void AtPrinc::Actualizadt_Click() {}
-void AtPrinc::ImpoCom_Click() {}
-void AtPrinc::impoexp_Click() {}
+// Each import is handed the path of its workbook in the program folder and nothing else.
+void AtPrinc::ImpP1_Click()
+{
+    ImportarNovedades(Aplicacion::Ruta(QStringLiteral("imp.xlsx")));
+}
+void AtPrinc::ImSeg_Click()
+{
+    ImportarSeguimientos(Aplicacion::Ruta(QStringLiteral("seg.xlsx")));
+}
+void AtPrinc::Actualizadt_Click()
+{
+    ActualizarTiposQueja(Aplicacion::Ruta(QStringLiteral("imp.xlsx")));
+}
+void AtPrinc::ImpoCom_Click()
+{
+    ImportarComprobantes(Aplicacion::Ruta(QStringLiteral("imp.xlsx")));
+}
+void AtPrinc::impoexp_Click()
+{
+    ImportarExpedientes(Aplicacion::Ruta(QStringLiteral("imp.xlsx")));
+}
 
 // Unloading is never cancelled: every way out is the logout.
 void AtPrinc::Form_Unload()
@@ -399,7 +416,7 @@ void CerrarSesion()
     Formulario<FResolucion>::Descargar();
     Formulario<FUsuarios>::Descargar();
     Formulario<Inicio>::Descargar();
-    // Listado
+    Formulario<Listado>::Descargar();
     Formulario<Lugar>::Descargar();
     Formulario<Reportes>::Descargar();
     Formulario<Seguimiento>::Descargar();

@@ -386,3 +386,115 @@ TEST_F(Conexion, StepLabelBlocksCarryTheLabelAndTheUser)
     EXPECT_EQ(trasHora(l[1]), QStringLiteral(" - Descripcion: No coinciden los tipos"));
     EXPECT_EQ(trasHora(l[2]), QStringLiteral(" - Metodo: Setear GetNivelDesc"));
 }
+
+// Batched writes of the imports: whole rows per transaction, each refused alone.
+class EscriturasPorLotes : public BaseDePrueba
+{
+protected:
+    static QString ultimaClave() { return QStringLiteral("SELECT PID FROM Tipos_Quejas ORDER BY PID DESC LIMIT 1"); }
+    // A row of one type per text, keys from the first given.
+    static FilaLote fila(QStringList textos, std::function<void(qint32)> antes = nullptr)
+    {
+        return {int(textos.size()), [textos, antes](qint32 clave) {
+                    if (antes)
+                        antes(clave);
+                    QStringList s;
+                    for (const QString& t : textos)
+                        s << QStringLiteral("INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (%1, %2)")
+                                 .arg(clave++)
+                                 .arg(SqlTexto(t));
+                    return s;
+                }};
+    }
+    static QStringList tipos()
+    {
+        return LeerFilas(QStringLiteral("SELECT PID, Detalle FROM Tipos_Quejas ORDER BY PID"), 2, QStringLiteral(":"));
+    }
+    // Another workstation's connection to the same database and schema.
+    static QSqlDatabase otraEstacion()
+    {
+        EjecutarQuery(QStringLiteral("SELECT current_schema()"));
+        const QString esquema = Rs.Texto(0);
+        CerrarRs();
+        QSqlDatabase otra = QSqlDatabase::cloneDatabase(MotorBD::Conexion(), QStringLiteral("otra"));
+        EXPECT_TRUE(otra.open());
+        QSqlQuery(otra).exec(QStringLiteral("SET search_path TO %1").arg(esquema));
+        return otra;
+    }
+    void TearDown() override
+    {
+        QSqlDatabase::removeDatabase(QStringLiteral("otra"));
+        BaseDePrueba::TearDown();
+    }
+};
+
+TEST_P(EscriturasPorLotes, ARefusedRowIsUndoneAloneAndTheOthersTakeTheNextKeys)
+{
+    Ejecutar(QStringLiteral("INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (4, 'previo')"));
+    if (esPostgres())
+        Ejecutar(QStringLiteral("ALTER TABLE Tipos_Quejas ADD CONSTRAINT sin_falla CHECK (Detalle <> 'falla')"));
+    else
+        Ejecutar(QStringLiteral("CREATE TRIGGER sin_falla BEFORE INSERT ON Tipos_Quejas WHEN NEW.Detalle = 'falla' "
+                                "BEGIN SELECT RAISE(ABORT, 'falla'); END"));
+    const QVector<ResultadoFila> r =
+        EjecutarFilas({fila({"a"}), fila({"antes", "falla"}), fila({"b"}), fila({"c", "d"})}, ultimaClave());
+    ASSERT_EQ(r.size(), 4);
+    EXPECT_TRUE(r[0].guardada);
+    EXPECT_FALSE(r[1].guardada);
+    EXPECT_FALSE(r[1].error.descripcion.isEmpty());
+    EXPECT_TRUE(r[2].guardada && r[3].guardada);
+    EXPECT_EQ(tipos(), (QStringList{"4:previo", "5:a", "6:b", "7:c", "8:d"})) << "the refused row leaves nothing";
+    EXPECT_EQ(entorno->errLog().count(QStringLiteral(" - Secuencia: ")), 1);
+    EXPECT_TRUE(entorno->errLog().contains(QStringLiteral("'falla'")));
+    EXPECT_EQ(ErroresQuery, 0);
+    EXPECT_EQ(entorno->terminaciones, 0);
+    EXPECT_FALSE(Rs.Abierto());
+}
+
+TEST_P(EscriturasPorLotes, AKeyTakenByAnotherWorkstationMovesTheRowOn)
+{
+    if (!esPostgres())
+        GTEST_SKIP() << "the local file lets one workstation write at a time";
+    QSqlDatabase otra = otraEstacion();
+    int tomadas = 0;
+    // The other workstation takes the very key the second row is about to use, twice.
+    const auto tomar = [&](qint32 clave) {
+        if (tomadas++ < 2)
+            QSqlQuery(otra).exec(
+                QStringLiteral("INSERT INTO Tipos_Quejas (PID, Detalle) VALUES (%1, 'otra')").arg(clave));
+    };
+    const QVector<ResultadoFila> r = EjecutarFilas({fila({"a"}), fila({"b"}, tomar), fila({"c"})}, ultimaClave());
+    otra.close();
+    EXPECT_TRUE(r[0].guardada && r[1].guardada && r[2].guardada);
+    const QStringList t = tipos();
+    EXPECT_EQ(t.filter(QStringLiteral(":otra")).size(), 2);
+    EXPECT_EQ(t.size(), 5);
+    EXPECT_TRUE(entorno->errLog().isEmpty());
+    EXPECT_EQ(ErroresQuery, 0);
+}
+
+TEST_P(EscriturasPorLotes, ALostConnectionWritesTheWholeBatchAgain)
+{
+    if (!esPostgres())
+        GTEST_SKIP() << "a lost connection is a server matter";
+    ASSERT_TRUE(EjecutarQuery(QStringLiteral("SELECT pg_backend_pid()")));
+    const qint64 pid = Rs.Campo(0).toLongLong();
+    CerrarRs();
+    bool cortada = false;
+    const auto cortar = [&](qint32) {
+        if (cortada)
+            return;
+        cortada = true;
+        QSqlDatabase otra = otraEstacion();
+        QSqlQuery(otra).exec(QStringLiteral("SELECT pg_terminate_backend(%1)").arg(pid));
+        otra.close();
+        QThread::msleep(100);
+    };
+    const QVector<ResultadoFila> r = EjecutarFilas({fila({"a"}), fila({"b"}, cortar), fila({"c"})}, ultimaClave());
+    EXPECT_TRUE(r[0].guardada && r[1].guardada && r[2].guardada);
+    EXPECT_EQ(tipos(), (QStringList{"1:a", "2:b", "3:c"})) << "the rows of the lost transaction are written once";
+    EXPECT_EQ(ErroresQuery, 1) << "the lost attempt counts";
+    EXPECT_EQ(entorno->terminaciones, 0);
+}
+
+INSTANCIAR_EN_MOTORES(EscriturasPorLotes);

@@ -33,8 +33,8 @@ TextoHostil Hostil()
     tramo += QStringLiteral("ñ");
     tramo += QChar(0xDC00);
     tramo += emoji + QStringLiteral("z ");
-    const QString limpio = QStringLiteral("a'b\\c") + reemplazo + QStringLiteral("ñ") + reemplazo + emoji +
-                           QStringLiteral("z ");
+    const QString limpio =
+        QStringLiteral("a'b\\c") + reemplazo + QStringLiteral("ñ") + reemplazo + emoji + QStringLiteral("z ");
     TextoHostil t;
     while (t.tipeado.size() < 100000) {
         t.tipeado += tramo;
@@ -97,10 +97,10 @@ TEST_P(TextosEntrantes, HostileTextsThroughEveryWriterAreStoredCleanedAndEndNoth
     // Place, both from the window and from the import.
     RegLugar lugar = LugarVacio();
     lugar.Fecha = QStringLiteral("02/01/2024");
-    for (QString* campo : {&lugar.Det_Lugar, &lugar.Hora, &lugar.Dato3, &lugar.Dato4, &lugar.Dato5, &lugar.Dato6,
-                           &lugar.Dato7, &lugar.Dato8, &lugar.Dato9, &lugar.Comprobante, &lugar.Legajos,
-                           &lugar.Det_legajos, &lugar.Desde, &lugar.Hasta, &lugar.Hora_Serv, &lugar.Sector,
-                           &lugar.Unidad})
+    for (QString* campo :
+         {&lugar.Det_Lugar, &lugar.Hora, &lugar.Dato3, &lugar.Dato4, &lugar.Dato5, &lugar.Dato6, &lugar.Dato7,
+          &lugar.Dato8, &lugar.Dato9, &lugar.Comprobante, &lugar.Legajos, &lugar.Det_legajos, &lugar.Desde,
+          &lugar.Hasta, &lugar.Hora_Serv, &lugar.Sector, &lugar.Unidad})
         *campo = t;
     ASSERT_TRUE(GuardarLugar(lugar, n));
     lugar.NroQueja = 900;

@@ -20,6 +20,7 @@
 #include "Formularios.h"
 #include "GrillaTabla.h"
 #include "Inicio.h"
+#include "Listado.h"
 #include "Login.h"
 #include "Lugar.h"
 #include "PCarga.h"
@@ -136,6 +137,7 @@ void DescargarVentanas()
     Formulario<Reportes>::Descargar();
     Formulario<DetallesL>::Descargar();
     Formulario<Registros>::Descargar();
+    Formulario<Listado>::Descargar();
     Formulario<AltaUsr>::Descargar();
     Formulario<FUsuarios>::Descargar();
     Formulario<CambiarPass>::Descargar();
