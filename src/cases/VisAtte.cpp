@@ -384,12 +384,23 @@ void VisAtte::CampoEditado(qint16 codigo, const QString& valorActual)
 
 void VisAtte::ModificarCampo(const QString& valor, qint16 codigo)
 {
-    const QString nuevo = Dlg().InputBox(QStringLiteral("Ingrese un nuevo valor"), QStringLiteral("Cambiar"), valor);
-    if (MsgBox(QStringLiteral("Desea modificarlo?"), Botones::SiNo, Icono::Ninguno, QStringLiteral("Modificar?")) !=
-        Respuesta::Si)
+    // A value whose save was given up is offered again instead of the stored one.
+    const QPair<qint32, qint16> campo(m_numero, codigo);
+    const QString propuesta = m_sinGuardar.contains(campo) ? m_sinGuardar.take(campo) : valor;
+    QPointer<VisAtte> yo(this);
+    const QString nuevo =
+        Dlg().InputBox(QStringLiteral("Ingrese un nuevo valor"), QStringLiteral("Cambiar"), propuesta);
+    if (!yo || MsgBox(QStringLiteral("Desea modificarlo?"), Botones::SiNo, Icono::Ninguno,
+                      QStringLiteral("Modificar?")) != Respuesta::Si)
         return;
-    SetCampoQueja(m_numero, codigo, nuevo);
-    Cargar_Reclamo(m_numero);
+    const bool guardado = SetCampoQueja(campo.first, codigo, nuevo);
+    if (!yo)
+        return;
+    if (!guardado) {
+        m_sinGuardar.insert(campo, nuevo);
+        return;
+    }
+    Cargar_Reclamo(campo.first);
 }
 
 void VisAtte::Apellido_DblClick()
@@ -475,7 +486,10 @@ void VisAtte::Guarda_Detalle_Click()
     if (MsgBox(QStringLiteral("Desea modificarlo?"), Botones::SiNo, Icono::Ninguno, QStringLiteral("Modificar?")) !=
         Respuesta::Si)
         return;
-    SetDetalleQueja(m_numero, texto);
+    // A save given up keeps the edit open with what was typed.
+    QPointer<VisAtte> yo(this);
+    if (!SetDetalleQueja(m_numero, texto) || !yo)
+        return;
     Cargar_Reclamo(m_numero);
     TerminarEdicionDetalle();
 }

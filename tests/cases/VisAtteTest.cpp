@@ -23,6 +23,7 @@
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -162,6 +163,78 @@ TEST_P(VisAtteVentana, LongStoredTextsAreCutToTheWindowWhichNeverGrowsForThem)
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(w->size(), corta);
     EXPECT_EQ(control<EtiquetaDato>("Mediador")->TextoVisible(), QStringLiteral("Defensoría"));
+}
+
+// The database refuses the writes of the case and its vouchers and resolution windows, as when a
+// save is given up: what the user typed stays where it was typed, ready to be saved again.
+TEST_P(VisAtteVentana, ASaveTheDatabaseDoesNotTakeKeepsWhatWasTyped)
+{
+    abrir();
+    // Reads go on, writes fail: each table behind a view that no engine lets change.
+    const char* const tablas[] = {"Master_Quejas", "Comprobantes_quejas", "Resolucion_quejas"};
+    for (const char* t : tablas) {
+        Ejecutar(QStringLiteral("ALTER TABLE %1 RENAME TO %1_guardada").arg(QLatin1String(t)));
+        Ejecutar(QStringLiteral("CREATE VIEW %1 AS SELECT DISTINCT * FROM %1_guardada").arg(QLatin1String(t)));
+    }
+
+    dobleClic(detalle()->viewport());
+    detalle()->setPlainText(QStringLiteral("Pide el reintegro del pasaje"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsar("Guarda_Detalle");
+    EXPECT_EQ(detalle()->toPlainText(), QStringLiteral("Pide el reintegro del pasaje"));
+    EXPECT_FALSE(detalle()->isReadOnly());
+    EXPECT_TRUE(control<QPushButton>("Guarda_Detalle")->isEnabled());
+
+    entorno->dialogos->Escribir(QStringLiteral("Defensoría del Pueblo"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(control<QLabel>("Mediador"));
+    EXPECT_EQ(etiqueta("Mediador"), QStringLiteral("Defensoría"));
+
+    pulsar("Scomp");
+    auto* tipos = Formulario<F_Comprobante>::SiCargado()->findChild<QComboBox*>(QStringLiteral("TipoTicket"));
+    Elegir(tipos, 0);
+    auto* boleto = Formulario<F_Comprobante>::SiCargado()->findChild<QLineEdit*>(QStringLiteral("Boleto"));
+    QTest::keyClicks(boleto, QStringLiteral("B-0042"));
+    QTest::keyClick(boleto, Qt::Key_Return);
+    EXPECT_EQ(boleto->text(), QStringLiteral("B-0042"));
+    EXPECT_EQ(Formulario<F_Comprobante>::SiCargado()->findChild<QListWidget*>(QStringLiteral("ListBolet"))->count(), 0);
+
+    pulsar("Resolucion");
+    auto* resolucion = Formulario<FResolucion>::SiCargado()->findChild<QPlainTextEdit*>(QStringLiteral("Detalle"));
+    resolucion->setPlainText(QStringLiteral("Se reintegra el pasaje"));
+    entorno->dialogos->Responder(Respuesta::Si); // save on the way out
+    EXPECT_FALSE(Formulario<FResolucion>::Descargar());
+    EXPECT_EQ(resolucion->toPlainText(), QStringLiteral("Se reintegra el pasaje"));
+
+    // Once the database takes writes again, each kept entry is saved as it stands.
+    for (const char* t : tablas) {
+        Ejecutar(QStringLiteral("DROP VIEW %1").arg(QLatin1String(t)));
+        Ejecutar(QStringLiteral("ALTER TABLE %1_guardada RENAME TO %1").arg(QLatin1String(t)));
+    }
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsar("Guarda_Detalle");
+    EXPECT_TRUE(detalle()->isReadOnly());
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("Pide el reintegro del pasaje"));
+
+    const int cuadros = mostrados().size();
+    entorno->dialogos->Escribir(QStringLiteral("Defensoría del Pueblo"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(control<QLabel>("Mediador"));
+    EXPECT_EQ(entorno->dialogos->porDefecto.last(), QStringLiteral("Defensoría del Pueblo"))
+        << "the unsaved value is offered again";
+    EXPECT_GT(mostrados().size(), cuadros);
+    EXPECT_EQ(etiqueta("Mediador"), QStringLiteral("Defensoría del Pueblo"));
+
+    QTest::keyClick(boleto, Qt::Key_Return);
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT T1 FROM Comprobantes_quejas WHERE NrQueja = 42")),
+              QStringLiteral("B-0042"));
+    EXPECT_EQ(boleto->text(), QString());
+
+    entorno->dialogos->Responder(Respuesta::Si);
+    EXPECT_TRUE(Formulario<FResolucion>::Descargar());
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Detalle FROM Resolucion_quejas WHERE IDQueja = 42")),
+              QStringLiteral("Se reintegra el pasaje"));
 }
 
 TEST_P(VisAtteVentana, NumberCaptionPadsToSixDigitsAndShowsLongerNumbersInFull)
