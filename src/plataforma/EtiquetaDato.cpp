@@ -4,11 +4,12 @@
 #include <QPainter>
 #include <QStyle>
 #include <QToolTip>
+#include <QtMath>
 
 namespace {
 
 // Wide enough for a name or a file number; longer texts are cut rather than widen the window.
-constexpr int kCaracteresPreferidos = 30;
+constexpr int kCaracteresPreferidos = 40;
 constexpr int kCaracteresMinimos = 6;
 
 // Line breaks of an imported text would otherwise be drawn as nothing.
@@ -37,7 +38,9 @@ QRect EtiquetaDato::zonaTexto() const
 QSize EtiquetaDato::sizeHint() const
 {
     const QFontMetrics fm = fontMetrics();
-    const int ancho = qMin(fm.horizontalAdvance(enUnaLinea(text())), fm.averageCharWidth() * kCaracteresPreferidos);
+    // Rounded up: a short text must not be cut for a fraction of a pixel.
+    const int texto = qCeil(QFontMetricsF(font()).horizontalAdvance(enUnaLinea(text()))) + 1;
+    const int ancho = qMin(texto, fm.averageCharWidth() * kCaracteresPreferidos);
     const QMargins m = contentsMargins();
     return QSize(ancho + m.left() + m.right() + 2 * margin(), fm.height() + m.top() + m.bottom() + 2 * margin());
 }

@@ -7,6 +7,7 @@
 // window; text() keeps the whole text.
 class EtiquetaDato : public QLabel
 {
+    Q_OBJECT
 public:
     explicit EtiquetaDato(QWidget* padre = nullptr);
 

@@ -1,5 +1,6 @@
 #include "BarraVer.h"
 #include "Colores.h"
+#include "EtiquetaDato.h"
 #include "MenAb.h"
 #include "MenuSecA.h"
 
@@ -123,6 +124,24 @@ TEST(BarraVerTest, BarGrowsUpwardsFromJustBelowTheFrame)
     const QRect marco = b.findChild<QFrame*>(QStringLiteral("Shape1"))->geometry();
     EXPECT_EQ(barra.height(), marco.height());
     EXPECT_NEAR(barra.bottom(), marco.bottom(), 1);
+}
+
+TEST(EtiquetaDatoTest, ATextWithinThePreferredWidthShowsWholeInItsPreferredSize)
+{
+    const QStringList textos = {QStringLiteral("Reclamo general"),  QStringLiteral("Atención al pasajero"),
+                                QStringLiteral("Defensoría"),       QStringLiteral("Autotransportes del Litoral S.A."),
+                                QStringLiteral("Pérez, Ana María"), QStringLiteral("EXP-118")};
+    for (const char* familia : {"Liberation Sans", "DejaVu Sans"}) {
+        for (int puntos = 7; puntos <= 12; ++puntos) {
+            EtiquetaDato l;
+            l.setFont(QFont(QString::fromLatin1(familia), puntos));
+            for (const QString& t : textos) {
+                l.setText(t);
+                l.resize(l.sizeHint());
+                EXPECT_EQ(l.TextoVisible().toStdString(), t.toStdString()) << familia << " " << puntos << " pt";
+            }
+        }
+    }
 }
 
 class MenuSecATest : public ::testing::Test
