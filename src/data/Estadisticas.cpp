@@ -5,17 +5,23 @@
 #include "Conexion.h"
 #include "Sql.h"
 
+#include <QHash>
 #include <cmath>
+#include <utility>
 
 RegListaQuejas QuejasDetalle;
 
 namespace {
 
-// Complaints whose place date lies in the period, bounds included.
-QString enPeriodo(const QString& desde, const QString& hasta)
+// The complaints whose place date lies in the period, bounds included, as m with its place row
+// l; a complaint has at most one place row, so the join counts each complaint once. conResolucion
+// also joins its resolution row r, if any (at most one: a key on IDQueja).
+QString quejasEnPeriodo(const QString& desde, const QString& hasta, bool conResolucion = false)
 {
-    return QStringLiteral("pid in (Select NroQueja from Lugar_Quejas where Fecha >= ") + SqlFecha(desde) +
-           QStringLiteral(" and Fecha <= ") + SqlFecha(hasta) + QLatin1Char(')');
+    return QStringLiteral(" from Master_Quejas m join Lugar_Quejas l on l.NroQueja = m.pid") +
+           (conResolucion ? QStringLiteral(" left join Resolucion_quejas r on r.IDQueja = m.pid") : QString()) +
+           QStringLiteral(" where l.Fecha >= ") + SqlFecha(desde) + QStringLiteral(" and l.Fecha <= ") +
+           SqlFecha(hasta);
 }
 
 // One row per catalogue row, in the catalogue's order (the reader yields once per row).
@@ -37,34 +43,60 @@ qint32 contar(const QString& sql)
     return LeerFila(sql, [] { return Rs.Entero32(0); }).value_or(0);
 }
 
-QString contarPor(const QString& columna, qint16 pid, const QString& desde, const QString& hasta)
+// The period's complaints per value of a column (causa or motivo), read in one grouped statement
+// and then handed out per catalogue row: the same figures as one count per row.
+struct Reparto
 {
-    return QStringLiteral("select count(pid) from Master_Quejas where ") + columna + QStringLiteral(" = ") +
-           SqlEntero(pid) + QStringLiteral(" and ") + enPeriodo(desde, hasta);
+    QHash<qint64, qint32> porValor; // Null left out: it equals no catalogue PID
+    qint32 conValor = 0;            // neither Null nor 0: the complaints that have one
+    qint32 todas = 0;
+};
+
+Reparto repartir(const QString& columna, const QString& desde, const QString& hasta)
+{
+    const QString sql = QStringLiteral("select m.") + columna + QStringLiteral(", count(*)") +
+                        quejasEnPeriodo(desde, hasta) + QStringLiteral(" group by m.") + columna;
+    Reparto r;
+    for (const auto& [valor, cantidad] : LeerFilas(sql, [] { return std::pair{Rs.Campo(0), Rs.Entero32(1)}; })) {
+        r.todas += cantidad;
+        if (valor.isNull())
+            continue;
+        r.porValor.insert(valor.toLongLong(), cantidad);
+        if (valor.toLongLong() != 0)
+            r.conValor += cantidad;
+    }
+    return r;
 }
 
 RegListaConteos contarCatalogo(const RegListaCatalogo& catalogo, const QString& columna, const QString& desde,
                                const QString& hasta)
 {
     RegListaConteos lista = listaDe<RegListaConteos>(catalogo);
+    if (lista.Items.isEmpty())
+        return lista;
+    const Reparto reparto = repartir(columna, desde, hasta);
     for (RegConteo& item : lista.Items) {
-        item.Cantidad = contar(contarPor(columna, item.Pid, desde, hasta));
+        item.Cantidad = reparto.porValor.value(item.Pid);
         Aplicacion::HacerEventos();
     }
     return lista;
 }
 
-RegListaPorcentajes porcentajeCatalogo(const RegListaCatalogo& catalogo, const QString& columna,
-                                       const QString& sqlTotal, const QString& desde, const QString& hasta)
+// Per reason the total is the complaints that have one (causa <> 0); per category it is all.
+enum class Total { ConValor, Todas };
+
+RegListaPorcentajes porcentajeCatalogo(const RegListaCatalogo& catalogo, const QString& columna, Total base,
+                                       const QString& desde, const QString& hasta)
 {
     RegListaPorcentajes lista = listaDe<RegListaPorcentajes>(catalogo);
     if (lista.Items.isEmpty())
         return lista;
-    const qint32 total = contar(sqlTotal);
+    const Reparto reparto = repartir(columna, desde, hasta);
+    const qint32 total = base == Total::ConValor ? reparto.conValor : reparto.todas;
     // A period without complaints shows 0 everywhere rather than dividing by zero.
     const double factor = total >= 1 ? 100.0 / total : 0.0;
     for (RegPorcentaje& item : lista.Items) {
-        const double valor = contar(contarPor(columna, item.Pid, desde, hasta)) * factor;
+        const double valor = reparto.porValor.value(item.Pid) * factor;
         item.Porcentaje = std::round(valor * 100.0) / 100.0;
         Aplicacion::HacerEventos();
     }
@@ -85,43 +117,54 @@ RegListaConteos ContarPorMotivo(const QString& desde, const QString& hasta)
 
 RegListaPorcentajes PorcentajePorCausa(const QString& desde, const QString& hasta)
 {
-    // Complaints without a reason (causa 0) stay out of the total.
-    return porcentajeCatalogo(GetCausas(), QStringLiteral("causa"),
-                              QStringLiteral("select count(pid) from Master_Quejas where ") + enPeriodo(desde, hasta) +
-                                  QStringLiteral(" and causa <> 0"),
-                              desde, hasta);
+    return porcentajeCatalogo(GetCausas(), QStringLiteral("causa"), Total::ConValor, desde, hasta);
 }
 
 RegListaPorcentajes PorcentajePorMotivo(const QString& desde, const QString& hasta)
 {
-    return porcentajeCatalogo(GetMotivos(), QStringLiteral("motivo"),
-                              QStringLiteral("select count(pid) from Master_Quejas where ") + enPeriodo(desde, hasta),
-                              desde, hasta);
+    return porcentajeCatalogo(GetMotivos(), QStringLiteral("motivo"), Total::Todas, desde, hasta);
 }
 
 qint32 ContarPorEstado(const QString& desde, const QString& hasta, qint16 tipo)
 {
     QString condicion;
     switch (tipo) {
-    case 0: condicion = QStringLiteral(" and pid in (Select IDQueja from Resolucion_quejas where Cerrada = 0)"); break;
-    case 1: condicion = QStringLiteral(" and pid in (Select IDQueja from Resolucion_quejas where Cerrada = 1)"); break;
+    case 0: condicion = QStringLiteral(" and r.Cerrada = 0"); break;
+    case 1: condicion = QStringLiteral(" and r.Cerrada = 1"); break;
     case 2: break;
-    case 3:
-        // NOT IN over a Null IDQueja would match nothing at all.
-        condicion = QStringLiteral(" and pid not in (Select IDQueja from Resolucion_quejas where IDQueja is not null)");
-        break;
+    // A resolution row without a complaint cannot hide the complaints without one, as it could
+    // in a NOT IN list.
+    case 3: condicion = QStringLiteral(" and r.IDQueja is null"); break;
     default: return 0;
     }
-    return contar(QStringLiteral("select count(pid) from Master_Quejas where ") + enPeriodo(desde, hasta) + condicion);
+    return contar(QStringLiteral("select count(*)") + quejasEnPeriodo(desde, hasta, tipo != 2) + condicion);
+}
+
+RegConteoEstados ContarEstados(const QString& desde, const QString& hasta)
+{
+    // Sums over no row are Null, read as 0.
+    return LeerFila(QStringLiteral("select count(*), sum(case when r.Cerrada = 0 then 1 else 0 end), sum(case when "
+                                   "r.Cerrada = 1 then 1 else 0 end), sum(case when r.IDQueja is null then 1 else 0 "
+                                   "end)") +
+                        quejasEnPeriodo(desde, hasta, true),
+                    [] {
+                        RegConteoEstados c;
+                        c.Total = Rs.Entero32(0);
+                        c.SinCerrar = Rs.Entero32(1);
+                        c.Cerrados = Rs.Entero32(2);
+                        c.SinResolucion = Rs.Entero32(3);
+                        return c;
+                    })
+        .value_or(RegConteoEstados());
 }
 
 RegListaQuejas GetQuejasCausa(qint16 causa, const QString& desde, const QString& hasta)
 {
     RegListaQuejas lista;
     lista.Quejas = LeerFilas(
-        QStringLiteral("Select PID, Fecha_Queja, Hora_Queja, Apellido, Nombres from Master_Quejas where Causa = ") +
-            SqlEntero(causa) + QStringLiteral(" and ") + enPeriodo(desde, hasta) +
-            QStringLiteral(" order by Fecha_Queja desc NULLS LAST, PID desc"),
+        QStringLiteral("Select m.PID, m.Fecha_Queja, m.Hora_Queja, m.Apellido, m.Nombres") +
+            quejasEnPeriodo(desde, hasta) + QStringLiteral(" and m.Causa = ") + SqlEntero(causa) +
+            QStringLiteral(" order by m.Fecha_Queja desc NULLS LAST, m.PID desc"),
         [] {
             RegQueja q = QuejaVacia();
             q.pid = Rs.Entero32(0);

@@ -59,6 +59,17 @@ RegListaPorcentajes PorcentajePorMotivo(const QString& desde, const QString& has
 // 3: without a resolution row. Any other kind counts nothing.
 qint32 ContarPorEstado(const QString& desde, const QString& hasta, qint16 tipo);
 
+// The four counts of the main window's bars, the figures of ContarPorEstado's kinds 0 to 3, read
+// in one statement.
+struct RegConteoEstados
+{
+    qint32 SinCerrar = 0;     // 0
+    qint32 Cerrados = 0;      // 1
+    qint32 Total = 0;         // 2
+    qint32 SinResolucion = 0; // 3
+};
+RegConteoEstados ContarEstados(const QString& desde, const QString& hasta);
+
 // The complaints of one reason in the period, newest reception date first, with only pid,
 // fecha_queja, hora_queja, Apellido and Nombres filled.
 RegListaQuejas GetQuejasCausa(qint16 causa, const QString& desde, const QString& hasta);

@@ -6,6 +6,7 @@
 #include "Usuarios.h"
 
 #include <iterator>
+#include <optional>
 
 namespace {
 
@@ -46,18 +47,42 @@ RegQueja QuejaVacia()
 
 qint32 AgregarQueja(const RegQueja& queja)
 {
+    const QString columnas = QStringLiteral(
+        "Insert Into master_quejas(pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, Apellido, Nombres, "
+        "Telefono, Telefono2, Correo, DNI, Contacto, causa, usuario, Empresa, Domicilio, Localidad, Provincia, Pais, "
+        "Importada, NrLib, Mediador) ");
+    const QString valores = valoresComunes(queja) + QStringLiteral(", ") + SqlEntero(UsuarioActual.Pid) +
+                            QStringLiteral(", ") + SqlEntero(queja.Empresa.PID) + QStringLiteral(", ") +
+                            domicilio(queja) + QStringLiteral(", 0, ") + SqlTexto(queja.NrLib) + QStringLiteral(", ") +
+                            SqlTexto(queja.Mediador);
+    // One round trip instead of two: the insert takes the highest number + 1 itself and returns
+    // it, trying again while another workstation takes that number first. Anything else (a lost
+    // connection, a locked file, a failure, no number left) takes the usual way below, under the
+    // query runner's policy.
+    // The highest number is read by a subquery of its own: inside an insert SQLite reads it from
+    // the key only in that form, not by scanning the table.
+    const QString enUnPaso = columnas + QStringLiteral("select k, ") + valores +
+                             QStringLiteral(" from (select coalesce((select max(pid) from Master_Quejas), 0) + "
+                                            "CAST(1 AS BIGINT) as k) n where k <= ") +
+                             SqlEntero(kMaximoClave32) + QStringLiteral(" returning pid");
+    for (int intento = 0; intento < 100; ++intento) {
+        const ResultadoDirecto r = EjecutarDirecto(enUnPaso);
+        if (r == ResultadoDirecto::ClaveDuplicada)
+            continue;
+        if (r != ResultadoDirecto::Ok)
+            break; // the result set is not ours to close
+        const std::optional<qint32> clave = Rs.Eof() ? std::nullopt : std::optional<qint32>(Rs.Entero32(0));
+        CerrarRs();
+        if (clave)
+            return *clave;
+        break;
+    }
     // A number taken meanwhile by another workstation moves the complaint to the next one.
-    return InsertarConClaveNueva(
-        QStringLiteral("Select pid from Master_Quejas order by pid desc LIMIT 1"), [&](qint32 clave) {
-            return QStringLiteral(
-                       "Insert Into master_quejas(pid, fecha_queja, hora_queja, motivo, tipo_queja, detalle, "
-                       "Apellido, Nombres, Telefono, Telefono2, Correo, DNI, Contacto, causa, usuario, "
-                       "Empresa, Domicilio, Localidad, Provincia, Pais, Importada, NrLib, Mediador) values(") +
-                   SqlEntero(clave) + QStringLiteral(", ") + valoresComunes(queja) + QStringLiteral(", ") +
-                   SqlEntero(UsuarioActual.Pid) + QStringLiteral(", ") + SqlEntero(queja.Empresa.PID) +
-                   QStringLiteral(", ") + domicilio(queja) + QStringLiteral(", 0, ") + SqlTexto(queja.NrLib) +
-                   QStringLiteral(", ") + SqlTexto(queja.Mediador) + QStringLiteral(")");
-        });
+    return InsertarConClaveNueva(QStringLiteral("Select pid from Master_Quejas order by pid desc LIMIT 1"),
+                                 [&](qint32 clave) {
+                                     return columnas + QStringLiteral("values(") + SqlEntero(clave) +
+                                            QStringLiteral(", ") + valores + QStringLiteral(")");
+                                 });
 }
 
 void InsertarQueja(const RegQueja& queja)

@@ -21,20 +21,21 @@ RegArbolReporte GetRelaciones()
     }
     arbol.Ultima = categorias.Ultimo;
 
+    // Each category's pairs come with their reasons' names in the same statement; a pair whose
+    // reason no longer exists keeps its place with an empty name.
     for (RegCategoriaReporte& c : arbol.Categorias) {
-        c.Causas = LeerFilas(QStringLiteral("Select Motivo from RelCatMov_Quejas where Categoria = ") +
-                                 SqlEntero(c.Pid) + QStringLiteral(" order by Motivo"),
+        c.Causas = LeerFilas(QStringLiteral("Select p.Motivo, c.Detalle from RelCatMov_Quejas p left join "
+                                            "Causas_Quejas c on c.Pid = p.Motivo where p.Categoria = ") +
+                                 SqlEntero(c.Pid) + QStringLiteral(" order by p.Motivo"),
                              [] {
                                  RegCausaReporte r;
                                  r.Pid = Rs.Entero16(0);
+                                 r.Detalle = Rs.Texto(1);
                                  return r;
                              });
         c.Ultimo = static_cast<qint16>(c.Causas.size() - 1);
-        // A pair whose reason no longer exists keeps its place with an empty name.
-        for (RegCausaReporte& r : c.Causas) {
+        for (const RegCausaReporte& r : c.Causas)
             arbol.Relacionados.append(r.Pid);
-            r.Detalle = GetCausaDesc(r.Pid);
-        }
     }
     arbol.UltimoRelacionado = static_cast<qint16>(arbol.Relacionados.size() - 1);
 

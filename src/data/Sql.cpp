@@ -3,13 +3,6 @@
 #include "TextoLimpio.h"
 #include "Textos.h"
 
-namespace {
-// Upper- and lower-case accented letters, folded in SQL by translate(): PostgreSQL's lower()
-// leaves non-ASCII letters alone under the C locale, and SQLite's own lower() always does.
-const QString kConAcento = QStringLiteral("ÁÀÄÂÃÉÈËÊÍÌÏÎÓÒÖÔÕÚÙÜÛÑÇáàäâãéèëêíìïîóòöôõúùüûñç");
-const QString kSinAcento = QStringLiteral("aaaaaeeeeiiiiooooouuuuncaaaaaeeeeiiiiooooouuuunc");
-} // namespace
-
 QString SqlTexto(const QString& texto)
 {
     QString r = TextoLimpio(texto);
@@ -30,24 +23,22 @@ QString SqlFecha(const QString& fechaDiaPrimero)
     return QLatin1Char('\'') + d.toString(QStringLiteral("yyyy-MM-dd")) + QLatin1Char('\'');
 }
 
-QString PlegarTexto(const QString& texto)
+QString SqlContienePlegada(const QString& columnaPlegada, const QString& valor)
 {
-    QString r = texto.toLower();
-    for (QChar& c : r) {
-        const int i = kConAcento.indexOf(c);
-        if (i >= 0)
-            c = kSinAcento[i];
-    }
-    return r;
+    QString v = PlegarTexto(valor);
+    const QString como = columnaPlegada + QStringLiteral(" LIKE ");
+    // Most texts hold none of LIKE's own characters and need no ESCAPE, which SQLite pays for
+    // on every row.
+    if (!v.contains(QLatin1Char('\\')) && !v.contains(QLatin1Char('%')) && !v.contains(QLatin1Char('_')))
+        return como + SqlTexto(QLatin1Char('%') + v + QLatin1Char('%'));
+    // Typed wildcards are plain characters.
+    v.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
+    v.replace(QLatin1Char('%'), QLatin1String("\\%"));
+    v.replace(QLatin1Char('_'), QLatin1String("\\_"));
+    return como + SqlTexto(QLatin1Char('%') + v + QLatin1Char('%')) + QStringLiteral(" ESCAPE '\\'");
 }
 
 QString SqlContiene(const QString& columna, const QString& valor)
 {
-    QString v = PlegarTexto(valor);
-    // LIKE's own wildcards in the typed text are plain characters.
-    v.replace(QLatin1Char('\\'), QLatin1String("\\\\"));
-    v.replace(QLatin1Char('%'), QLatin1String("\\%"));
-    v.replace(QLatin1Char('_'), QLatin1String("\\_"));
-    return QStringLiteral("translate(lower(%1), %2, %3) LIKE %4 ESCAPE '\\'")
-        .arg(columna, SqlTexto(kConAcento), SqlTexto(kSinAcento), SqlTexto(QLatin1Char('%') + v + QLatin1Char('%')));
+    return SqlContienePlegada(SqlPlegado(columna), valor);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Plegado.h"
+
 #include <QString>
 
 // The only way values enter statement texts: typed literals, so no value can change what a
@@ -16,5 +18,6 @@ QString SqlFecha(const QString& fechaDiaPrimero);
 // A contains-search that ignores case and accents on both engines:
 // "translate(lower(columna), ...) LIKE '%valor%'" with the value folded the same way.
 QString SqlContiene(const QString& columna, const QString& valor);
-// The folding SqlContiene applies to a value: lower case, accents removed.
-QString PlegarTexto(const QString& texto);
+// The same search over a column that already holds folded text (a search column of the schema),
+// so that nothing is folded per row: "columnaPlegada LIKE '%valor%'" with the value folded.
+QString SqlContienePlegada(const QString& columnaPlegada, const QString& valor);

@@ -20,10 +20,43 @@ void asegurarTablas() { std::call_once(TablasListas, IniciarTablasBase64); }
 {
     throw ErrorEjecucion{kErrorDefinidoPorUsuario, QString::fromLatin1(texto)};
 }
+
+// A run of digits of texto as a number; -1 when one of them is not a digit.
+int numeroEn(const QString& texto, int desde, int cifras)
+{
+    int n = 0;
+    for (int i = desde; i < desde + cifras; ++i) {
+        const char16_t c = texto[i].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        n = n * 10 + (c - u'0');
+    }
+    return n;
+}
+
+// "DD/MM/YYYY" of a date of years 1000 to 9999.
+QString textoDiaPrimero(const QDate& d)
+{
+    const char texto[] = {char('0' + d.day() / 10),    char('0' + d.day() % 10),    '/',
+                          char('0' + d.month() / 10),  char('0' + d.month() % 10),  '/',
+                          char('0' + d.year() / 1000), char('0' + d.year() / 100 % 10), char('0' + d.year() / 10 % 10),
+                          char('0' + d.year() % 10)};
+    return QString::fromLatin1(texto, sizeof texto);
+}
 } // namespace
 
 QString FormatoFecha(const QString& texto)
 {
+    // The two forms the engines give back, read without a pattern: lists format a date per row.
+    if (texto.size() == 10) {
+        QDate d;
+        if (texto[4] == QLatin1Char('-') && texto[7] == QLatin1Char('-'))
+            d = QDate(numeroEn(texto, 0, 4), numeroEn(texto, 5, 2), numeroEn(texto, 8, 2));
+        else if (texto[2] == QLatin1Char('/') && texto[5] == QLatin1Char('/'))
+            d = QDate(numeroEn(texto, 6, 4), numeroEn(texto, 3, 2), numeroEn(texto, 0, 2));
+        if (d.isValid() && d.year() >= 1000)
+            return textoDiaPrimero(d);
+    }
     const QString t = texto.trimmed();
     static const QRegularExpression diaPrimero(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})"));
     static const QRegularExpression iso(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})"));

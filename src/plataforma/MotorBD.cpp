@@ -1,6 +1,7 @@
 #include "MotorBD.h"
 
 #include "Aplicacion.h"
+#include "Plegado.h"
 
 #include <QDir>
 #include <QSqlDriver>
@@ -161,6 +162,207 @@ void crearTablas(QSqlDatabase& db)
         ejecutar(db, QStringLiteral("INSERT INTO Motivos_quejas (PID, Detalle) VALUES (0, 'Reclamo general')"));
 }
 
+// Later additions to the schema, applied by the start-up step to new and existing databases
+// alike: every step is idempotent and keeps every row.
+
+// Search columns: the source column folded (lower case, no accents), kept by the database on
+// every write whoever writes, so that a contains-search scans plain text and, on PostgreSQL, can
+// use a trigram index. PostgreSQL computes them as generated columns; SQLite, which cannot add
+// one that is stored, completes each written row with a trigger.
+struct ColumnaDeBusqueda
+{
+    const char* tabla;
+    const char* origen;
+    const char* busqueda;
+};
+const ColumnaDeBusqueda kColumnasDeBusqueda[] = {
+    {"Master_Quejas", "Apellido", "busca_apellido"}, {"Master_Quejas", "DNI", "busca_dni"},
+    {"Master_Quejas", "NrLib", "busca_nrlib"},       {"Master_Quejas", "NroQueja", "busca_nroqueja"},
+    {"Comprobantes_Quejas", "T1", "busca_t1"},       {"Comprobantes_Quejas", "T2", "busca_t2"},
+    {"Comprobantes_Quejas", "T3", "busca_t3"},
+};
+// The tables with search columns, with their keys.
+const char* const kTablasConBusqueda[][2] = {{"Master_Quejas", "pid"}, {"Comprobantes_Quejas", "PID"}};
+
+// What the statements filter and join on: periods, reasons, reception dates, and the complaint
+// number of the child tables whose key does not start with it. No statement filters complaints
+// by category alone any more (the statistics group them), so that index would only slow writes.
+const char* const kIndices[][2] = {
+    {"lugar_quejas_fecha", "Lugar_Quejas (Fecha, NroQueja)"},
+    {"master_quejas_causa", "Master_Quejas (causa)"},
+    {"master_quejas_fecha_queja", "Master_Quejas (fecha_queja)"},
+    // Beside the key on IDQueja, the state too: the counts by state read the index alone.
+    {"resolucion_quejas_estado", "Resolucion_quejas (IDQueja, Cerrada, Anulado)"},
+    {"comprobantes_quejas_nrqueja", "Comprobantes_Quejas (NrQueja)"},
+    {"relcatmov_quejas_categoria", "RelCatMov_Quejas (Categoria, Motivo)"},
+};
+
+bool esServidor(const QSqlDatabase& db)
+{
+    return db.driverName() == QLatin1String("QPSQL");
+}
+
+QString nombreDisparador(const char* tabla, const char* sufijo)
+{
+    return QString::fromLatin1(tabla).toLower() + QStringLiteral("_busqueda") + QLatin1String(sufijo);
+}
+
+QString nombreTrigrama(const ColumnaDeBusqueda& c)
+{
+    return QString::fromLatin1(c.tabla).toLower() + QLatin1Char('_') + QLatin1String(c.busqueda) +
+           QStringLiteral("_trgm");
+}
+
+QStringList leerTextos(QSqlDatabase& db, const QString& sql)
+{
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (!q.exec(sql))
+        throw errorDeApertura(q.lastError());
+    QStringList r;
+    while (q.next())
+        r << q.value(0).toString().toLower();
+    return r;
+}
+
+// Indexes, triggers and the columns of the two tables with search columns, in the schema the
+// connection works in, lower-cased; on the server also "pg_trgm" when the trigram extension can
+// be installed or is.
+QStringList objetosExistentes(QSqlDatabase& db)
+{
+    if (!esServidor(db))
+        return leerTextos(db, QStringLiteral("SELECT name FROM sqlite_master WHERE type IN ('index', 'trigger') "
+                                             "UNION ALL SELECT name FROM pragma_table_info('Master_Quejas') "
+                                             "UNION ALL SELECT name FROM pragma_table_info('Comprobantes_Quejas')"));
+    return leerTextos(db, QStringLiteral("SELECT indexname FROM pg_indexes WHERE schemaname = current_schema() "
+                                         "UNION ALL SELECT column_name FROM information_schema.columns WHERE "
+                                         "table_schema = current_schema() AND table_name IN ('master_quejas', "
+                                         "'comprobantes_quejas') UNION ALL SELECT name FROM pg_available_extensions "
+                                         "WHERE name = 'pg_trgm'"));
+}
+
+QStringList objetosEsperados(bool servidor, bool conTrigramas)
+{
+    QStringList r;
+    for (const auto& i : kIndices)
+        r << QLatin1String(i[0]);
+    for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda) {
+        r << QLatin1String(c.busqueda);
+        if (conTrigramas)
+            r << nombreTrigrama(c);
+    }
+    if (!servidor)
+        for (const auto& t : kTablasConBusqueda)
+            r << nombreDisparador(t[0], "_alta") << nombreDisparador(t[0], "_cambio");
+    return r;
+}
+
+void agregarColumnasDeBusqueda(QSqlDatabase& db, const QStringList& existentes)
+{
+    const bool servidor = esServidor(db);
+    for (const auto& t : kTablasConBusqueda) {
+        const QString tabla = QLatin1String(t[0]);
+        QStringList origenes;
+        QStringList asignaciones;
+        for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda) {
+            if (qstrcmp(c.tabla, t[0]) != 0)
+                continue;
+            const QString busqueda = QLatin1String(c.busqueda);
+            const QString plegado = SqlPlegado(QLatin1String(c.origen));
+            origenes << QLatin1String(c.origen);
+            asignaciones << busqueda + QStringLiteral(" = ") +
+                                SqlPlegado(QStringLiteral("NEW.") + QLatin1String(c.origen));
+            if (existentes.contains(busqueda))
+                continue;
+            // The server computes a generated column for the rows already there too.
+            ejecutar(db, servidor ? QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT GENERATED ALWAYS AS (%3) STORED")
+                                        .arg(tabla, busqueda, plegado)
+                                  : QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 TEXT").arg(tabla, busqueda));
+            if (!servidor)
+                ejecutar(db, QStringLiteral("UPDATE %1 SET %2 = %3").arg(tabla, busqueda, plegado));
+        }
+        if (servidor)
+            continue;
+        // SQLite cannot change the row being written: the row is completed right after.
+        const QString completar = QStringLiteral("BEGIN UPDATE %1 SET %2 WHERE %3 = NEW.%3; END")
+                                      .arg(tabla, asignaciones.join(QStringLiteral(", ")), QLatin1String(t[1]));
+        ejecutar(db, QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER INSERT ON %2 ")
+                             .arg(nombreDisparador(t[0], "_alta"), tabla) +
+                         completar);
+        ejecutar(db, QStringLiteral("CREATE TRIGGER IF NOT EXISTS %1 AFTER UPDATE OF %2 ON %3 ")
+                             .arg(nombreDisparador(t[0], "_cambio"), origenes.join(QStringLiteral(", ")), tabla) +
+                         completar);
+    }
+}
+
+// pg_trgm serves contains-searches from an index. It is used where it is installed or the role
+// may install it; without it the searches scan the search columns.
+void crearTrigramas(QSqlDatabase& db, const QStringList& existentes)
+{
+    const auto esquemaDeTrgm = [&] {
+        return leerTextos(db, QStringLiteral("SELECT n.nspname FROM pg_extension e JOIN pg_namespace n ON n.oid = "
+                                             "e.extnamespace WHERE e.extname = 'pg_trgm'"))
+            .value(0);
+    };
+    QString esquema = esquemaDeTrgm();
+    if (esquema.isEmpty()) {
+        // One database-wide extension: one installer at a time, in public where it can, so that
+        // dropping another schema never takes it along.
+        ejecutar(db, QStringLiteral("SELECT pg_advisory_xact_lock(hashtext('ostrevia pg_trgm'))"));
+        esquema = esquemaDeTrgm();
+        for (const QString& destino : {QStringLiteral(" SCHEMA public"), QString()}) {
+            if (!esquema.isEmpty())
+                break;
+            ejecutar(db, QStringLiteral("SAVEPOINT trigramas"));
+            if (QSqlQuery(db).exec(QStringLiteral("CREATE EXTENSION IF NOT EXISTS pg_trgm") + destino)) {
+                ejecutar(db, QStringLiteral("RELEASE SAVEPOINT trigramas"));
+                esquema = esquemaDeTrgm();
+            } else {
+                ejecutar(db, QStringLiteral("ROLLBACK TO SAVEPOINT trigramas"));
+            }
+        }
+        if (esquema.isEmpty())
+            return;
+    }
+    for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda) {
+        const QString nombre = nombreTrigrama(c);
+        if (!existentes.contains(nombre))
+            ejecutar(db, QStringLiteral("CREATE INDEX %1 ON %2 USING gin (%3 \"%4\".gin_trgm_ops)")
+                             .arg(nombre, QLatin1String(c.tabla), QLatin1String(c.busqueda), esquema));
+    }
+}
+
+void actualizarEsquema(QSqlDatabase& db)
+{
+    const bool servidor = esServidor(db);
+    QStringList existentes = objetosExistentes(db);
+    const bool conTrigramas = servidor && existentes.contains(QStringLiteral("pg_trgm"));
+    bool completo = true;
+    for (const QString& o : objetosEsperados(servidor, conTrigramas))
+        completo = completo && existentes.contains(o);
+    if (completo)
+        return;
+
+    // One workstation upgrades at a time; the others wait and then find everything in place.
+    ejecutar(db, servidor ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
+    try {
+        if (servidor)
+            ejecutar(db, QStringLiteral("SELECT pg_advisory_xact_lock(hashtext('ostrevia esquema ' || "
+                                        "current_schema()))"));
+        existentes = objetosExistentes(db);
+        agregarColumnasDeBusqueda(db, existentes);
+        for (const auto& i : kIndices)
+            if (!existentes.contains(QLatin1String(i[0])))
+                ejecutar(db, QStringLiteral("CREATE INDEX %1 ON %2").arg(QLatin1String(i[0]), QLatin1String(i[1])));
+        if (conTrigramas)
+            crearTrigramas(db, existentes);
+        ejecutar(db, QStringLiteral("COMMIT"));
+    } catch (const ErrorEjecucion&) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        throw;
+    }
+}
+
 } // namespace
 
 namespace MotorBD {
@@ -214,6 +416,7 @@ void Abrir(const Destino& destino)
             throw errorDeApertura(db.lastError());
         registrarFuncionesSqlite(db);
         crearTablas(db);
+        actualizarEsquema(db);
         return;
     }
     if (destino.tipo != Servidor)
@@ -235,11 +438,15 @@ void Abrir(const Destino& destino)
     // Backslashes in texts are plain characters; dates are read and written day-first as ISO.
     ejecutar(db, QStringLiteral("SET standard_conforming_strings = on"));
     ejecutar(db, QStringLiteral("SET client_min_messages = warning"));
+    // The desk's statements are short: compiling them costs more than running them (half a second
+    // on the bars' counts). Servers without JIT do not know the setting, which is no failure.
+    QSqlQuery(db).exec(QStringLiteral("SET jit = off"));
     if (!g_esquema.isEmpty()) {
         ejecutar(db, QStringLiteral("CREATE SCHEMA IF NOT EXISTS %1").arg(g_esquema));
         ejecutar(db, QStringLiteral("SET search_path TO %1").arg(g_esquema));
     }
     crearTablas(db);
+    actualizarEsquema(db);
 }
 
 bool EsClaveDuplicada(const QSqlError& error)

@@ -21,8 +21,9 @@ struct Destino
     QString clave;
 };
 
-// Opens a new connection for the calling thread (the previous one is dropped) and creates
-// the tables that are missing. Throws ErrorEjecucion when it cannot.
+// Opens a new connection for the calling thread (the previous one is dropped), creates the
+// tables that are missing and brings an existing database up to date (search columns, their
+// triggers, indexes), keeping every row. Throws ErrorEjecucion when it cannot.
 void Abrir(const Destino& destino);
 // The calling thread's connection; invalid before the first Abrir.
 QSqlDatabase Conexion();

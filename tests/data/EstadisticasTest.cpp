@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QTimer>
+#include <cmath>
 
 class EstadisticasDatos : public BaseDePrueba
 {
@@ -212,6 +213,78 @@ TEST_P(EstadisticasDatos, AnotherWindowsReadDuringTheCountRunsAndTheCountsStayRi
     EXPECT_EQ(l.Items[1].Detalle, QStringLiteral("Trato"));
     EXPECT_EQ(entorno->terminaciones, 0);
     EXPECT_EQ(ErroresQuery, 0);
+}
+
+TEST_P(EstadisticasDatos, GroupedFiguresEqualOneCountPerRowOnARandomDesk)
+{
+    DatosAlAzar(20240611, 400);
+    const std::pair<const char*, const char*> periodos[] = {{"01/02/2024", "29/02/2024"},
+                                                            {"1/1/2024", "31/3/2024"},
+                                                            {"01/01/1900", "01/01/1900"},
+                                                            {"1/6/2024", "30/6/2024"}};
+    for (const auto& [d, h] : periodos) {
+        const QString desde = QString::fromLatin1(d), hasta = QString::fromLatin1(h);
+        SCOPED_TRACE(qPrintable(desde + QStringLiteral(" - ") + hasta));
+        // The figures as one plain count per catalogue row and per state would give them.
+        const QString enPeriodo = QStringLiteral(" and pid in (Select NroQueja from Lugar_Quejas where Fecha >= ") +
+                                  SqlFecha(desde) + QStringLiteral(" and fecha <= ") + SqlFecha(hasta) +
+                                  QStringLiteral(")");
+        const auto cuenta = [&](const QString& condicion) {
+            return LeerEntero(QStringLiteral("select count(pid) from Master_Quejas where ") + condicion + enPeriodo);
+        };
+        struct Por
+        {
+            const char* columna;
+            RegListaConteos conteos;
+            RegListaPorcentajes porcentajes;
+            qint32 total;
+        };
+        const Por porCatalogo[] = {{"causa", ContarPorCausa(desde, hasta), PorcentajePorCausa(desde, hasta),
+                                    cuenta(QStringLiteral("causa <> 0"))},
+                                   {"motivo", ContarPorMotivo(desde, hasta), PorcentajePorMotivo(desde, hasta),
+                                    cuenta(QStringLiteral("1 = 1"))}};
+        for (const Por& p : porCatalogo) {
+            ASSERT_EQ(p.conteos.Items.size(), p.porcentajes.Items.size());
+            ASSERT_EQ(p.conteos.Items.size(), qstrcmp(p.columna, "causa") == 0 ? 12 : 5);
+            const double factor = p.total >= 1 ? 100.0 / p.total : 0.0;
+            for (int i = 0; i < p.conteos.Items.size(); ++i) {
+                const qint32 n =
+                    cuenta(QLatin1String(p.columna) + QStringLiteral(" = ") + SqlEntero(p.conteos.Items[i].Pid));
+                EXPECT_EQ(p.conteos.Items[i].Cantidad, n) << p.columna << " " << p.conteos.Items[i].Pid;
+                EXPECT_EQ(p.porcentajes.Items[i].Pid, p.conteos.Items[i].Pid);
+                EXPECT_DOUBLE_EQ(p.porcentajes.Items[i].Porcentaje, std::round(n * factor * 100.0) / 100.0)
+                    << p.columna << " " << p.conteos.Items[i].Pid;
+            }
+        }
+
+        const qint32 porEstado[4] = {
+            cuenta(QStringLiteral("pid in (Select IDQueja from Resolucion_quejas where cerrada = 0)")),
+            cuenta(QStringLiteral("pid in (Select IDQueja from Resolucion_quejas where cerrada = 1)")),
+            cuenta(QStringLiteral("1 = 1")),
+            cuenta(QStringLiteral("pid not in (Select IDQueja from Resolucion_quejas where IDQueja is not null)"))};
+        for (qint16 tipo = 0; tipo < 4; ++tipo)
+            EXPECT_EQ(ContarPorEstado(desde, hasta, tipo), porEstado[tipo]) << "kind " << tipo;
+        const RegConteoEstados barras = ContarEstados(desde, hasta);
+        EXPECT_EQ(barras.SinCerrar, porEstado[0]);
+        EXPECT_EQ(barras.Cerrados, porEstado[1]);
+        EXPECT_EQ(barras.Total, porEstado[2]);
+        EXPECT_EQ(barras.SinResolucion, porEstado[3]);
+
+        for (qint16 causa : {1, 5, 12, 99}) {
+            QStringList pids;
+            for (const RegQueja& q : GetQuejasCausa(causa, desde, hasta).Quejas)
+                pids << QString::number(q.pid);
+            EXPECT_EQ(pids,
+                      LeerFilas(QStringLiteral("select pid from Master_Quejas where causa = ") + SqlEntero(causa) +
+                                    enPeriodo + QStringLiteral(" order by Fecha_Queja desc NULLS LAST, pid desc"),
+                                1, QString()))
+                << "reason " << causa;
+        }
+    }
+    // The draw does exercise the figures.
+    EXPECT_GT(ContarEstados(QStringLiteral("1/1/2024"), QStringLiteral("31/3/2024")).SinResolucion, 0);
+    EXPECT_GT(ContarEstados(QStringLiteral("1/1/2024"), QStringLiteral("31/3/2024")).SinCerrar, 0);
+    EXPECT_EQ(entorno->terminaciones, 0);
 }
 
 INSTANCIAR_EN_MOTORES(EstadisticasDatos);

@@ -163,4 +163,43 @@ TEST_P(ReporteDatos, AReasonNodeListsTheComplaintsOfThePeriodWithTheirPlaceData)
     EXPECT_FALSE(Rs.Abierto());
 }
 
+TEST_P(ReporteDatos, ThePeriodReadGivesEveryNodeAsItsReasonReadAloneOnARandomDesk)
+{
+    DatosAlAzar(7, 300);
+    const auto vista = [](const RegCausaReporte& n) {
+        QStringList r{QStringLiteral("%1 %2 %3").arg(n.Pid).arg(n.Detalle).arg(n.Ultima)};
+        for (const RegLineaReporte& l : n.Quejas)
+            r << QStringList{QString::number(l.Pid),
+                             l.Fecha,
+                             l.Unidad,
+                             l.Desde,
+                             l.Hasta,
+                             QString::number(l.Usuario),
+                             l.UsuarioNombre,
+                             l.Responsables,
+                             l.EmpresaNombre,
+                             QString::number(l.Empresa),
+                             l.HoraServ}
+                     .join(QLatin1Char('|'));
+        return r;
+    };
+    const RegArbolReporte arbol = GetRelaciones();
+    const std::pair<const char*, const char*> periodos[] = {
+        {"1/1/2024", "31/3/2024"}, {"01/02/2024", "29/02/2024"}, {"01/01/1900", "01/01/1900"}};
+    int conQuejas = 0;
+    for (const auto& [d, h] : periodos) {
+        const QString desde = QString::fromLatin1(d), hasta = QString::fromLatin1(h);
+        SCOPED_TRACE(d);
+        const ReportePeriodo periodo = GetReportePeriodo(desde, hasta);
+        for (const RegCategoriaReporte& c : arbol.Categorias)
+            for (const RegCausaReporte& r : c.Causas) {
+                const RegCausaReporte solo = GetReporteCausa(desde, hasta, r.Pid, r.Detalle);
+                EXPECT_EQ(vista(periodo.Causa(r.Pid, r.Detalle)), vista(solo)) << "reason " << r.Pid;
+                conQuejas += solo.Ultima >= 0 ? 1 : 0;
+            }
+    }
+    EXPECT_GT(conQuejas, 10) << "the draw does fill the nodes";
+    EXPECT_FALSE(Rs.Abierto());
+}
+
 INSTANCIAR_EN_MOTORES(ReporteDatos);

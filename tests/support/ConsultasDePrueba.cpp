@@ -4,7 +4,9 @@
 #include "Grilla.h"
 #include "Sql.h"
 
+#include <QDate>
 #include <gtest/gtest.h>
+#include <random>
 
 void Ejecutar(const QString& sql)
 {
@@ -98,4 +100,76 @@ QStringList ColumnaDeGrilla(const Grilla& g, int col)
     for (int f = 1; f < g.Rows(); ++f)
         r << g.TextMatrix(f, col);
     return r;
+}
+
+void DatosAlAzar(unsigned semilla, int quejas)
+{
+    std::mt19937 azar(semilla);
+    const auto entre = [&](int desde, int hasta) { return std::uniform_int_distribution<int>(desde, hasta)(azar); };
+    const auto uno = [&](std::initializer_list<const char*> valores) {
+        return QString::fromLatin1(valores.begin()[entre(0, int(valores.size()) - 1)]);
+    };
+    const auto dia = [&] {
+        return SqlFecha(QDate(2024, 1, 1).addDays(entre(0, 90)).toString(QStringLiteral("d/M/yyyy")));
+    };
+
+    // One transaction: a commit per row would make the local file slow to fill.
+    QStringList sql;
+    for (int c = 1; c <= 4; ++c)
+        sql << QStringLiteral("INSERT INTO Motivos_quejas (PID, Detalle) VALUES (%1, 'Categoría %1')").arg(c);
+    for (int r = 1; r <= 12; ++r)
+        sql << QStringLiteral("INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (%1, 'Causa %1', %2)")
+                   .arg(r)
+                   .arg(r == 5 || r == 9 ? 1 : 0);
+    const auto par = [&](int categoria, int causa) {
+        sql << QStringLiteral("INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (%1, %2)")
+                   .arg(categoria)
+                   .arg(causa);
+    };
+    for (int r = 1; r <= 12; ++r)
+        for (int pares = entre(0, 2); pares > 0; --pares)
+            par(entre(1, 4), r);
+    par(2, 77);
+    par(9, 3);
+    sql << QStringLiteral("INSERT INTO Empresas_quejas (PID, Detalle, Cuit) VALUES (1, 'Ruta Sur', '30-1'), (2, NULL, "
+                          "NULL), (3, 'Andesmar', '30-3')")
+        << QStringLiteral("INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel) VALUES (1, 'ana', "
+                          "'Ana', 'Díaz', 1), (2, 'leo', 'Leo', NULL, 1), (3, 'eva', NULL, 'Sosa', 2)");
+
+    for (int pid = 1; pid <= quejas; ++pid) {
+        sql << (QStringLiteral("INSERT INTO Master_Quejas (pid, fecha_queja, hora_queja, Apellido, Nombres, motivo, "
+                               "causa, Empresa, usuario) VALUES (%1, %2, '10:00:00', 'Apellido %1', 'Ana', %3, %4, "
+                               "%5, %6)")
+                    .arg(pid)
+                    .arg(entre(0, 9) == 0 ? QStringLiteral("NULL") : dia())
+                    .arg(uno({"NULL", "0", "1", "2", "3", "4", "4", "7"}),
+                         uno({"NULL", "0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "99"}),
+                         uno({"NULL", "1", "2", "3", "3", "9"}), uno({"NULL", "1", "2", "3", "3", "8"})));
+        if (entre(0, 5) > 0) {
+            QString fecha;
+            switch (entre(0, 8)) {
+            case 6: fecha = SqlFecha(entre(0, 1) ? QStringLiteral("01/02/2024") : QStringLiteral("29/02/2024")); break;
+            case 7: fecha = SqlFecha(QStringLiteral("01/01/1900")); break;
+            case 8: fecha = QStringLiteral("NULL"); break;
+            default: fecha = dia();
+            }
+            sql << (QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha, Hora_Serv, Desde, Hasta, Unidad, "
+                                   "Det_legajos) VALUES (%1, %2, %3, %4, 'Rosario', %5, %6)")
+                        .arg(pid)
+                        .arg(fecha, uno({"'22:15'", "NULL"}), uno({"'Córdoba'", "NULL"}), uno({"'3012'", "NULL"}),
+                             uno({"'Chofer O''Neill'", "NULL"})));
+        }
+        if (entre(0, 2) > 0)
+            sql << (QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Cerrada, Anulado) VALUES (%1, %2, "
+                                   "%3, %4)")
+                        .arg(pid * 10)
+                        .arg(pid)
+                        .arg(uno({"0", "1", "1", "2", "NULL"}), uno({"0", "0", "1", "NULL"})));
+    }
+    sql << (QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha) VALUES (%1, %2)")
+                .arg(quejas + 100)
+                .arg(SqlFecha(QStringLiteral("10/02/2024"))));
+    sql << QStringLiteral("INSERT INTO Resolucion_quejas (PID, IDQueja, Cerrada, Anulado) VALUES (1, NULL, 0, 0), "
+                          "(2, NULL, 1, 0)");
+    ASSERT_TRUE(EjecutarTransaccion(sql));
 }

@@ -34,3 +34,11 @@ void FilaResolucion(qint32 pid, qint32 idQueja, int cerrada, int anulado = 0);
 
 // One column of a grid, from the first row below the header down.
 QStringList ColumnaDeGrilla(const Grilla& g, int col = 0);
+
+// A random desk drawn from semilla: categories 1-4 and reasons 1-12 (two annulled) with pairs
+// (one to a reason that does not exist, one from a category that does not exist), companies and
+// users 1-3, and `quejas` complaints whose reason, category, company and user may be Null, 0 or
+// unknown; about one in six without a place row; place dates in the first quarter of 2024, some
+// Null or the no-date marker; at most one resolution row each, and stray rows of places and
+// resolutions without a complaint.
+void DatosAlAzar(unsigned semilla, int quejas);
