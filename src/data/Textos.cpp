@@ -37,8 +37,8 @@ int numeroEn(const QString& texto, int desde, int cifras)
 // "DD/MM/YYYY" of a date of years 1000 to 9999.
 QString textoDiaPrimero(const QDate& d)
 {
-    const char texto[] = {char('0' + d.day() / 10),    char('0' + d.day() % 10),    '/',
-                          char('0' + d.month() / 10),  char('0' + d.month() % 10),  '/',
+    const char texto[] = {char('0' + d.day() / 10),    char('0' + d.day() % 10),        '/',
+                          char('0' + d.month() / 10),  char('0' + d.month() % 10),      '/',
                           char('0' + d.year() / 1000), char('0' + d.year() / 100 % 10), char('0' + d.year() / 10 % 10),
                           char('0' + d.year() % 10)};
     return QString::fromLatin1(texto, sizeof texto);
