@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextCursor>
 
@@ -85,8 +86,8 @@ FResolucion::FResolucion()
     m_sancion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_cmbsup = new QComboBox(this);
     m_cmbsup->setObjectName(QStringLiteral("cmbsup"));
-    m_label4 = Etiqueta(this, QStringLiteral("Label4"), QString());
-    m_usuario = Etiqueta(this, QStringLiteral("Usuario"), QString());
+    m_label4 = EtiquetaDeDato(this, QStringLiteral("Label4"));
+    m_usuario = EtiquetaDeDato(this, QStringLiteral("Usuario"));
     m_solucionado = new QCheckBox(QStringLiteral("Solucionado"), this);
     m_solucionado->setObjectName(QStringLiteral("Solucionado"));
     m_anulado = new QCheckBox(QStringLiteral("Anulado"), this);
@@ -234,6 +235,7 @@ void FResolucion::MV2_DateClick(const QDate& fecha)
 
 void FResolucion::Solucionar_Click()
 {
+    m_guardadoFallido = false;
     RegResolucion r = ResolucionVacia();
     r.Fecha = m_fecha->text();
     r.Detalle = m_detalle->toPlainText();
@@ -291,8 +293,10 @@ void FResolucion::Solucionar_Click()
     if (!EsFechaValida(r.FechaFin))
         r.FechaFin = kSinFecha;
     // A failed replacement keeps the old row: it must not be reported as saved.
-    if (!GuardarResolucion(r))
+    if (!GuardarResolucion(r)) {
+        m_guardadoFallido = true;
         return;
+    }
 
     m_guardado = true;
     MsgBox(QStringLiteral("Guardado"), Botones::Aceptar, Icono::Informacion,
@@ -312,8 +316,12 @@ bool FResolucion::Form_QueryUnload()
                                Botones::SiNoCancelar, Icono::Ninguno);
     if (a == Respuesta::Cancelar)
         return false;
-    // Yes closes the window whatever the save's outcome.
-    if (a == Respuesta::Si)
+    // Yes closes the window whatever the checks said, but not when the database did not take the
+    // save: closing would throw away what was typed.
+    if (a == Respuesta::Si) {
+        QPointer<FResolucion> yo(this);
         Solucionar_Click();
+        return !yo || !m_guardadoFallido;
+    }
     return true;
 }

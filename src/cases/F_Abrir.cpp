@@ -99,7 +99,7 @@ F_Abrir::F_Abrir()
     QLabel* etiquetas[6];
     for (int i = 0; i < 6; ++i) {
         etiquetas[i] = Etiqueta(m_frame1, QStringLiteral("Etiquetas%1").arg(i), titulos[i]);
-        m_datos[i] = Etiqueta(m_frame1, QStringLiteral("Datos%1").arg(i), QString());
+        m_datos[i] = EtiquetaDeDato(m_frame1, QStringLiteral("Datos%1").arg(i));
     }
     m_abrir = Boton(m_frame1, "Abrir", QStringLiteral("Abrir"));
     m_abrir->setEnabled(false);

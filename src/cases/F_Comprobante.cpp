@@ -264,8 +264,11 @@ void F_Comprobante::agregarTicket(QLineEdit* caja, QListWidget* lista, qint16 ti
         MsgBox(yaCargado, Botones::Aceptar, Icono::Informacion);
         return;
     }
+    // A save given up leaves the number typed and unlisted, to be entered again. Its questions
+    // let events run.
+    if (!AgregarComprobante(m_nroQuejaComp, texto, QString(), QString(), tipo) || !yo)
+        return;
     lista->addItem(texto);
-    AgregarComprobante(m_nroQuejaComp, texto, QString(), QString(), tipo);
     m_tipoTicket->setEnabled(false);
     caja->clear();
 }
@@ -305,7 +308,9 @@ void F_Comprobante::Enc3_KeyPress(int tecla)
                QStringLiteral("Guardar encomienda"));
         return;
     }
-    AgregarComprobante(m_nroQuejaComp, m_enc1->text(), m_enc2->text(), m_enc3->text(), 3);
+    QPointer<F_Comprobante> yo(this);
+    if (!AgregarComprobante(m_nroQuejaComp, m_enc1->text(), m_enc2->text(), m_enc3->text(), 3) || !yo)
+        return;
     Carga_Comp(m_nroQuejaComp);
     m_enc1->clear();
     m_enc2->clear();

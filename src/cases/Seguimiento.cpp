@@ -54,8 +54,7 @@ Seguimiento::Seguimiento()
     for (int i = 0; i < 2; ++i) {
         auto* l = new QLabel(titulos[i], this);
         l->setObjectName(QStringLiteral("LNrQueja%1").arg(i));
-        m_nrQueja[i] = new QLabel(this);
-        m_nrQueja[i]->setObjectName(QStringLiteral("NrQueja%1").arg(i));
+        m_nrQueja[i] = EtiquetaDeDato(this, QStringLiteral("NrQueja%1").arg(i));
         QFont f = m_nrQueja[i]->font();
         f.setBold(true);
         m_nrQueja[i]->setFont(f);

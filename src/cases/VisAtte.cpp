@@ -106,8 +106,8 @@ VisAtte::VisAtte()
     m_localidad = campo(m_carga, QStringLiteral("Localidad"));
     m_provincia = campo(m_carga, QStringLiteral("Provincia"));
     m_pais = campo(m_carga, QStringLiteral("Pais"));
-    m_lblEmpresa = Etiqueta(m_carga, QStringLiteral("LblEmpresa"));
-    m_usuario = Etiqueta(m_carga, QStringLiteral("Usuario"));
+    m_lblEmpresa = EtiquetaDeDato(m_carga, QStringLiteral("LblEmpresa"));
+    m_usuario = EtiquetaDeDato(m_carga, QStringLiteral("Usuario"));
 
     auto* datos = new QGridLayout;
     const std::pair<const char*, QWidget*> filas[] = {
@@ -138,12 +138,12 @@ VisAtte::VisAtte()
     // Types, category, reason, numbers, detail and the buttons of the case.
     m_dtRec = new QGroupBox(QStringLiteral("Tipos, motivos y datos"), m_carga);
     m_dtRec->setObjectName(QStringLiteral("DTRec"));
-    m_lblTipo = Etiqueta(m_dtRec, QStringLiteral("LblTipo"));
-    m_lblMotivo = Etiqueta(m_dtRec, QStringLiteral("LblMotivo"));
-    m_lblCausa = Etiqueta(m_dtRec, QStringLiteral("LblCausa"));
-    m_numeroLbl = Etiqueta(m_dtRec, QStringLiteral("Numero"));
-    m_mediador = Etiqueta(m_dtRec, QStringLiteral("Mediador"));
-    m_nroQueja = Etiqueta(m_dtRec, QStringLiteral("NroQueja"));
+    m_lblTipo = EtiquetaDeDato(m_dtRec, QStringLiteral("LblTipo"));
+    m_lblMotivo = EtiquetaDeDato(m_dtRec, QStringLiteral("LblMotivo"));
+    m_lblCausa = EtiquetaDeDato(m_dtRec, QStringLiteral("LblCausa"));
+    m_numeroLbl = EtiquetaDeDato(m_dtRec, QStringLiteral("Numero"));
+    m_mediador = EtiquetaDeDato(m_dtRec, QStringLiteral("Mediador"));
+    m_nroQueja = EtiquetaDeDato(m_dtRec, QStringLiteral("NroQueja"));
     m_detalle = new QPlainTextEdit(m_dtRec);
     m_detalle->setObjectName(QStringLiteral("Detalle"));
     m_detalle->setReadOnly(true);
@@ -384,12 +384,23 @@ void VisAtte::CampoEditado(qint16 codigo, const QString& valorActual)
 
 void VisAtte::ModificarCampo(const QString& valor, qint16 codigo)
 {
-    const QString nuevo = Dlg().InputBox(QStringLiteral("Ingrese un nuevo valor"), QStringLiteral("Cambiar"), valor);
-    if (MsgBox(QStringLiteral("Desea modificarlo?"), Botones::SiNo, Icono::Ninguno, QStringLiteral("Modificar?")) !=
-        Respuesta::Si)
+    // A value whose save was given up is offered again instead of the stored one.
+    const QPair<qint32, qint16> campo(m_numero, codigo);
+    const QString propuesta = m_sinGuardar.contains(campo) ? m_sinGuardar.take(campo) : valor;
+    QPointer<VisAtte> yo(this);
+    const QString nuevo =
+        Dlg().InputBox(QStringLiteral("Ingrese un nuevo valor"), QStringLiteral("Cambiar"), propuesta);
+    if (!yo || MsgBox(QStringLiteral("Desea modificarlo?"), Botones::SiNo, Icono::Ninguno,
+                      QStringLiteral("Modificar?")) != Respuesta::Si)
         return;
-    SetCampoQueja(m_numero, codigo, nuevo);
-    Cargar_Reclamo(m_numero);
+    const bool guardado = SetCampoQueja(campo.first, codigo, nuevo);
+    if (!yo)
+        return;
+    if (!guardado) {
+        m_sinGuardar.insert(campo, nuevo);
+        return;
+    }
+    Cargar_Reclamo(campo.first);
 }
 
 void VisAtte::Apellido_DblClick()
@@ -475,7 +486,10 @@ void VisAtte::Guarda_Detalle_Click()
     if (MsgBox(QStringLiteral("Desea modificarlo?"), Botones::SiNo, Icono::Ninguno, QStringLiteral("Modificar?")) !=
         Respuesta::Si)
         return;
-    SetDetalleQueja(m_numero, texto);
+    // A save given up keeps the edit open with what was typed.
+    QPointer<VisAtte> yo(this);
+    if (!SetDetalleQueja(m_numero, texto) || !yo)
+        return;
     Cargar_Reclamo(m_numero);
     TerminarEdicionDetalle();
 }

@@ -3,6 +3,9 @@
 #include "Quejas.h"
 #include "Ventana.h"
 
+#include <QHash>
+#include <QPair>
+
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -75,6 +78,8 @@ private:
     qint32 m_numero = 0;
     RegQueja m_queja;
     qint16 m_estado = 0;
+    // Field values whose save was given up, by complaint and field code, offered at the next edit.
+    QHash<QPair<qint32, qint16>, QString> m_sinGuardar;
 
     QGroupBox* m_carga = nullptr;
     QGroupBox* m_dtRec = nullptr;

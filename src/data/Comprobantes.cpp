@@ -66,10 +66,11 @@ const QString kUltimaClave = QStringLiteral("Select PID from Comprobantes_quejas
 
 } // namespace
 
-void AgregarComprobante(qint32 nrQueja, const QString& t1, const QString& t2, const QString& t3, qint16 tipo)
+bool AgregarComprobante(qint32 nrQueja, const QString& t1, const QString& t2, const QString& t3, qint16 tipo)
 {
-    InsertarConClaveNueva(kUltimaClave,
-                          [&](qint32 clave) { return sqlAgregarComprobante(clave, nrQueja, t1, t2, t3, tipo); });
+    return InsertarConClaveNueva(kUltimaClave, [&](qint32 clave) {
+               return sqlAgregarComprobante(clave, nrQueja, t1, t2, t3, tipo);
+           }) != -1;
 }
 
 QVector<ResultadoFila> AgregarComprobantes(const QVector<FilaComprobantes>& filas)

@@ -27,7 +27,8 @@ struct RegListaComprobantes
 };
 
 RegListaComprobantes GetComprobantes(qint32 nrQueja);
-void AgregarComprobante(qint32 nrQueja, const QString& t1, const QString& t2, const QString& t3, qint16 tipo);
+// True when the voucher was stored; false when the save was given up (the caller keeps what was typed).
+bool AgregarComprobante(qint32 nrQueja, const QString& t1, const QString& t2, const QString& t3, qint16 tipo);
 
 // The vouchers one import row gives a complaint, each with its text as T1 (T2 and T3 empty).
 struct FilaComprobantes

@@ -207,21 +207,21 @@ void SetTipoQueja(const RegQueja& queja)
     EjecutarQuery(sqlSetTipoQueja(queja));
 }
 
-void SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor)
+bool SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor)
 {
     static const char* const kColumnas[] = {nullptr,    "Domicilio", "Localidad", "Provincia", "Pais",
                                             "Telefono", "Telefono2", "Correo",    "Apellido",  "Nombres",
                                             "DNI",      nullptr,     "NrLib",     "Mediador",  "NroQueja"};
     if (codigo < 0 || codigo >= qint16(std::size(kColumnas)) || !kColumnas[codigo])
-        return;
-    EjecutarQuery(QStringLiteral("update Master_Quejas set ") + QLatin1String(kColumnas[codigo]) +
-                  QStringLiteral(" = ") + SqlTexto(valor) + QStringLiteral(" where pid = ") + SqlEntero(pid));
+        return true;
+    return EjecutarQuery(QStringLiteral("update Master_Quejas set ") + QLatin1String(kColumnas[codigo]) +
+                         QStringLiteral(" = ") + SqlTexto(valor) + QStringLiteral(" where pid = ") + SqlEntero(pid));
 }
 
-void SetDetalleQueja(qint32 pid, const QString& detalleEscapado)
+bool SetDetalleQueja(qint32 pid, const QString& detalleEscapado)
 {
-    EjecutarQuery(QStringLiteral("update Master_Quejas set Detalle = ") + SqlTexto(detalleEscapado) +
-                  QStringLiteral(" where pid = ") + SqlEntero(pid));
+    return EjecutarQuery(QStringLiteral("update Master_Quejas set Detalle = ") + SqlTexto(detalleEscapado) +
+                         QStringLiteral(" where pid = ") + SqlEntero(pid));
 }
 
 QString SqlTurnoDeQueja(qint32 pid)

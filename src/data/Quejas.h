@@ -69,10 +69,10 @@ void SetTipoQueja(const RegQueja& queja);
 // The case window's field edits. The field is named by the window's code: 1 Domicilio,
 // 2 Localidad, 3 Provincia, 4 Pais, 5 Telefono, 6 Telefono2, 7 Correo, 8 Apellido, 9 Nombres,
 // 10 DNI, 12 NrLib, 13 Mediador, 14 NroQueja; any other code changes nothing. The value is
-// stored as typed.
-void SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor);
+// stored as typed. Both return false when the save was given up.
+bool SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor);
 // The detail, already escaped ("|~|" for each apostrophe).
-void SetDetalleQueja(qint32 pid, const QString& detalleEscapado);
+bool SetDetalleQueja(qint32 pid, const QString& detalleEscapado);
 // The first statement of a transaction that replaces rows of one complaint (its place, its
 // resolution): it locks the complaint's row, so that two workstations replacing them at once
 // take turns on the server instead of colliding or deadlocking. The local file is locked whole

@@ -26,6 +26,11 @@ QString SqlFecha(const QString& fechaDiaPrimero)
 QString SqlContienePlegada(const QString& columnaPlegada, const QString& valor)
 {
     QString v = PlegarTexto(valor);
+    // SQLite refuses a LIKE pattern past 50,000 bytes (a long paste into a search box); such a
+    // text is looked for as it stands, which both engines answer with strpos.
+    if (v.toUtf8().size() > 40000)
+        return QStringLiteral("strpos(") + columnaPlegada + QStringLiteral(", ") + SqlTexto(v) +
+               QStringLiteral(") > 0");
     const QString como = columnaPlegada + QStringLiteral(" LIKE ");
     // Most texts hold none of LIKE's own characters and need no ESCAPE, which SQLite pays for
     // on every row.

@@ -26,13 +26,28 @@ QString Carpeta()
     return QDir::currentPath();
 }
 
-void EstablecerCarpeta(const QString& carpeta) { g_carpeta = carpeta; }
+void EstablecerCarpeta(const QString& carpeta)
+{
+    g_carpeta = carpeta;
+}
 
-QString Ruta(const QString& nombre) { return Carpeta() + QLatin1Char('/') + nombre; }
+QString Ruta(const QString& nombre)
+{
+    return Carpeta() + QLatin1Char('/') + nombre;
+}
 
-int VersionMayor() { return OSTREVIA_VERSION_MAYOR; }
-int VersionMenor() { return OSTREVIA_VERSION_MENOR; }
-int VersionRevision() { return OSTREVIA_VERSION_REVISION; }
+int VersionMayor()
+{
+    return OSTREVIA_VERSION_MAYOR;
+}
+int VersionMenor()
+{
+    return OSTREVIA_VERSION_MENOR;
+}
+int VersionRevision()
+{
+    return OSTREVIA_VERSION_REVISION;
+}
 
 QString VersionTexto()
 {
@@ -43,6 +58,11 @@ void HacerEventos()
 {
     if (QCoreApplication::instance())
         QCoreApplication::processEvents();
+}
+
+void Finalizar()
+{
+    QCoreApplication::quit();
 }
 
 void Terminar()
@@ -56,6 +76,9 @@ void Terminar()
     std::_Exit(1);
 }
 
-void EstablecerTerminar(std::function<void()> accion) { g_terminar = std::move(accion); }
+void EstablecerTerminar(std::function<void()> accion)
+{
+    g_terminar = std::move(accion);
+}
 
 } // namespace Aplicacion

@@ -22,6 +22,10 @@ QString VersionTexto();
 // Lets pending window events run (no-op without an application object).
 void HacerEventos();
 
+// The normal end of the program, as the user asks for it: the windows still open close (their
+// unloads run) and the event loop ends with success. Nothing happens outside the event loop.
+void Finalizar();
+
 // Ends the program at once: no unload handler runs. Tests replace the action to observe it;
 // when the replacement returns, the caller goes on as after a failed statement.
 void Terminar();

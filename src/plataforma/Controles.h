@@ -1,5 +1,7 @@
 #pragma once
 
+#include "EtiquetaDato.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>

@@ -11,6 +11,8 @@
 #include <QVariant>
 #include <sqlite3.h>
 
+#include <cstring>
+
 namespace {
 
 QString g_esquema;
@@ -79,6 +81,20 @@ void sqliteLower(sqlite3_context* ctx, int, sqlite3_value** argv)
     sqlite3_result_text(ctx, r.constData(), r.size(), SQLITE_TRANSIENT);
 }
 
+// PostgreSQL's strpos: the place of the second text in the first, 0 when absent (a byte
+// position here; callers only ask whether it is above 0).
+void sqliteStrpos(sqlite3_context* ctx, int, sqlite3_value** argv)
+{
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL) {
+        sqlite3_result_null(ctx);
+        return;
+    }
+    const auto* texto = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    const auto* buscado = reinterpret_cast<const char*>(sqlite3_value_text(argv[1]));
+    const char* p = std::strstr(texto, buscado);
+    sqlite3_result_int64(ctx, p ? (p - texto) + 1 : 0);
+}
+
 void sqliteTranslate(sqlite3_context* ctx, int, sqlite3_value** argv)
 {
     for (int i = 0; i < 3; ++i)
@@ -112,8 +128,10 @@ void registrarFuncionesSqlite(QSqlDatabase& db)
         return;
     sqlite3_create_function_v2(s, "lower", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteLower, nullptr,
                                nullptr, nullptr);
-    sqlite3_create_function_v2(s, "translate", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteTranslate,
-                               nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(s, "translate", 3, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteTranslate, nullptr,
+                               nullptr, nullptr);
+    sqlite3_create_function_v2(s, "strpos", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, sqliteStrpos, nullptr,
+                               nullptr, nullptr);
 }
 
 // Each save replaces a complaint's resolution, so a complaint has at most one resolution row: a
@@ -367,9 +385,15 @@ void actualizarEsquema(QSqlDatabase& db)
 
 namespace MotorBD {
 
-QString RutaArchivoLocal() { return Aplicacion::Ruta(QStringLiteral("bd/base.db")); }
+QString RutaArchivoLocal()
+{
+    return Aplicacion::Ruta(QStringLiteral("bd/base.db"));
+}
 
-void EstablecerEsquema(const QString& esquema) { g_esquema = esquema; }
+void EstablecerEsquema(const QString& esquema)
+{
+    g_esquema = esquema;
+}
 
 void EstablecerEsperaBloqueo(int milisegundos)
 {
@@ -383,7 +407,10 @@ QSqlDatabase Conexion()
     return QSqlDatabase::database(t_nombre, false);
 }
 
-bool EsPostgres() { return Conexion().driverName() == QLatin1String("QPSQL"); }
+bool EsPostgres()
+{
+    return Conexion().driverName() == QLatin1String("QPSQL");
+}
 
 QString InicioEscritura()
 {
@@ -455,8 +482,8 @@ bool EsClaveDuplicada(const QSqlError& error)
     if (codigo == QLatin1String("23505") || codigo == QLatin1String("1555") || codigo == QLatin1String("2067"))
         return true;
     const QString texto = error.databaseText();
-    return texto.contains(QLatin1String("UNIQUE constraint failed"))
-           || texto.contains(QLatin1String("duplicate key value"));
+    return texto.contains(QLatin1String("UNIQUE constraint failed")) ||
+           texto.contains(QLatin1String("duplicate key value"));
 }
 
 bool EsBaseOcupada(const QSqlError& error)
@@ -477,14 +504,12 @@ ErrorEjecucion Traducir(const QSqlError& error)
 
     // The SQLite driver reports every failed step (a CHECK or NOT NULL constraint too) as a
     // connection error; only the server can lose its connection.
-    const bool perdida = (error.type() == QSqlError::ConnectionError && EsPostgres())
-                         || codigo.startsWith(QLatin1String("08"))
-                         || codigo.startsWith(QLatin1String("57P0"))
-                         || texto.contains(QLatin1String("server closed the connection"))
-                         || texto.contains(QLatin1String("terminating connection"))
-                         || texto.contains(QLatin1String("no connection to the server"))
-                         || texto.contains(QLatin1String("connection to server"))
-                         || (EsPostgres() && !Conexion().isOpen());
+    const bool perdida =
+        (error.type() == QSqlError::ConnectionError && EsPostgres()) || codigo.startsWith(QLatin1String("08")) ||
+        codigo.startsWith(QLatin1String("57P0")) || texto.contains(QLatin1String("server closed the connection")) ||
+        texto.contains(QLatin1String("terminating connection")) ||
+        texto.contains(QLatin1String("no connection to the server")) ||
+        texto.contains(QLatin1String("connection to server")) || (EsPostgres() && !Conexion().isOpen());
     if (perdida)
         return ErrorEjecucion{kErrorFalloGeneral, texto};
 

@@ -5,7 +5,7 @@
 // What every window of the system shares: the load runs once, after the single instance is
 // registered (Formulario calls Cargar), so a second request during a load gets this window;
 // closing it by any means runs the unload once; a window that holds the user switches the main
-// window off while it is loaded.
+// window off while it is loaded; a window opens inside the screen's available area.
 class Ventana : public QWidget
 {
     Q_OBJECT
@@ -27,11 +27,17 @@ protected:
     void ApagarPrincipal();
 
     void closeEvent(class QCloseEvent* evento) override;
+    void showEvent(class QShowEvent* evento) override;
+    void moveEvent(class QMoveEvent* evento) override;
 
 private:
     void devolverPrincipal();
+    // Moves the window (and shrinks it when it is larger) into its screen's available area.
+    void dentroDeLaPantalla();
 
     bool m_cargada = false;
     bool m_descargada = false;
     bool m_principalApagado = false;
+    // Set from a show until the window manager has had time to place the window.
+    bool m_ubicando = false;
 };

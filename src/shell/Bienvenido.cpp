@@ -2,6 +2,7 @@
 
 #include "Administracion.h"
 #include "Dialogos.h"
+#include "EtiquetaDato.h"
 #include "Formularios.h"
 #include "Login.h"
 #include "Textos.h"
@@ -16,8 +17,7 @@ Bienvenido::Bienvenido()
     setObjectName(QStringLiteral("Bienvenido"));
     setWindowTitle(QStringLiteral("Bienvenido"));
 
-    m_usuario = new QLabel(this);
-    m_usuario->setObjectName(QStringLiteral("Usuario"));
+    m_usuario = EtiquetaDeDato(this, QStringLiteral("Usuario"));
     for (int i = 0; i < 2; ++i) {
         m_pass[i] = new QLineEdit(this);
         m_pass[i]->setObjectName(QStringLiteral("Pass%1").arg(i));

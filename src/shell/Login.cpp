@@ -1,5 +1,6 @@
 #include "Login.h"
 
+#include "Aplicacion.h"
 #include "AtPrinc.h"
 #include "BasePing.h"
 #include "Bienvenido.h"
@@ -15,6 +16,7 @@
 #include "Usuarios.h"
 #include "VersionSistema.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -130,6 +132,16 @@ bool Login::eventFilter(QObject* objeto, QEvent* evento)
             return Pass_KeyPress(tecla);
     }
     return QWidget::eventFilter(objeto, evento);
+}
+
+void Login::closeEvent(QCloseEvent* evento)
+{
+    // The user closing the way in ends the program; the program's own unloads of this window (a
+    // login, the logout, the configuration) do not.
+    const bool delUsuario = evento->spontaneous();
+    Ventana::closeEvent(evento);
+    if (delUsuario && evento->isAccepted())
+        Aplicacion::Finalizar();
 }
 
 bool Login::Usuario_KeyPress(int tecla)

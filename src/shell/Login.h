@@ -26,6 +26,7 @@ public slots:
 protected:
     void Form_Load() override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void marcarError(QLineEdit* caja);

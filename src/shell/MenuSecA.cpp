@@ -175,7 +175,7 @@ QPixmap dibujar(Dibujo d)
     return pm;
 }
 
-QToolButton* imagen(QWidget* padre, const QString& nombre, const QString& texto, Dibujo d, int ancho)
+QToolButton* imagen(QWidget* padre, const QString& nombre, const QString& texto, Dibujo d)
 {
     auto* b = new QToolButton(padre);
     b->setObjectName(nombre);
@@ -186,8 +186,15 @@ QToolButton* imagen(QWidget* padre, const QString& nombre, const QString& texto,
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setAutoRaise(true);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setFixedSize(ancho, kAlto);
     return b;
+}
+
+// The widest and tallest picture of a group, never below the design size.
+QSize medida(QToolButton* const* botones, int cuantos, QSize diseno)
+{
+    for (int i = 0; i < cuantos; ++i)
+        diseno = diseno.expandedTo(botones[i]->sizeHint());
+    return diseno;
 }
 
 struct Item
@@ -221,28 +228,43 @@ MenuSecA::MenuSecA(QWidget* padre) : QWidget(padre)
     m_frmPrin->setObjectName(QStringLiteral("FrmPrin"));
     m_frmPrin->setFrameShape(QFrame::StyledPanel);
     m_frmPrin->setAutoFillBackground(true);
-    m_frmPrin->setGeometry(0, 0, kAnchoEncabezado, 5 * kAlto);
     for (int i = 0; i < 5; ++i) {
         m_prop[i] = imagen(m_frmPrin, QStringLiteral("Prop%1").arg(i), QString::fromUtf8(kEncabezados[i].texto),
-                           kEncabezados[i].dibujo, kAnchoEncabezado);
-        m_prop[i]->move(0, i * kAlto);
+                           kEncabezados[i].dibujo);
         connect(m_prop[i], &QToolButton::clicked, this, [this, i] { Prop_Click(i); });
     }
-    // Each section unfolds beside its header.
     for (int k = 0; k < 3; ++k) {
         m_seccion[k] = new QFrame(this);
         m_seccion[k]->setObjectName(QStringLiteral("MenuSec%1").arg(k + 1));
         m_seccion[k]->setFrameShape(QFrame::StyledPanel);
         m_seccion[k]->setAutoFillBackground(true);
-        m_seccion[k]->setGeometry(kAnchoEncabezado, k * kAlto, 3 * kAnchoItem, kAlto);
         for (int j = 0; j < 3; ++j) {
             const int i = k * 3 + j;
             m_sec[i] = imagen(m_seccion[k], QStringLiteral("Sec%1").arg(i), QString::fromUtf8(kItems[i].texto),
-                              kItems[i].dibujo, kAnchoItem);
-            m_sec[i]->move(j * kAnchoItem, 0);
+                              kItems[i].dibujo);
             connect(m_sec[i], &QToolButton::clicked, this, [this, i] { Sec_Click(i); });
         }
         m_seccion[k]->hide();
+    }
+
+    // Every word shows whole under its picture, whatever the font.
+    const QSize encabezado = medida(m_prop, 5, QSize(kAnchoEncabezado, kAlto));
+    const QSize item = medida(m_sec, 9, QSize(kAnchoItem, kAlto));
+    m_anchoEncabezado = encabezado.width();
+    m_anchoItem = item.width();
+    m_alto = qMax(encabezado.height(), item.height());
+    m_frmPrin->setGeometry(0, 0, m_anchoEncabezado, 5 * m_alto);
+    for (int i = 0; i < 5; ++i) {
+        m_prop[i]->setFixedSize(m_anchoEncabezado, m_alto);
+        m_prop[i]->move(0, i * m_alto);
+    }
+    // Each section unfolds beside its header.
+    for (int k = 0; k < 3; ++k) {
+        m_seccion[k]->setGeometry(m_anchoEncabezado, k * m_alto, 3 * m_anchoItem, m_alto);
+        for (int j = 0; j < 3; ++j) {
+            m_sec[k * 3 + j]->setFixedSize(m_anchoItem, m_alto);
+            m_sec[k * 3 + j]->move(j * m_anchoItem, 0);
+        }
     }
     Ajustar();
 }
@@ -257,7 +279,7 @@ QSize MenuSecA::sizeHint() const
     bool abierta = false;
     for (int k = 0; k < 3; ++k)
         abierta = abierta || SeccionAbierta(k);
-    return QSize(kAnchoEncabezado + (abierta ? 3 * kAnchoItem : 0), 5 * kAlto);
+    return QSize(m_anchoEncabezado + (abierta ? 3 * m_anchoItem : 0), 5 * m_alto);
 }
 
 void MenuSecA::Prop_Click(int indice)

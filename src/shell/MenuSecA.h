@@ -35,4 +35,8 @@ private:
     QFrame* m_seccion[3];
     QToolButton* m_sec[9];
     int m_nrPresionado = -1;
+    // The pictures' sizes: the design sizes, widened where the font needs room for the words.
+    int m_anchoEncabezado = 0;
+    int m_anchoItem = 0;
+    int m_alto = 0;
 };

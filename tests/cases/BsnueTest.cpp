@@ -20,6 +20,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
 #include <QToolButton>
 
@@ -90,6 +92,40 @@ TEST_P(VentanaBsnue, EnterListsTheEarlierComplaintsWhoseDniContainsTheText)
     EXPECT_TRUE(boton("Nuevo")->isEnabled());
     EXPECT_TRUE(boton("BAyuda")->isEnabled());
     EXPECT_TRUE(mostrados().isEmpty());
+}
+
+TEST_P(VentanaBsnue, InTheProgramsFontTheListShowsItsDatesWhole)
+{
+    AplicacionDelPrograma programa;
+    FilaQueja(5, QStringLiteral("09/12/2026"), QStringLiteral("Díaz"), QStringLiteral("Ema"),
+              QStringLiteral("30111999"));
+    abrir();
+    buscar(QStringLiteral("30111999"));
+    ASSERT_EQ(grilla()->TextMatrix(1, 1), QStringLiteral("09/12/2026"));
+    // The room a cell gives its text: the column less the grid line and the style's text margins.
+    const int margen = grilla()->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grilla()) + 1;
+    for (int c : {1, 2}) {
+        const QString texto = grilla()->TextMatrix(1, c);
+        const int sitio = grilla()->columnWidth(c) - 1 - 2 * margen;
+        EXPECT_EQ(grilla()->fontMetrics().elidedText(texto, Qt::ElideRight, sitio), texto)
+            << texto.toStdString() << " in " << sitio << " pixels";
+    }
+}
+
+TEST_P(VentanaBsnue, AWindowThatWouldStickOutOfTheScreenOpensInsideIt)
+{
+    const QRect zona = QGuiApplication::primaryScreen()->availableGeometry();
+    Bsnue* w = Formulario<Bsnue>::Obtener();
+    // Where a window manager may put it: most of it below and right of the screen's edge.
+    w->move(zona.right() - 120, zona.bottom() - 60);
+    w->show();
+    EXPECT_TRUE(zona.contains(w->frameGeometry())) << w->frameGeometry().x() << "," << w->frameGeometry().y();
+
+    // Larger than the screen: made to fit it.
+    w->hide();
+    w->resize(zona.width() + 300, zona.height() + 200);
+    w->show();
+    EXPECT_TRUE(zona.contains(w->frameGeometry())) << w->frameGeometry().width() << "x" << w->frameGeometry().height();
 }
 
 TEST_P(VentanaBsnue, UnknownDniShowsOnlyTheHeaderAndKeepsTheWindowOpen)

@@ -15,7 +15,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 const QString kHoy = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
@@ -132,6 +134,34 @@ TEST_P(FResolucionVentana, FreshWindowWithoutResolutionIsEmptyAndSavableAtAnyLev
         EXPECT_EQ(sup->currentIndex(), -1);
         cerrar();
     }
+}
+
+TEST_P(FResolucionVentana, UnderTheProgramsLocaleTheCalendarsSpeakSpanishAndAmountsKeepTheirPoint)
+{
+    AplicacionDelPrograma programa;
+    abrir();
+    QTest::mouseClick(control<QPushButton>("CMV1"), Qt::LeftButton);
+    Calendario* mv1 = control<Calendario>("MV1");
+    mv1->SetValue(QDate(2025, 12, 9));
+    EXPECT_EQ(mv1->findChild<QToolButton*>(QStringLiteral("qt_calendar_monthbutton"))->text(),
+              QStringLiteral("diciembre"));
+    const QAbstractItemModel* dias = mv1->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))->model();
+    QStringList cabecera;
+    for (int c = 0; c < dias->columnCount(); ++c)
+        cabecera << dias->data(dias->index(0, c)).toString();
+    EXPECT_TRUE(cabecera.contains(QStringLiteral("lun")) && cabecera.contains(QStringLiteral("sáb")))
+        << cabecera.join(QLatin1Char(' ')).toStdString();
+    // A picked day still goes into the box day first with four digits.
+    mv1->Elegir(QDate::currentDate());
+    EXPECT_EQ(caja("Fecha")->text(), kHoy);
+
+    // The amount is written with a decimal point, and shown with one.
+    caja("MontoI")->setText(QStringLiteral("1500,5"));
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado()) << ultimo().texto.toStdString();
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QStringLiteral("1500.5"));
+    abrir();
+    EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("1500.50"));
 }
 
 TEST_P(FResolucionVentana, SolvingStoresTheRowAsTypedAndReloadsTheCaseWindow)

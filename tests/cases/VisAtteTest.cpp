@@ -4,6 +4,7 @@
 #include "Colores.h"
 #include "Conexion.h"
 #include "ConsultasDePrueba.h"
+#include "EtiquetaDato.h"
 #include "FResolucion.h"
 #include "F_Abrir.h"
 #include "F_Comprobante.h"
@@ -18,11 +19,16 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <QToolTip>
 
 // The case window over a small catalogue: two categories with paired reasons, free reasons
 // (one annulled), a company, a user and complaint 42.
@@ -118,6 +124,119 @@ TEST_P(VisAtteVentana, ShowsTheLoadedComplaintInItsFields)
     // The progress window came and went.
     EXPECT_FALSE(Formulario<PCarga>::Cargado());
     EXPECT_EQ(w->EstadoCaso(), 0);
+}
+
+TEST_P(VisAtteVentana, LongStoredTextsAreCutToTheWindowWhichNeverGrowsForThem)
+{
+    VisAtte* w = abrir();
+    QCoreApplication::sendPostedEvents();
+    const QSize corta = w->size();
+    // As long as the edit box lets a mediator, a file number or a name be typed.
+    const QString largo = QString(5000, QLatin1Char('M'));
+    Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, Apellido, Nombres, NrLib, Mediador, NroQueja, causa) "
+                            "VALUES (43, '%1', '%1', '%1', '%1', '%1', 2)")
+                 .arg(largo));
+    abrir(43);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(w->size(), corta);
+    EXPECT_LE(w->minimumSizeHint().width(), QGuiApplication::primaryScreen()->availableGeometry().width());
+    for (const char* nombre : {"Numero", "Mediador", "NroQueja"}) {
+        auto* l = control<EtiquetaDato>(nombre);
+        EXPECT_EQ(l->text(), largo) << nombre;
+        EXPECT_TRUE(l->TextoVisible().endsWith(QChar(0x2026))) << nombre;
+        EXPECT_LE(l->mapTo(w, QPoint(l->width(), 0)).x(), w->width()) << nombre;
+    }
+    // The whole text is in the tooltip.
+    auto* mediador = control<EtiquetaDato>("Mediador");
+    QHelpEvent ayuda(QEvent::ToolTip, QPoint(5, 5), mediador->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(mediador, &ayuda);
+    EXPECT_EQ(QToolTip::text(), largo);
+    QToolTip::hideText();
+    // Edits start from the whole stored text.
+    entorno->dialogos->Escribir(QStringLiteral("Defensoría del Pueblo"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(mediador);
+    EXPECT_EQ(entorno->dialogos->porDefecto.value(0), largo);
+    EXPECT_EQ(etiqueta("Mediador"), QStringLiteral("Defensoría del Pueblo"));
+
+    abrir(42);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(w->size(), corta);
+    // Short texts show whole, to the last fraction of a pixel.
+    for (EtiquetaDato* l : w->findChildren<EtiquetaDato*>())
+        EXPECT_EQ(l->TextoVisible(), l->text()) << l->objectName().toStdString();
+}
+
+// The database refuses the writes of the case and its vouchers and resolution windows, as when a
+// save is given up: what the user typed stays where it was typed, ready to be saved again.
+TEST_P(VisAtteVentana, ASaveTheDatabaseDoesNotTakeKeepsWhatWasTyped)
+{
+    abrir();
+    // Reads go on, writes fail: each table behind a view that no engine lets change.
+    const char* const tablas[] = {"Master_Quejas", "Comprobantes_quejas", "Resolucion_quejas"};
+    for (const char* t : tablas) {
+        Ejecutar(QStringLiteral("ALTER TABLE %1 RENAME TO %1_guardada").arg(QLatin1String(t)));
+        Ejecutar(QStringLiteral("CREATE VIEW %1 AS SELECT DISTINCT * FROM %1_guardada").arg(QLatin1String(t)));
+    }
+
+    dobleClic(detalle()->viewport());
+    detalle()->setPlainText(QStringLiteral("Pide el reintegro del pasaje"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsar("Guarda_Detalle");
+    EXPECT_EQ(detalle()->toPlainText(), QStringLiteral("Pide el reintegro del pasaje"));
+    EXPECT_FALSE(detalle()->isReadOnly());
+    EXPECT_TRUE(control<QPushButton>("Guarda_Detalle")->isEnabled());
+
+    entorno->dialogos->Escribir(QStringLiteral("Defensoría del Pueblo"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(control<QLabel>("Mediador"));
+    EXPECT_EQ(etiqueta("Mediador"), QStringLiteral("Defensoría"));
+
+    pulsar("Scomp");
+    auto* tipos = Formulario<F_Comprobante>::SiCargado()->findChild<QComboBox*>(QStringLiteral("TipoTicket"));
+    Elegir(tipos, 0);
+    auto* boleto = Formulario<F_Comprobante>::SiCargado()->findChild<QLineEdit*>(QStringLiteral("Boleto"));
+    QTest::keyClicks(boleto, QStringLiteral("B-0042"));
+    QTest::keyClick(boleto, Qt::Key_Return);
+    EXPECT_EQ(boleto->text(), QStringLiteral("B-0042"));
+    EXPECT_EQ(Formulario<F_Comprobante>::SiCargado()->findChild<QListWidget*>(QStringLiteral("ListBolet"))->count(), 0);
+
+    pulsar("Resolucion");
+    auto* resolucion = Formulario<FResolucion>::SiCargado()->findChild<QPlainTextEdit*>(QStringLiteral("Detalle"));
+    resolucion->setPlainText(QStringLiteral("Se reintegra el pasaje"));
+    entorno->dialogos->Responder(Respuesta::Si); // save on the way out
+    EXPECT_FALSE(Formulario<FResolucion>::Descargar());
+    EXPECT_EQ(resolucion->toPlainText(), QStringLiteral("Se reintegra el pasaje"));
+
+    // Once the database takes writes again, each kept entry is saved as it stands.
+    for (const char* t : tablas) {
+        Ejecutar(QStringLiteral("DROP VIEW %1").arg(QLatin1String(t)));
+        Ejecutar(QStringLiteral("ALTER TABLE %1_guardada RENAME TO %1").arg(QLatin1String(t)));
+    }
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsar("Guarda_Detalle");
+    EXPECT_TRUE(detalle()->isReadOnly());
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("Pide el reintegro del pasaje"));
+
+    const int cuadros = mostrados().size();
+    entorno->dialogos->Escribir(QStringLiteral("Defensoría del Pueblo"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(control<QLabel>("Mediador"));
+    EXPECT_EQ(entorno->dialogos->porDefecto.last(), QStringLiteral("Defensoría del Pueblo"))
+        << "the unsaved value is offered again";
+    EXPECT_GT(mostrados().size(), cuadros);
+    EXPECT_EQ(etiqueta("Mediador"), QStringLiteral("Defensoría del Pueblo"));
+
+    QTest::keyClick(boleto, Qt::Key_Return);
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT T1 FROM Comprobantes_quejas WHERE NrQueja = 42")),
+              QStringLiteral("B-0042"));
+    EXPECT_EQ(boleto->text(), QString());
+
+    entorno->dialogos->Responder(Respuesta::Si);
+    EXPECT_TRUE(Formulario<FResolucion>::Descargar());
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Detalle FROM Resolucion_quejas WHERE IDQueja = 42")),
+              QStringLiteral("Se reintegra el pasaje"));
 }
 
 TEST_P(VisAtteVentana, NumberCaptionPadsToSixDigitsAndShowsLongerNumbersInFull)

@@ -252,4 +252,16 @@ TEST_P(ComplaintSearches, AFillThatYieldsHoldsNoResultSetAndStopsWhenItsGridGoes
     EXPECT_TRUE(grilla.Visible());
 }
 
+TEST_P(ComplaintSearches, ASearchTextLongerThanAPatternMayBeIsStillSearched)
+{
+    // A long paste into a search box: past what SQLite takes as a LIKE pattern.
+    const QString largo = QString(30000, QChar(0x00F1)); // "ñ", two bytes each
+    complaint(QStringLiteral("01/03/2024"), QStringLiteral("Pérez ") + largo);
+    complaint(QStringLiteral("02/03/2024"), QStringLiteral("Otro"));
+    BuscarQuejas(1, largo, grilla);
+    EXPECT_EQ(entorno->terminaciones, 0);
+    ASSERT_EQ(grilla.Rows(), 2);
+    EXPECT_EQ(grilla.TextMatrix(1, 0), QStringLiteral("1"));
+}
+
 INSTANCIAR_EN_MOTORES(ComplaintSearches);

@@ -139,6 +139,8 @@ TEST_P(VentanaReportes, CountsPerReasonWithAndWithoutZeroRows)
 
 TEST_P(VentanaReportes, PercentagesReadLikeThirtyThreePointThirtyThreeAndZero)
 {
+    // Also under the program's decimal-comma locale.
+    AplicacionDelPrograma programa;
     datosDeMarzo();
     abrir();
     periodo(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));

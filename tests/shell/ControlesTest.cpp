@@ -1,8 +1,10 @@
 #include "BarraVer.h"
 #include "Colores.h"
+#include "EtiquetaDato.h"
 #include "MenAb.h"
 #include "MenuSecA.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QSignalSpy>
@@ -124,6 +126,24 @@ TEST(BarraVerTest, BarGrowsUpwardsFromJustBelowTheFrame)
     EXPECT_NEAR(barra.bottom(), marco.bottom(), 1);
 }
 
+TEST(EtiquetaDatoTest, ATextWithinThePreferredWidthShowsWholeInItsPreferredSize)
+{
+    const QStringList textos = {QStringLiteral("Reclamo general"),  QStringLiteral("Atención al pasajero"),
+                                QStringLiteral("Defensoría"),       QStringLiteral("Autotransportes del Litoral S.A."),
+                                QStringLiteral("Pérez, Ana María"), QStringLiteral("EXP-118")};
+    for (const char* familia : {"Liberation Sans", "DejaVu Sans"}) {
+        for (int puntos = 7; puntos <= 12; ++puntos) {
+            EtiquetaDato l;
+            l.setFont(QFont(QString::fromLatin1(familia), puntos));
+            for (const QString& t : textos) {
+                l.setText(t);
+                l.resize(l.sizeHint());
+                EXPECT_EQ(l.TextoVisible().toStdString(), t.toStdString()) << familia << " " << puntos << " pt";
+            }
+        }
+    }
+}
+
 class MenuSecATest : public ::testing::Test
 {
 protected:
@@ -211,6 +231,27 @@ TEST_F(MenuSecATest, PicturesCarryTheWordsOfWhatTheMainWindowDoes)
     }
     EXPECT_EQ(menu.findChild<QToolButton*>(QStringLiteral("Prop3"))->text(), QStringLiteral("Estadísticas"));
     EXPECT_EQ(menu.findChild<QToolButton*>(QStringLiteral("Prop4"))->text(), QStringLiteral("Salir"));
+}
+
+TEST(MenuSecAFuente, EveryWordShowsWholeUnderItsPictureWhateverTheFont)
+{
+    const QFont antes = QApplication::font();
+    for (int puntos : {8, 12}) {
+        QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), puntos));
+        MenuSecA menu;
+        const QList<QToolButton*> botones = menu.findChildren<QToolButton*>();
+        ASSERT_EQ(botones.size(), 14);
+        for (QToolButton* b : botones) {
+            EXPECT_LE(b->sizeHint().width(), b->width()) << b->text().toStdString() << " at " << puntos << " pt";
+            EXPECT_LE(b->sizeHint().height(), b->height()) << b->text().toStdString() << " at " << puntos << " pt";
+        }
+        // The open section stands beside its header, its pictures side by side.
+        menu.Prop_Click(2);
+        EXPECT_EQ(menu.findChild<QToolButton*>(QStringLiteral("Sec7"))->mapTo(&menu, QPoint(0, 0)).x(),
+                  menu.findChild<QToolButton*>(QStringLiteral("Prop0"))->width() +
+                      menu.findChild<QToolButton*>(QStringLiteral("Sec6"))->width());
+    }
+    QApplication::setFont(antes);
 }
 
 TEST_F(MenuSecATest, ClosedMenuTakesOnlyTheHeaderColumn)

@@ -3,6 +3,7 @@
 #include "AbmMotivo.h"
 #include "AgregarCat.h"
 #include "AltaUsr.h"
+#include "AplicacionQt.h"
 #include "AtPrinc.h"
 #include "Ayuda.h"
 #include "Bienvenido.h"
@@ -31,11 +32,16 @@
 #include "Usuarios.h"
 #include "VisAtte.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <QWindow>
 
 void VentanaDePrueba::TearDown()
 {
@@ -74,6 +80,45 @@ AtPrinc* VentanaDePrueba::principalQuieta()
     w->TmrBarr()->stop();
     w->TmrOffLine()->stop();
     return w;
+}
+
+AplicacionDelPrograma::AplicacionDelPrograma()
+    : m_fuente(QApplication::font()), m_finAlCerrarLaUltima(QGuiApplication::quitOnLastWindowClosed())
+{
+    PrepararAplicacionQt(*qApp);
+}
+
+AplicacionDelPrograma::~AplicacionDelPrograma()
+{
+    for (QTranslator* t : qApp->findChildren<QTranslator*>()) {
+        QCoreApplication::removeTranslator(t);
+        delete t;
+    }
+    QApplication::setFont(m_fuente);
+    QLocale::setDefault(m_idioma);
+    QGuiApplication::setQuitOnLastWindowClosed(m_finAlCerrarLaUltima);
+}
+
+void CerrarComoElSistema(QWidget* ventana)
+{
+    ASSERT_NE(ventana->windowHandle(), nullptr);
+    QCloseEvent cierre;
+    QSpontaneKeyEvent::setSpontaneous(&cierre);
+    QCoreApplication::sendEvent(ventana->windowHandle(), &cierre);
+}
+
+bool CorrerHastaElFin(int milisegundos)
+{
+    bool vencido = false;
+    QTimer plazo;
+    plazo.setSingleShot(true);
+    QObject::connect(&plazo, &QTimer::timeout, [&vencido] {
+        vencido = true;
+        QCoreApplication::exit(1);
+    });
+    plazo.start(milisegundos);
+    const int codigo = QCoreApplication::exec();
+    return !vencido && codigo == 0;
 }
 
 void DescargarVentanas()

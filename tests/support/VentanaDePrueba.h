@@ -5,6 +5,8 @@
 #include "Principal.h"
 
 #include <QCoreApplication>
+#include <QFont>
+#include <QLocale>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -73,6 +75,27 @@ template <typename V> void Pulsar(const char* boton)
     QTest::mouseClick(ControlDe<V, QPushButton>(boton), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+// The application as the program sets it up (its end, locale, translation and font) for as long as
+// this lives; the test binary's own settings come back afterwards.
+class AplicacionDelPrograma
+{
+public:
+    AplicacionDelPrograma();
+    ~AplicacionDelPrograma();
+
+private:
+    QFont m_fuente;
+    QLocale m_idioma;
+    bool m_finAlCerrarLaUltima;
+};
+
+// A close as the window manager's close button (or Alt+F4) asks for it: a spontaneous close
+// event to the window, which Qt passes on to the widget as spontaneous too.
+void CerrarComoElSistema(QWidget* ventana);
+
+// Runs the program's event loop until the program ends by itself (true) or the time runs out.
+bool CorrerHastaElFin(int milisegundos);
 
 // Unloads every window the tests may have opened, then lets Qt delete them.
 void DescargarVentanas();
