@@ -9,6 +9,7 @@
 #include <QTimer>
 
 class BarraVer;
+struct RegConteoEstados;
 class MenAb;
 class MenuSecA;
 
@@ -50,7 +51,7 @@ protected:
     void Form_Unload() override;
 
 private:
-    void ActualizarBarra(int n);
+    void ActualizarBarra(int n, const QString& desde, const QString& hasta, const RegConteoEstados& conteos);
     void MostrarPeriodo(const QString& desde, const QString& hasta, qint32 total);
     void PreguntarSalida();
 
