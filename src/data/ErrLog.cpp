@@ -2,29 +2,62 @@
 
 #include "Aplicacion.h"
 #include "Config.h"
+#include "Dialogos.h"
 #include "MotorBD.h"
 #include "Textos.h"
 #include "Usuarios.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QStringList>
 #include <QTime>
+#include <cstdio>
+#include <mutex>
 
 namespace {
 
 const QString kSeparador = QStringLiteral(" - - - - - - - - - - - - - - - -");
 
-// Each line carries the date and the time of the moment it is written.
+// Appends the text and closes the file; false when it could not all be written.
+bool anexar(const QString& ruta, const QByteArray& texto)
+{
+    QFile f(ruta);
+    return f.open(QIODevice::WriteOnly | QIODevice::Append) && f.write(texto) == texto.size() && f.flush();
+}
+
+// The user hears once per run (per log path, which a run keeps) that the log cannot be written.
+// The path is claimed before the box shows and no lock is held while it does: the box lets
+// events run, and one of them may write another block, on this thread or another.
+void avisarUnaVez(const QString& ruta)
+{
+    static std::mutex cerrojo;
+    static QSet<QString> avisados;
+    {
+        const std::lock_guard<std::mutex> guarda(cerrojo);
+        if (avisados.contains(ruta))
+            return;
+        avisados.insert(ruta);
+    }
+    MsgBox(QStringLiteral("No se pudo escribir el registro de errores: ") + QDir::toNativeSeparators(ruta),
+           Botones::Aceptar, Icono::Informacion);
+}
+
+// Each line carries the date and the time of the moment it is written. A block the log cannot
+// take goes to the standard error, so that it is not lost without a word.
 void escribirBloque(const QStringList& lineas)
 {
-    QFile f(RutaErrLog());
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
+    QByteArray texto;
+    for (const QString& l : lineas)
+        texto += (FechaHoy() + QLatin1String(" - ") + QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + l +
+                  QLatin1Char('\n'))
+                     .toUtf8();
+    const QString ruta = RutaErrLog();
+    if (anexar(ruta, texto))
         return;
-    for (const QString& l : lineas) {
-        const QString linea = FechaHoy() + QLatin1String(" - ") +
-                              QTime::currentTime().toString(QStringLiteral("HH:mm:ss")) + l + QLatin1Char('\n');
-        f.write(linea.toUtf8());
-    }
+    std::fwrite(texto.constData(), 1, size_t(texto.size()), stderr);
+    std::fflush(stderr);
+    avisarUnaVez(ruta);
 }
 
 QStringList inicio(const ErrorEjecucion& e)

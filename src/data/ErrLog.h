@@ -5,7 +5,8 @@
 #include <QString>
 
 // The error log Errlog.txt beside the program: blocks of dated lines, each block ending in a
-// line of sixteen " -". Every block is appended and the file closed at its end.
+// line of sixteen " -". Every block is appended and the file closed at its end; a block the log
+// cannot take goes to the standard error, and the first such block of a run tells the user.
 QString RutaErrLog();
 
 // Failure of a procedure that keeps a step label.

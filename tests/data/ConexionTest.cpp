@@ -12,6 +12,7 @@
 #include "Textos.h"
 #include "Usuarios.h"
 
+#include <QDir>
 #include <QSqlQuery>
 #include <QStringList>
 #include <QThread>
@@ -385,6 +386,40 @@ TEST_F(Conexion, StepLabelBlocksCarryTheLabelAndTheUser)
     EXPECT_EQ(trasHora(l[0]), QStringLiteral(" - Error Nro: 13"));
     EXPECT_EQ(trasHora(l[1]), QStringLiteral(" - Descripcion: No coinciden los tipos"));
     EXPECT_EQ(trasHora(l[2]), QStringLiteral(" - Metodo: Setear GetNivelDesc"));
+}
+
+TEST_F(Conexion, ALogThatCannotBeWrittenIsReportedOnceAndItsBlocksGoToStandardError)
+{
+    // A folder where the log should be: it cannot be opened for appending.
+    ASSERT_TRUE(QDir(entorno.carpeta()).mkdir(QStringLiteral("Errlog.txt")));
+    // While the box is up, pending events write another block (a timer's failing statement).
+    struct Reentrantes : DialogosGuion
+    {
+        Respuesta MsgBox(const QString& texto, Botones botones, Icono icono, const QString& titulo) override
+        {
+            const Respuesta r = DialogosGuion::MsgBox(texto, botones, icono, titulo);
+            EscribirErrLog(QStringLiteral("Durante el aviso"), ErrorEjecucion{5, QStringLiteral("dos")});
+            return r;
+        }
+    };
+    const auto dialogos = std::make_shared<Reentrantes>();
+    EstablecerDialogos(dialogos);
+
+    ::testing::internal::CaptureStderr();
+    EscribirErrLog(QStringLiteral("Primero"), ErrorEjecucion{13, QStringLiteral("uno")});
+    EscribirErrLog(QStringLiteral("Segundo"), ErrorEjecucion{13, QStringLiteral("tres")});
+    const QString salida = QString::fromStdString(::testing::internal::GetCapturedStderr());
+
+    ASSERT_EQ(dialogos->mostrados.size(), 1);
+    const CuadroMostrado& c = dialogos->mostrados[0];
+    EXPECT_EQ(c.texto,
+              QStringLiteral("No se pudo escribir el registro de errores: ") + QDir::toNativeSeparators(RutaErrLog()));
+    EXPECT_EQ(c.icono, Icono::Informacion);
+    EXPECT_EQ(c.botones, Botones::Aceptar);
+    EXPECT_EQ(c.titulo, QString()) << "the application title";
+    for (const char* paso : {"Primero", "Durante el aviso", "Segundo"})
+        EXPECT_TRUE(salida.contains(QStringLiteral(" - Metodo: ") + QLatin1String(paso))) << paso;
+    EXPECT_EQ(salida.count(QStringLiteral(" - - - - - - - - - - - - - - - -\n")), 3);
 }
 
 // Batched writes of the imports: whole rows per transaction, each refused alone.
