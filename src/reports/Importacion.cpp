@@ -22,8 +22,6 @@ constexpr int kFilasMinimasPorLote = 50;
 constexpr int kFilasMaximasPorLote = 2000;
 constexpr double kMsPorLote = 100;
 constexpr int kFilasPorProgreso = 40;
-// The number the spreadsheet gives a value of the wrong type.
-constexpr long kErrorTipos = 13;
 
 bool g_enCurso = false;
 

@@ -39,6 +39,9 @@ public:
     static bool EnCurso();
 
 protected:
+    // The number the spreadsheet gives a value of the wrong type.
+    static constexpr long kErrorTipos = 13;
+
     // Rows desde to hasta are about to be read (one batch).
     virtual void Preparar(int desde, int hasta)
     {

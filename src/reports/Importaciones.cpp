@@ -11,6 +11,7 @@
 #include "Quejas.h"
 #include "Resoluciones.h"
 #include "Seguimientos.h"
+#include "Textos.h"
 
 #include <QHash>
 #include <QSet>
@@ -409,8 +410,15 @@ protected:
         RegSeguimiento s = SeguimientoVacio();
         s.Queja = EnteroRedondeado(f, B, true);
         s.Detalle = c;
-        if (!d.isEmpty())
+        if (!d.isEmpty()) {
             s.Fecha = Celdas::ComoFecha(d);
+            // Stored without a date, as ever, but not without a word.
+            if (!EsFechaValida(s.Fecha))
+                Registrar(f, ErrorEjecucion{kErrorTipos,
+                                            QStringLiteral("la columna D no es una fecha: \"%1\"; el seguimiento se "
+                                                           "guarda sin fecha")
+                                                .arg(d)});
+        }
         if (!op.isEmpty())
             s.Usuario = Operador(Celdas::PalabraDeOperador(op, QStringLiteral(", ")));
         m_cola.Agregar(f, s);

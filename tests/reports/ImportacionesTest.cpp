@@ -412,7 +412,28 @@ TEST_P(Importaciones, FollowUpsAreNumberedAcrossTheTableAndEmptyRowsSkipped)
         (QStringList{QStringLiteral("40|9"), QStringLiteral("41|1"), QStringLiteral("42|0")}));
     EXPECT_EQ(GetSeguimientos(0).Items.value(0).Usuario, 0) << "no operator";
     EXPECT_TRUE(log().contains(QStringLiteral("seg.xlsx, fila 3: la columna B no es un número: \"x\"")));
-    EXPECT_EQ(log().count(QStringLiteral(" - Descripcion: ")), 1);
+    EXPECT_EQ(log().count(QStringLiteral(" - Descripcion: ")), 2) << "row 3, and row 6's date";
+    comunesAlFinal();
+}
+
+TEST_P(Importaciones, AFollowUpDateThatIsNotADateIsLoggedAndTheFollowUpKept)
+{
+    complaints({1});
+    EscribirLibro(seg(), {
+                             {2, {{"B", Nu(1)}, {"C", Tx("con fecha")}, {"D", Fe(3, 5, 2021)}}},
+                             {3, {{"B", Nu(1)}, {"C", Tx("con texto")}, {"D", Tx("ayer")}}},
+                             {4, {{"B", Nu(1)}, {"C", Tx("sin fecha")}}},
+                         });
+    ImportarSeguimientos(seg());
+    const RegListaSeguimientos s = GetSeguimientos(1);
+    ASSERT_EQ(s.Items.size(), 3);
+    EXPECT_EQ(s.Items[2].Fecha, QStringLiteral("03/05/2021"));
+    EXPECT_EQ(s.Items[1].Detalle, QStringLiteral("con texto")) << "the follow-up is kept";
+    EXPECT_EQ(contar("Seguimiento_quejas", QStringLiteral("Fecha IS NULL")), 2);
+    EXPECT_TRUE(
+        log().contains(QStringLiteral(" - Descripcion: seg.xlsx, fila 3: la columna D no es una fecha: \"ayer\"")));
+    EXPECT_TRUE(log().contains(QStringLiteral(" - Metodo: ImportarSeguimientos")));
+    EXPECT_EQ(log().count(QStringLiteral(" - Descripcion: ")), 1) << "an empty date says nothing";
     comunesAlFinal();
 }
 
