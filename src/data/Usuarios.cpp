@@ -26,6 +26,19 @@ QString sqlInsertarUsuario(qint32 clave, const RegUsuario& u, const QString& cla
            QStringLiteral(", ") + SqlTexto(claveCodificada) + QStringLiteral(")");
 }
 
+// Whether the login window would let this row in: it asks for a name and a password of three
+// characters or more, and a password stored as anything but Base64 fails the login.
+bool puedeEntrar(const QString& usuario, const QString& claveCodificada)
+{
+    if (usuario.size() < 3)
+        return false;
+    try {
+        return DecodificarBase64(claveCodificada).size() >= 3;
+    } catch (const ErrorEjecucion&) {
+        return false;
+    }
+}
+
 } // namespace
 
 bool ComprobarUsuario(QString& nombre, QString& clave)
@@ -112,6 +125,32 @@ bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, q
     return InsertarConClaveNueva(
                QStringLiteral("Select 0"), [&](qint32 k) { return sqlInsertarUsuario(k, usuario, claveCodificada); },
                false, kMaximoClave16) != -1;
+}
+
+bool DejaSinAdministradores(qint16 pid, qint16 nivel)
+{
+    if (nivel >= 3)
+        return false;
+    struct Fila
+    {
+        qint16 pid;
+        bool entra;
+    };
+    // Only a row the login lets in counts: the hidden row of Pid 0 may hold a level without a
+    // usable name or password.
+    const QVector<Fila> administradores =
+        LeerFilas(QStringLiteral("Select Pid, usuario, pass from Usuarios_Quejas where nivel >= 3"), [] {
+            return Fila{Rs.Entero16(0), puedeEntrar(Rs.Texto(1), Rs.Texto(2))};
+        });
+    bool loEra = false;
+    for (const Fila& f : administradores) {
+        if (!f.entra)
+            continue;
+        if (f.pid != pid)
+            return false;
+        loEra = true;
+    }
+    return loEra;
 }
 
 RegListaUsuarios GetUsuarios()

@@ -47,6 +47,9 @@ bool ComprobarPass(const QString& clave, qint16 pid);
 // Mode 1 adds a user; any other mode changes the level (two or more users) or adds the first
 // user. False when the login name is taken.
 bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, qint16 modo);
+// True when giving the user this level would take away the last enabled administrator (level 3
+// or more) who can sign in, read from the table as it is now.
+bool DejaSinAdministradores(qint16 pid, qint16 nivel);
 // Every user but Pid 0, by Pid.
 RegListaUsuarios GetUsuarios();
 // "Apellido, Nombres", or "Usuario Inexistente: " and the Pid.

@@ -403,7 +403,8 @@ void CerrarSesion()
     Aplicacion::HacerEventos();
     Formulario<Login>::Descargar();
     CerrarRs();
-    // The windows not built yet keep their places in this order as comments.
+    // The session's windows in a fixed order: some unloads act on others (the case window's
+    // re-arms the main window's bars). The DNI lookup and its help window stay open.
     Formulario<AltaUsr>::Descargar();
     Formulario<Bienvenido>::Descargar();
     Formulario<CambiarPass>::Descargar();

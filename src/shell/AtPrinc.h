@@ -74,7 +74,7 @@ private:
     QTimer m_tmrBarr;
     QTimer m_tmrOffLine;
 
-    // Reset by every sign of the user's activity; nothing reads it yet.
+    // Reset by every sign of the user's activity; nothing reads it.
     int m_tiempoOcioso = 0;
     int m_indiceBarra = 0;
 };

@@ -30,13 +30,18 @@ Configurar::Configurar()
     m_actualizar = new QPushButton(QStringLiteral("Ok"), this);
     m_actualizar->setObjectName(QStringLiteral("Actualizar"));
 
-    auto* titulos = new QLabel(QStringLiteral("Tipo de conexion          IP de conexion          Puerto"), this);
-    titulos->setObjectName(QStringLiteral("Label1"));
     auto* sentencia = new QLabel(QStringLiteral("Sentencia"), this);
     sentencia->setObjectName(QStringLiteral("Label2"));
 
     auto* g = new QGridLayout(this);
-    g->addWidget(titulos, 0, 0, 1, 3);
+    // One heading per column, so that each stands over its own box whatever the window's width.
+    const QString titulos[] = {QStringLiteral("Tipo de conexion"), QStringLiteral("IP de conexion"),
+                               QStringLiteral("Puerto")};
+    for (int i = 0; i < 3; ++i) {
+        auto* titulo = new QLabel(titulos[i], this);
+        titulo->setObjectName(QStringLiteral("Label1%1").arg(i));
+        g->addWidget(titulo, 0, i);
+    }
     g->addWidget(m_combo1, 1, 0);
     g->addWidget(m_ip, 1, 1);
     g->addWidget(m_puerto, 1, 2);

@@ -74,6 +74,12 @@ void FUsuarios::CmbNivel_Click()
     if (!usuarioElegido(usuario.Pid))
         return;
     usuario.Nivel = static_cast<qint16>(m_cmbNivel->currentIndex());
+    // Only an administrator can give the level back: without one the site is locked out for good.
+    if (DejaSinAdministradores(usuario.Pid, usuario.Nivel)) {
+        MsgBox(QStringLiteral("No se puede dejar el sistema sin administradores"), Botones::Aceptar, Icono::Informacion,
+               QStringLiteral("No se puede cambiar"));
+        return;
+    }
     GuardarUsuario(usuario, QString(), 0);
     MsgBox(QStringLiteral("Permisos de usuario cambiados"), Botones::Aceptar, Icono::Informacion,
            QStringLiteral("Acción realizada"));

@@ -9,9 +9,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 class VentanaConfigurar : public ::testing::Test
@@ -43,6 +46,72 @@ TEST_F(VentanaConfigurar, LoadingMinimisesTheLoginWindow)
     EXPECT_EQ(ventana->windowTitle(), QStringLiteral("Setear IP y Puerto de conexion a BD"));
     EXPECT_EQ(control<QComboBox>("Combo1")->currentIndex(), -1);
     EXPECT_TRUE(control<QLineEdit>("TxSentencia")->text().isEmpty());
+}
+
+namespace {
+
+// Where a caption's text is drawn, in the window's coordinates: found in whichever label holds it.
+QRect textoDe(const QWidget* ventana, const QString& titulo)
+{
+    for (const QLabel* l : ventana->findChildren<QLabel*>()) {
+        const int i = l->text().indexOf(titulo);
+        if (i < 0)
+            continue;
+        const QFontMetrics fm = l->fontMetrics();
+        const QRect todo = QStyle::alignedRect(l->layoutDirection(), l->alignment(),
+                                               QSize(fm.horizontalAdvance(l->text()), fm.height()), l->contentsRect());
+        const QRect texto(todo.left() + fm.horizontalAdvance(l->text().left(i)), todo.top(),
+                          fm.horizontalAdvance(titulo), todo.height());
+        return texto.translated(l->mapTo(ventana, QPoint(0, 0)));
+    }
+    ADD_FAILURE() << titulo.toStdString();
+    return {};
+}
+
+bool seSolapan(int a1, int a2, int b1, int b2)
+{
+    return a1 <= b2 && b1 <= a2;
+}
+
+// Over: sharing some width and just above; beside: sharing some height and just left.
+bool sobre(const QRect& t, const QRect& caja)
+{
+    return seSolapan(t.left(), t.right(), caja.left(), caja.right()) && t.bottom() < caja.top() &&
+           caja.top() - t.bottom() <= 16;
+}
+bool junto(const QRect& t, const QRect& caja)
+{
+    return seSolapan(t.top(), t.bottom(), caja.top(), caja.bottom()) && t.right() < caja.left() &&
+           caja.left() - t.right() <= 16;
+}
+
+} // namespace
+
+TEST_F(VentanaConfigurar, EachCaptionStandsOverTheBoxItNamesAndNoOther)
+{
+    const std::pair<QString, const char*> pares[] = {{QStringLiteral("Tipo de conexion"), "Combo1"},
+                                                     {QStringLiteral("IP de conexion"), "IP"},
+                                                     {QStringLiteral("Puerto"), "Puerto"},
+                                                     {QStringLiteral("Sentencia"), "TxSentencia"}};
+    const char* cajas[] = {"Combo1", "IP", "Puerto", "TxSentencia", "Comunes"};
+    ventana->show();
+    // As it opens, and widened.
+    for (int ancho : {0, 1000}) {
+        if (ancho > 0)
+            ventana->resize(ancho, ventana->height());
+        ventana->layout()->activate();
+        for (const auto& [titulo, nombre] : pares) {
+            const QRect t = textoDe(ventana, titulo);
+            const QRect propia = control<QWidget>(nombre)->geometry();
+            EXPECT_TRUE(sobre(t, propia) || junto(t, propia)) << titulo.toStdString() << " at width " << ancho;
+            for (const char* otra : cajas) {
+                if (qstrcmp(otra, nombre) == 0)
+                    continue;
+                EXPECT_FALSE(sobre(t, control<QWidget>(otra)->geometry()))
+                    << titulo.toStdString() << " over " << otra << " at width " << ancho;
+            }
+        }
+    }
 }
 
 TEST_F(VentanaConfigurar, SavingTheLocalTypeWritesTheRecordAndShowsTheLogin)

@@ -226,6 +226,50 @@ TEST_P(VentanasDeUsuarios, LevelFourGivesLevelFourAndLevelThreeSetsAnyUserToALis
     EXPECT_EQ(mostrados().size(), 2);
 }
 
+TEST_P(VentanasDeUsuarios, TheLastAdministratorWhoCanSignInCannotBeDemotedOrDisabled)
+{
+    Mostrar<FUsuarios>();
+    // Another workstation demotes Rita after the load: Ana María is then the only administrator.
+    Ejecutar(QStringLiteral("UPDATE Usuarios_Quejas SET nivel = 2 WHERE Pid = 1"));
+    const auto cambiar = [](int usuario, int nivel) {
+        Elegir(ControlDe<FUsuarios, QComboBox>("CmbUsuarios"), usuario);
+        Elegir(ControlDe<FUsuarios, QComboBox>("CmbNivel"), nivel);
+    };
+    const auto rechazado = [this] {
+        return !mostrados().isEmpty() &&
+               ultimo().texto == QStringLiteral("No se puede dejar el sistema sin administradores") &&
+               ultimo().icono == Icono::Informacion && ultimo().titulo == QStringLiteral("No se puede cambiar");
+    };
+    for (int n : {2, 0}) {
+        cambiar(1, n);
+        EXPECT_TRUE(rechazado()) << n;
+        EXPECT_EQ(nivel(5), 3) << n;
+    }
+    // A hidden row counts only when it can sign in: a level without a password is not enough.
+    Ejecutar(QStringLiteral("UPDATE Usuarios_Quejas SET nivel = 3, pass = '' WHERE Pid = 0"));
+    cambiar(1, 2);
+    EXPECT_TRUE(rechazado());
+    EXPECT_EQ(nivel(5), 3);
+    EXPECT_EQ(mostrados().size(), 3);
+
+    // Another enabled administrator, hidden or listed, lets the same change through.
+    Ejecutar(QStringLiteral("UPDATE Usuarios_Quejas SET pass = 'eHh4eHg=' WHERE Pid = 0"));
+    cambiar(1, 2);
+    EXPECT_FALSE(rechazado());
+    EXPECT_EQ(nivel(5), 2);
+    Ejecutar(QStringLiteral("UPDATE Usuarios_Quejas SET nivel = 0 WHERE Pid = 0"));
+    Ejecutar(QStringLiteral("UPDATE Usuarios_Quejas SET nivel = 3 WHERE Pid = 5"));
+    Ejecutar(QStringLiteral("UPDATE Usuarios_Quejas SET nivel = 4 WHERE Pid = 7"));
+    cambiar(1, 0);
+    EXPECT_FALSE(rechazado());
+    EXPECT_EQ(nivel(5), 0);
+    // A change that takes away no administrator is never refused, even where none is left.
+    Ejecutar(QStringLiteral("UPDATE Usuarios_Quejas SET nivel = 1 WHERE Pid = 7"));
+    cambiar(0, 1);
+    EXPECT_FALSE(rechazado());
+    EXPECT_EQ(nivel(1), 1);
+}
+
 TEST_P(VentanasDeUsuarios, UsersWindowRefusesLevelChangesBelowLevelThreeAndActionsWithoutAUser)
 {
     entrar(2);
