@@ -5,6 +5,7 @@
 #include "GrillaMemoria.h"
 #include "LectorHoja.h"
 #include "LectorIndependiente.h"
+#include "LibrosDePrueba.h"
 #include "Reportes.h"
 #include "Sql.h"
 #include "Usuarios.h"
@@ -21,12 +22,6 @@
 #include <map>
 
 namespace {
-
-// The template as the build lays it out beside the program.
-QString plantillaDelRepositorio()
-{
-    return QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../recursos/app/irf.xlsx"));
-}
 
 QByteArray huella(const QString& ruta)
 {
@@ -81,7 +76,7 @@ protected:
     {
         entorno = std::make_unique<EntornoDePrueba>();
         plantilla = entorno->carpeta() + QStringLiteral("/irf.xlsx");
-        ASSERT_TRUE(QFile::copy(plantillaDelRepositorio(), plantilla)) << plantillaDelRepositorio().toStdString();
+        ASSERT_TRUE(CopiarPlantillas(entorno->carpeta(), {"irf.xlsx"}));
         QDir().mkpath(entorno->carpeta() + QStringLiteral("/temp"));
         Excel::EstablecerAbridor([this](const QString& ruta) {
             mostrados << ruta;
@@ -210,7 +205,7 @@ protected:
 
 TEST_P(ExportacionDesdeVentana, ExportCopiesTheGridAsLastShown)
 {
-    ASSERT_TRUE(QFile::copy(plantillaDelRepositorio(), entorno->carpeta() + QStringLiteral("/irf.xlsx")));
+    ASSERT_TRUE(CopiarPlantillas(entorno->carpeta(), {"irf.xlsx"}));
     QStringList mostrados;
     Excel::EstablecerAbridor([&](const QString& ruta) {
         mostrados << ruta;
