@@ -9,14 +9,21 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 namespace LibroSalida {
 
 namespace {
 
+std::function<QDateTime()>& Reloj()
+{
+    static std::function<QDateTime()> reloj;
+    return reloj;
+}
+
 QString Sello()
 {
-    const QDateTime ahora = QDateTime::currentDateTime();
+    const QDateTime ahora = Reloj() ? Reloj()() : QDateTime::currentDateTime();
     return ahora.toString(QStringLiteral("yyyyMMdd")) + ahora.toString(QStringLiteral("hhmmss"));
 }
 
@@ -29,14 +36,20 @@ QString CarpetaTemporal(const QString& archivo)
     return carpeta + QLatin1Char('/');
 }
 
+// The name without ".xlsx" that no file in the folder has yet: a workbook of the same second,
+// perhaps still open, is never replaced.
+QString NombreLibre(const QString& carpeta, const QString& nombre)
+{
+    QString libre = nombre;
+    for (int n = 2; QFileInfo::exists(carpeta + libre + QStringLiteral(".xlsx")); ++n)
+        libre = nombre + QLatin1Char('-') + QString::number(n);
+    return libre;
+}
+
 void CopiarPlantilla(const QString& plantilla, const QString& destino)
 {
     if (!QFileInfo(plantilla).isFile())
         throw xlsx::CrearErrorLibro(plantilla, QStringLiteral("copiar"), QStringLiteral("el archivo no existe"));
-    // Two exports within one second share the name: the later one replaces the file.
-    if (QFile::exists(destino) && !QFile::remove(destino))
-        throw xlsx::CrearErrorLibro(destino, QStringLiteral("reemplazar"),
-                                    QStringLiteral("el archivo está abierto en otro programa o protegido"));
     if (!QFile::copy(plantilla, destino))
         throw xlsx::CrearErrorLibro(destino, QStringLiteral("crear"),
                                     QStringLiteral("no se pudo copiar la plantilla \"%1\"").arg(plantilla));
@@ -72,7 +85,8 @@ QString Exportar(const QString& plantilla, Forma forma, const QString& prefijo, 
         Provisorio provisorio;
         Excel app;
         const QString nombre = prefijo + Sello();
-        QString destino = CarpetaTemporal(nombre + QStringLiteral(".xlsx")) + nombre;
+        const QString carpeta = CarpetaTemporal(nombre + QStringLiteral(".xlsx"));
+        QString destino = carpeta + NombreLibre(carpeta, nombre);
         if (forma == Forma::Copia) {
             destino += QStringLiteral(".xlsx");
             CopiarPlantilla(plantilla, destino);
@@ -106,6 +120,11 @@ void InformarFallo(const QString& etiqueta, const ErrorEjecucion& error)
 {
     MsgBox(error.descripcion, Botones::Aceptar, Icono::Informacion);
     EscribirErrLog(etiqueta, error);
+}
+
+void EstablecerReloj(std::function<QDateTime()> reloj)
+{
+    Reloj() = std::move(reloj);
 }
 
 } // namespace LibroSalida

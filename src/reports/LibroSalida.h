@@ -2,6 +2,7 @@
 
 #include "ErrorEjecucion.h"
 
+#include <QDateTime>
 #include <QString>
 #include <functional>
 
@@ -13,7 +14,8 @@ namespace LibroSalida {
 // How an export makes its output in the temporary folder beside the program (created when
 // missing): a copy of the template named prefix, stamp and ".xlsx", opened and saved in place; or
 // the template itself opened and saved at once as the stamp (the layer adds ".xlsx"), so that the
-// template is never changed. The stamp is today "yyyymmdd" followed by now "hhmmss".
+// template is never changed. The stamp is today "yyyymmdd" followed by now "hhmmss"; where a
+// workbook of that name is already in the folder, "-2", "-3", … goes before ".xlsx".
 enum class Forma { Copia, GuardarComo };
 
 // The output made in the given form, worksheet 1 filled by llenar, saved and shown in the
@@ -29,5 +31,9 @@ void EscribirTexto(HojaExcel& hoja, const QString& celda, const QString& texto);
 
 // Tells the user (the error's text names the step and the file), then logs it under the step label.
 void InformarFallo(const QString& etiqueta, const ErrorEjecucion& error);
+
+// The clock the names are stamped by (local date and time); tests set it, an empty function
+// restores the real one.
+void EstablecerReloj(std::function<QDateTime()> reloj);
 
 } // namespace LibroSalida

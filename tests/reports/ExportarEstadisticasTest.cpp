@@ -5,6 +5,7 @@
 #include "GrillaMemoria.h"
 #include "LectorHoja.h"
 #include "LectorIndependiente.h"
+#include "LibrosDePrueba.h"
 #include "Reportes.h"
 #include "Sql.h"
 #include "Usuarios.h"
@@ -17,16 +18,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 #include <map>
 
 namespace {
-
-// The template as the build lays it out beside the program.
-QString plantillaDelRepositorio()
-{
-    return QFileInfo(QStringLiteral(__FILE__)).dir().absoluteFilePath(QStringLiteral("../../recursos/app/irf.xlsx"));
-}
 
 QByteArray huella(const QString& ruta)
 {
@@ -71,6 +67,41 @@ QString leidoPorOpenpyxl(const QString& ruta)
     return texto + libro.combinadas.join(QLatin1Char(' ')) + QLatin1Char('\n');
 }
 
+// A stand-in xdg-open first on PATH, and the program's own desktop path in use, while this lives.
+// It notes the file it was handed in "pedidos", then runs the given shell lines in its folder.
+class LanzadorDePrueba
+{
+public:
+    explicit LanzadorDePrueba(const QString& cuerpo) : m_path(qgetenv("PATH"))
+    {
+        QFile guion(m_dir.filePath(QStringLiteral("xdg-open")));
+        guion.open(QIODevice::WriteOnly);
+        guion.write(
+            QStringLiteral("#!/bin/sh\nexec >/dev/null 2>&1\ncd '%1' || exit 9\nprintf '%s\\n' \"$1\" >>pedidos\n%2\n")
+                .arg(m_dir.path(), cuerpo)
+                .toUtf8());
+        guion.close();
+        guion.setPermissions(guion.permissions() | QFile::ExeOwner);
+        qputenv("PATH", QFile::encodeName(m_dir.path()) + ':' + m_path);
+        Excel::EstablecerAbridor({});
+    }
+    ~LanzadorDePrueba() { qputenv("PATH", m_path); }
+    LanzadorDePrueba(const LanzadorDePrueba&) = delete;
+    LanzadorDePrueba& operator=(const LanzadorDePrueba&) = delete;
+
+    QString archivo(const char* nombre) const { return m_dir.filePath(QLatin1String(nombre)); }
+    QStringList pedidos() const
+    {
+        QFile f(archivo("pedidos"));
+        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                           : QStringList();
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_path;
+};
+
 } // namespace
 
 // The statistics export into a copy of irf.xlsx, read back with the workbook layer's reader.
@@ -81,7 +112,7 @@ protected:
     {
         entorno = std::make_unique<EntornoDePrueba>();
         plantilla = entorno->carpeta() + QStringLiteral("/irf.xlsx");
-        ASSERT_TRUE(QFile::copy(plantillaDelRepositorio(), plantilla)) << plantillaDelRepositorio().toStdString();
+        ASSERT_TRUE(CopiarPlantillas(entorno->carpeta(), {"irf.xlsx"}));
         QDir().mkpath(entorno->carpeta() + QStringLiteral("/temp"));
         Excel::EstablecerAbridor([this](const QString& ruta) {
             mostrados << ruta;
@@ -197,6 +228,47 @@ TEST_F(ExportacionEstadisticas, AWorkbookNoProgramCanShowIsReportedButKept)
         QStringLiteral("Demora"));
 }
 
+TEST_F(ExportacionEstadisticas, TheDesktopLauncherSaysWhetherTheWorkbookWasShown)
+{
+    {
+        // xdg-open finds no program for the type (or the program fails at once).
+        LanzadorDePrueba lanzador(QStringLiteral("exit 3"));
+        EXPECT_TRUE(ExportarEstadisticas(grillaCon({"Demora=1"}), QString(), QString()).isEmpty());
+        const QStringList guardados = QDir(entorno->carpeta() + QStringLiteral("/temp")).entryList(QDir::Files);
+        ASSERT_EQ(guardados.size(), 1);
+        const QString ruta = entorno->carpeta() + QStringLiteral("/temp/") + guardados[0];
+        EXPECT_EQ(lanzador.pedidos(), QStringList{ruta});
+        ASSERT_EQ(entorno->dialogos->mostrados.size(), 1);
+        EXPECT_EQ(entorno->dialogos->mostrados[0].texto,
+                  QStringLiteral("No se pudo mostrar el libro \"%1\": no hay un programa de hojas de cálculo que lo "
+                                 "abra.")
+                      .arg(ruta));
+        EXPECT_TRUE(entorno->errLog().contains(QStringLiteral("Exportar_Click en Reportes")));
+        EXPECT_TRUE(entorno->errLog().contains(ruta));
+        EXPECT_EQ(xlsx::LectorHoja(ruta).Texto(QStringLiteral("B9")), QStringLiteral("Demora")) << "the file stays";
+    }
+    entorno->dialogos->mostrados.clear();
+    {
+        LanzadorDePrueba lanzador(QStringLiteral("exit 0"));
+        const QString ruta = ExportarEstadisticas(grillaCon({"Trato=2"}), QString(), QString());
+        EXPECT_FALSE(ruta.isEmpty());
+        EXPECT_EQ(lanzador.pedidos(), QStringList{ruta});
+        EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
+    }
+    {
+        // Without a desktop session xdg-open runs the program itself and waits for it to close.
+        LanzadorDePrueba lanzador(QStringLiteral("n=0; while [ ! -e cerrar ] && [ $n -lt 200 ]; do sleep 0.05; "
+                                                 "n=$((n+1)); done; rm -f cerrar"));
+        const QString ruta = ExportarEstadisticas(grillaCon({"Limpieza=3"}), QString(), QString());
+        QFile(lanzador.archivo("cerrar")).open(QIODevice::WriteOnly);
+        for (int i = 0; i < 250 && QFile::exists(lanzador.archivo("cerrar")); ++i)
+            QTest::qWait(20);
+        EXPECT_FALSE(ruta.isEmpty());
+        EXPECT_EQ(lanzador.pedidos(), QStringList{ruta});
+        EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
+    }
+}
+
 // From the window: what "Ver" shows is what the workbook gets.
 class ExportacionDesdeVentana : public VentanaDePrueba
 {
@@ -210,7 +282,7 @@ protected:
 
 TEST_P(ExportacionDesdeVentana, ExportCopiesTheGridAsLastShown)
 {
-    ASSERT_TRUE(QFile::copy(plantillaDelRepositorio(), entorno->carpeta() + QStringLiteral("/irf.xlsx")));
+    ASSERT_TRUE(CopiarPlantillas(entorno->carpeta(), {"irf.xlsx"}));
     QStringList mostrados;
     Excel::EstablecerAbridor([&](const QString& ruta) {
         mostrados << ruta;

@@ -1,11 +1,13 @@
 #include "ExportarReclamo.h"
 
 #include "ConsultasDePrueba.h"
+#include "ExportarEstadisticas.h"
 #include "Formularios.h"
 #include "GrillaMemoria.h"
 #include "ImprimirSeguimientos.h"
 #include "LectorHoja.h"
 #include "LectorIndependiente.h"
+#include "LibroSalida.h"
 #include "LibrosDePrueba.h"
 #include "PCarga.h"
 #include "ReporteDetallado.h"
@@ -185,8 +187,6 @@ TEST_P(ExportacionReclamo, PlaceKindsVoucherListsAndMissingRowsFillTheirCells)
         QStringList r;
         for (const QString& ref : refs)
             r << ref + QLatin1Char('=') + hoja.Texto(ref);
-        // Exports within one second share the name: each is read before the next replaces it.
-        QFile::remove(ruta);
         return r.join(QLatin1Char(' ')).toStdString();
     };
     const QStringList lugar = {"B27", "C27", "D27", "F27", "B28", "C28", "F28", "G28"};
@@ -235,6 +235,45 @@ TEST_P(ExportacionReclamo, FailuresAreToldLoggedAndLeaveNoWorkbookBehind)
     EXPECT_TRUE(QDir(temp()).entryList(QDir::Files).isEmpty());
     EXPECT_TRUE(grilla.Visible()) << "the grid is shown again after a failure too";
     EXPECT_TRUE(libros.rutas.isEmpty());
+}
+
+TEST_P(ExportacionReclamo, WorkbooksOfOneSecondTakeNumberedNamesAndNoneIsOverwritten)
+{
+    ASSERT_TRUE(CopiarPlantillas(entorno->carpeta(), {"mse.xlsx", "imd.xlsx", "irf.xlsx"}));
+    for (qint32 n = 50; n <= 55; ++n)
+        queja(n, QString());
+    GrillaMemoria seguimientos(2, 3);
+    seguimientos.SetTextMatrix(1, 0, QStringLiteral("Se llamó al pasajero"));
+    GrillaMemoria estadistica(2, 2);
+    estadistica.SetTextMatrix(1, 0, QStringLiteral("Demora"));
+
+    LibroSalida::EstablecerReloj([] { return QDateTime(QDate(2025, 3, 14), QTime(9, 35, 7)); });
+    QStringList rutas;
+    for (qint32 n : {42, 50, 51, 52, 53, 54, 55})
+        rutas << ExportarReclamo(n);
+    rutas << ImprimirSeguimientos(42, QStringLiteral("Gómez, Lucía"), seguimientos);
+    rutas << ExportarEstadisticas(estadistica, QString(), QString());
+    for (int i = 0; i < 2; ++i)
+        rutas << ReporteDetallado(QStringLiteral("01/03/2025"), QStringLiteral("31/03/2025"), [] { return true; });
+    LibroSalida::EstablecerReloj({});
+
+    QStringList nombres;
+    for (const QString& ruta : rutas)
+        nombres << QFileInfo(ruta).fileName();
+    EXPECT_EQ(nombres.join(QLatin1Char(' ')).toStdString(),
+              "20250314093507.xlsx 20250314093507-2.xlsx 20250314093507-3.xlsx 20250314093507-4.xlsx "
+              "20250314093507-5.xlsx 20250314093507-6.xlsx 20250314093507-7.xlsx 20250314093507-8.xlsx "
+              "20250314093507-9.xlsx imd20250314093507.xlsx imd20250314093507-2.xlsx");
+    EXPECT_TRUE(mostrados().isEmpty()) << ultimo().texto.toStdString();
+    EXPECT_EQ(libros.rutas, rutas);
+    EXPECT_EQ(QDir(temp()).entryList(QDir::Files).size(), 11);
+    // Each file holds what its own export wrote.
+    QStringList leidos;
+    for (int i = 0; i < 7; ++i)
+        leidos << xlsx::LectorHoja(rutas.value(i)).Texto(QStringLiteral("D7"));
+    leidos << xlsx::LectorHoja(rutas.value(7)).Texto(QStringLiteral("D11"));
+    leidos << xlsx::LectorHoja(rutas.value(8)).Texto(QStringLiteral("B9"));
+    EXPECT_EQ(leidos.join(QLatin1Char(' ')).toStdString(), "42 50 51 52 53 54 55 Gómez, Lucía Demora");
 }
 
 INSTANCIAR_EN_MOTORES(ExportacionReclamo);
