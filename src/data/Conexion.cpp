@@ -309,13 +309,23 @@ bool transaccion(const QStringList& sentencias, bool silencioso, int corridas)
     }
 }
 
+ErrorEjecucion errorSinClaveLibre(qint32 maximo)
+{
+    return {kErrorDesbordamiento, QStringLiteral("Desbordamiento: no quedan claves libres hasta %1.").arg(maximo)};
+}
+
+// The key after the highest one read, as a whole number: past the top of the range it is above
+// maximo instead of wrapping.
+qint64 claveSiguiente(qint64 mayor, qint32 maximo)
+{
+    return mayor < maximo ? mayor + 1 : qint64(maximo) + 1;
+}
+
 // Past the top of its range the next key would overflow: refused instead of storing a wrapped
 // number.
 qint32 sinClaveLibre(const QString& sqlUltimaClave, qint32 maximo, bool silencioso)
 {
-    BloqueSentencia(
-        {kErrorDesbordamiento, QStringLiteral("Desbordamiento: no quedan claves libres hasta %1.").arg(maximo)},
-        sqlUltimaClave);
+    BloqueSentencia(errorSinClaveLibre(maximo), sqlUltimaClave);
     if (!silencioso)
         MsgBox(QStringLiteral("No se pudo guardar: se alcanzó el número máximo de registros (%1). Consulte al "
                               "administrador del sistema")
@@ -344,10 +354,8 @@ qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<Resultad
         Lectura ultima(sqlUltimaClave, silencioso);
         if (!ultima.Ok())
             return -1;
-        if (ultima.HayFila()) {
-            const qint64 mayor = Rs.Campo(0).toLongLong();
-            clave = mayor < maximo ? mayor + 1 : qint64(maximo) + 1;
-        }
+        if (ultima.HayFila())
+            clave = claveSiguiente(Rs.Campo(0).toLongLong(), maximo);
     }
     for (;; ++clave) {
         if (clave > maximo)
@@ -419,6 +427,7 @@ public:
     {
         for (ResultadoFila& r : m_resultados)
             r = ResultadoFila();
+        SinClave.clear();
         if (!ejecutar(MotorBD::InicioEscritura()))
             return m_fallo;
         m_claveLeida = false;
@@ -438,6 +447,8 @@ public:
 
     ErrorEjecucion error;
     QString sql;
+    // The rows refused for want of a key, logged once the batch is stored.
+    QVector<int> SinClave;
 
 private:
     // A statement of the pass itself, never a refusal of a row. A read leaves its rows in Rs.
@@ -458,12 +469,12 @@ private:
         Rs.Close();
     }
 
-    bool leerClave(qint32& clave)
+    bool leerClave(qint64& clave)
     {
         if (!ejecutar(m_sqlClave))
             return false;
         Rs.Requery();
-        clave = Rs.Eof() ? 1 : Rs.Entero32(0) + 1;
+        clave = Rs.Eof() ? 1 : claveSiguiente(Rs.Campo(0).toLongLong(), kMaximoClave32);
         Rs.Close();
         return true;
     }
@@ -479,10 +490,16 @@ private:
         if (conPuntos && !ejecutar(QStringLiteral("SAVEPOINT fila")))
             return m_fallo;
         for (;;) {
+            if (f.claves > 0 && m_clave + f.claves - 1 > kMaximoClave32) {
+                // Its keys would run past the top: refused alone, the batch goes on.
+                m_resultados[i].error = errorSinClaveLibre(kMaximoClave32);
+                SinClave.append(i);
+                break;
+            }
             Intento r = Intento::Ok;
             ErrorEjecucion e;
             QString fallida;
-            for (const QString& s : f.armar(m_clave)) {
+            for (const QString& s : f.armar(static_cast<qint32>(m_clave))) {
                 r = intentar(s, e);
                 Rs.Close();
                 if (r != Intento::Ok) {
@@ -506,7 +523,7 @@ private:
                 return m_fallo;
             if (r == Intento::ClaveDuplicada && f.claves > 0) {
                 // Taken by another workstation: the next free key, when there is a higher one.
-                qint32 nueva = 0;
+                qint64 nueva = 0;
                 if (!leerClave(nueva))
                     return m_fallo;
                 if (nueva > m_clave) {
@@ -532,7 +549,7 @@ private:
     const QString& m_sqlClave;
     QVector<ResultadoFila>& m_resultados;
     Pasada m_fallo = Pasada::Fallo;
-    qint32 m_clave = 0;
+    qint64 m_clave = 0;
     bool m_claveLeida = false;
 };
 
@@ -552,8 +569,11 @@ QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QStri
             break;
         }
         const Pasada p = pasada.Correr(conPuntos);
-        if (p == Pasada::Hecha)
+        if (p == Pasada::Hecha) {
+            for (int i : pasada.SinClave)
+                BloqueSentencia(resultados[i].error, sqlUltimaClave);
             return resultados;
+        }
         if (p == Pasada::Rechazo) {
             conPuntos = true;
             continue;

@@ -170,8 +170,10 @@ struct ResultadoFila
 // stopped midway leaves whole rows only. A row the database refuses is undone alone, logged as a
 // silent failure, and the other rows are kept. Keys for the rows that take them are read once
 // (sqlUltimaClave) and handed out in order; a key another workstation took meanwhile moves the
-// row to the next free one. A lost connection is reopened under the usual count and the whole
-// batch written again, since the transaction went with it. Nothing may yield meanwhile.
+// row to the next free one, and a row whose keys would pass the top of the 32-bit range is
+// refused and logged (Desbordamiento) while the others go on. A lost connection is reopened under
+// the usual count and the whole batch written again, since the transaction went with it. Nothing
+// may yield meanwhile.
 QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QString& sqlUltimaClave = QString());
 
 // A batched write of one row per record: armar(record, first key) gives the row's statements.
