@@ -118,20 +118,25 @@ bool contarFallo()
     return false;
 }
 
-// The failure policy around any attempt. Returns Ok, ClaveDuplicada (left to the caller, not
-// counted) or Error after a silent failure; a failure that is not silent ends the program.
-// After a locked database: whether to try once more (automatically at first, then as the user says).
-bool reintentarBaseOcupada(int& intentos, bool silencioso)
+// The one lock policy of every writer: after an attempt that found the database locked, whether
+// to try once more (automatically at first, then as the user says). Giving up writes a log block
+// but is not a failure of the statement, so neither counted nor the end of the program; the
+// caller keeps what the user typed.
+bool esperarBaseOcupada(int& intentos, bool silencioso, const ErrorEjecucion& error, const QString& sqlRegistro)
 {
     if (++intentos < kIntentosBaseOcupada)
         return true;
-    if (silencioso)
-        return false;
-    return MsgBox(QStringLiteral("La base de datos está bloqueada por otro equipo.") + QLatin1Char('\n') +
-                      QStringLiteral("Desea reintentar?"),
-                  Botones::SiNo, Icono::Ninguno, QStringLiteral("Base de datos ocupada")) == Respuesta::Si;
+    if (!silencioso && MsgBox(QStringLiteral("La base de datos está bloqueada por otro equipo.") + QLatin1Char('\n') +
+                                  QStringLiteral("Desea reintentar?"),
+                              Botones::SiNo, Icono::Ninguno, QStringLiteral("Base de datos ocupada")) == Respuesta::Si)
+        return true;
+    BloqueSentencia(error, sqlRegistro);
+    CerrarRs();
+    return false;
 }
 
+// The failure policy around any attempt. Returns Ok, ClaveDuplicada (left to the caller, not
+// counted) or Error after a silent failure; a failure that is not silent ends the program.
 Intento conPolitica(const QString& sqlRegistro, bool silencioso, const std::function<Intento(ErrorEjecucion&)>& intento)
 {
     int ocupada = 0;
@@ -142,12 +147,8 @@ Intento conPolitica(const QString& sqlRegistro, bool silencioso, const std::func
             return r;
 
         if (error.numero == kErrorBaseOcupada) {
-            if (reintentarBaseOcupada(ocupada, silencioso))
+            if (esperarBaseOcupada(ocupada, silencioso, error, sqlRegistro))
                 continue;
-            // Given up: not a failure of the statement, so neither counted nor the end of the
-            // program; the caller keeps what the user typed.
-            BloqueSentencia(error, sqlRegistro);
-            CerrarRs();
             return Intento::Error;
         }
         Aplicacion::HacerEventos();
@@ -396,11 +397,16 @@ qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
 
 ResultadoDirecto EjecutarDirecto(const QString& sql, ErrorEjecucion* error)
 {
-    ErrorEjecucion e;
-    const ResultadoDirecto r = intentar(sql, e);
-    if (error)
-        *error = e;
-    return r;
+    int ocupada = 0;
+    for (;;) {
+        ErrorEjecucion e;
+        const ResultadoDirecto r = intentar(sql, e);
+        if (r == ResultadoDirecto::Error && e.numero == kErrorBaseOcupada && esperarBaseOcupada(ocupada, false, e, sql))
+            continue;
+        if (error)
+            *error = e;
+        return r;
+    }
 }
 
 namespace {
@@ -411,7 +417,12 @@ bool esPerdida(const ErrorEjecucion& e)
 }
 
 // How one pass over a batch ended.
-enum class Pasada { Hecha, Rechazo, Perdida, Fallo, Terminado };
+enum class Pasada { Hecha, Rechazo, Perdida, Ocupada, Fallo, Terminado };
+
+Pasada pasadaFallida(const ErrorEjecucion& e)
+{
+    return esPerdida(e) ? Pasada::Perdida : e.numero == kErrorBaseOcupada ? Pasada::Ocupada : Pasada::Fallo;
+}
 
 // One pass over the rows inside one transaction. Without savepoints (the usual case, one round
 // trip less per row on the server) the first refusal ends the pass, to be run again with them.
@@ -458,7 +469,7 @@ private:
             return true;
         Rs.Close();
         sql = sentencia;
-        m_fallo = esPerdida(error) ? Pasada::Perdida : Pasada::Fallo;
+        m_fallo = pasadaFallida(error);
         return false;
     }
 
@@ -512,10 +523,11 @@ private:
                 m_clave += f.claves;
                 break;
             }
-            if (r == Intento::Error && esPerdida(e)) {
+            if (r == Intento::Error && pasadaFallida(e) != Pasada::Fallo) {
+                // A lost connection or a locked file: the whole pass runs again.
                 error = e;
                 sql = fallida;
-                return Pasada::Perdida;
+                return pasadaFallida(e);
             }
             if (!conPuntos)
                 return Pasada::Rechazo;
@@ -562,6 +574,7 @@ QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QStri
         return resultados;
     PasadaLote pasada(filas, sqlUltimaClave, resultados);
     bool conPuntos = false;
+    int ocupada = 0;
     for (;;) {
         if (Rs.Abierto()) {
             pasada.error = errorObjetoAbierto();
@@ -580,6 +593,12 @@ QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QStri
         }
         if (p == Pasada::Terminado)
             break;
+        if (p == Pasada::Ocupada) {
+            // Waited out and asked about as every writer does; given up, no row is stored.
+            if (esperarBaseOcupada(ocupada, false, pasada.error, pasada.sql))
+                continue;
+            break;
+        }
         // Lost or failed as a whole: no row of this pass was kept.
         if (!contarFallo())
             break;
