@@ -78,11 +78,12 @@ QVector<ResultadoFila> AgregarComprobantes(const QVector<FilaComprobantes>& fila
     QVector<FilaLote> lote;
     lote.reserve(filas.size());
     for (const FilaComprobantes& f : filas)
-        lote.append({int(f.Items.size()), [f](qint32 clave) {
+        lote.append({int(f.Items.size()), [f](qint32 primera) {
+                         // The row's last key may be the top of the range: nothing counts past it.
                          QStringList sentencias;
-                         for (const RegComprobante& c : f.Items)
-                             sentencias << sqlAgregarComprobante(clave++, f.NrQueja, c.Texto, QString(), QString(),
-                                                                 c.Tipo);
+                         for (int i = 0; i < f.Items.size(); ++i)
+                             sentencias << sqlAgregarComprobante(primera + i, f.NrQueja, f.Items[i].Texto, QString(),
+                                                                 QString(), f.Items[i].Tipo);
                          return sentencias;
                      }});
     return EjecutarFilas(lote, kUltimaClave);

@@ -118,20 +118,25 @@ bool contarFallo()
     return false;
 }
 
-// The failure policy around any attempt. Returns Ok, ClaveDuplicada (left to the caller, not
-// counted) or Error after a silent failure; a failure that is not silent ends the program.
-// After a locked database: whether to try once more (automatically at first, then as the user says).
-bool reintentarBaseOcupada(int& intentos, bool silencioso)
+// The one lock policy of every writer: after an attempt that found the database locked, whether
+// to try once more (automatically at first, then as the user says). Giving up writes a log block
+// but is not a failure of the statement, so neither counted nor the end of the program; the
+// caller keeps what the user typed.
+bool esperarBaseOcupada(int& intentos, bool silencioso, const ErrorEjecucion& error, const QString& sqlRegistro)
 {
     if (++intentos < kIntentosBaseOcupada)
         return true;
-    if (silencioso)
-        return false;
-    return MsgBox(QStringLiteral("La base de datos está bloqueada por otro equipo.") + QLatin1Char('\n') +
-                      QStringLiteral("Desea reintentar?"),
-                  Botones::SiNo, Icono::Ninguno, QStringLiteral("Base de datos ocupada")) == Respuesta::Si;
+    if (!silencioso && MsgBox(QStringLiteral("La base de datos está bloqueada por otro equipo.") + QLatin1Char('\n') +
+                                  QStringLiteral("Desea reintentar?"),
+                              Botones::SiNo, Icono::Ninguno, QStringLiteral("Base de datos ocupada")) == Respuesta::Si)
+        return true;
+    BloqueSentencia(error, sqlRegistro);
+    CerrarRs();
+    return false;
 }
 
+// The failure policy around any attempt. Returns Ok, ClaveDuplicada (left to the caller, not
+// counted) or Error after a silent failure; a failure that is not silent ends the program.
 Intento conPolitica(const QString& sqlRegistro, bool silencioso, const std::function<Intento(ErrorEjecucion&)>& intento)
 {
     int ocupada = 0;
@@ -142,12 +147,8 @@ Intento conPolitica(const QString& sqlRegistro, bool silencioso, const std::func
             return r;
 
         if (error.numero == kErrorBaseOcupada) {
-            if (reintentarBaseOcupada(ocupada, silencioso))
+            if (esperarBaseOcupada(ocupada, silencioso, error, sqlRegistro))
                 continue;
-            // Given up: not a failure of the statement, so neither counted nor the end of the
-            // program; the caller keeps what the user typed.
-            BloqueSentencia(error, sqlRegistro);
-            CerrarRs();
             return Intento::Error;
         }
         Aplicacion::HacerEventos();
@@ -309,13 +310,23 @@ bool transaccion(const QStringList& sentencias, bool silencioso, int corridas)
     }
 }
 
+ErrorEjecucion errorSinClaveLibre(qint32 maximo)
+{
+    return {kErrorDesbordamiento, QStringLiteral("Desbordamiento: no quedan claves libres hasta %1.").arg(maximo)};
+}
+
+// The key after the highest one read, as a whole number: past the top of the range it is above
+// maximo instead of wrapping.
+qint64 claveSiguiente(qint64 mayor, qint32 maximo)
+{
+    return mayor < maximo ? mayor + 1 : qint64(maximo) + 1;
+}
+
 // Past the top of its range the next key would overflow: refused instead of storing a wrapped
 // number.
 qint32 sinClaveLibre(const QString& sqlUltimaClave, qint32 maximo, bool silencioso)
 {
-    BloqueSentencia(
-        {kErrorDesbordamiento, QStringLiteral("Desbordamiento: no quedan claves libres hasta %1.").arg(maximo)},
-        sqlUltimaClave);
+    BloqueSentencia(errorSinClaveLibre(maximo), sqlUltimaClave);
     if (!silencioso)
         MsgBox(QStringLiteral("No se pudo guardar: se alcanzó el número máximo de registros (%1). Consulte al "
                               "administrador del sistema")
@@ -344,10 +355,8 @@ qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<Resultad
         Lectura ultima(sqlUltimaClave, silencioso);
         if (!ultima.Ok())
             return -1;
-        if (ultima.HayFila()) {
-            const qint64 mayor = Rs.Campo(0).toLongLong();
-            clave = mayor < maximo ? mayor + 1 : qint64(maximo) + 1;
-        }
+        if (ultima.HayFila())
+            clave = claveSiguiente(Rs.Campo(0).toLongLong(), maximo);
     }
     for (;; ++clave) {
         if (clave > maximo)
@@ -388,11 +397,16 @@ qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
 
 ResultadoDirecto EjecutarDirecto(const QString& sql, ErrorEjecucion* error)
 {
-    ErrorEjecucion e;
-    const ResultadoDirecto r = intentar(sql, e);
-    if (error)
-        *error = e;
-    return r;
+    int ocupada = 0;
+    for (;;) {
+        ErrorEjecucion e;
+        const ResultadoDirecto r = intentar(sql, e);
+        if (r == ResultadoDirecto::Error && e.numero == kErrorBaseOcupada && esperarBaseOcupada(ocupada, false, e, sql))
+            continue;
+        if (error)
+            *error = e;
+        return r;
+    }
 }
 
 namespace {
@@ -403,7 +417,12 @@ bool esPerdida(const ErrorEjecucion& e)
 }
 
 // How one pass over a batch ended.
-enum class Pasada { Hecha, Rechazo, Perdida, Fallo, Terminado };
+enum class Pasada { Hecha, Rechazo, Perdida, Ocupada, Fallo, Terminado };
+
+Pasada pasadaFallida(const ErrorEjecucion& e)
+{
+    return esPerdida(e) ? Pasada::Perdida : e.numero == kErrorBaseOcupada ? Pasada::Ocupada : Pasada::Fallo;
+}
 
 // One pass over the rows inside one transaction. Without savepoints (the usual case, one round
 // trip less per row on the server) the first refusal ends the pass, to be run again with them.
@@ -419,6 +438,7 @@ public:
     {
         for (ResultadoFila& r : m_resultados)
             r = ResultadoFila();
+        SinClave.clear();
         if (!ejecutar(MotorBD::InicioEscritura()))
             return m_fallo;
         m_claveLeida = false;
@@ -438,6 +458,8 @@ public:
 
     ErrorEjecucion error;
     QString sql;
+    // The rows refused for want of a key, logged once the batch is stored.
+    QVector<int> SinClave;
 
 private:
     // A statement of the pass itself, never a refusal of a row. A read leaves its rows in Rs.
@@ -447,7 +469,7 @@ private:
             return true;
         Rs.Close();
         sql = sentencia;
-        m_fallo = esPerdida(error) ? Pasada::Perdida : Pasada::Fallo;
+        m_fallo = pasadaFallida(error);
         return false;
     }
 
@@ -458,12 +480,12 @@ private:
         Rs.Close();
     }
 
-    bool leerClave(qint32& clave)
+    bool leerClave(qint64& clave)
     {
         if (!ejecutar(m_sqlClave))
             return false;
         Rs.Requery();
-        clave = Rs.Eof() ? 1 : Rs.Entero32(0) + 1;
+        clave = Rs.Eof() ? 1 : claveSiguiente(Rs.Campo(0).toLongLong(), kMaximoClave32);
         Rs.Close();
         return true;
     }
@@ -479,10 +501,16 @@ private:
         if (conPuntos && !ejecutar(QStringLiteral("SAVEPOINT fila")))
             return m_fallo;
         for (;;) {
+            if (f.claves > 0 && m_clave + f.claves - 1 > kMaximoClave32) {
+                // Its keys would run past the top: refused alone, the batch goes on.
+                m_resultados[i].error = errorSinClaveLibre(kMaximoClave32);
+                SinClave.append(i);
+                break;
+            }
             Intento r = Intento::Ok;
             ErrorEjecucion e;
             QString fallida;
-            for (const QString& s : f.armar(m_clave)) {
+            for (const QString& s : f.armar(static_cast<qint32>(m_clave))) {
                 r = intentar(s, e);
                 Rs.Close();
                 if (r != Intento::Ok) {
@@ -495,10 +523,11 @@ private:
                 m_clave += f.claves;
                 break;
             }
-            if (r == Intento::Error && esPerdida(e)) {
+            if (r == Intento::Error && pasadaFallida(e) != Pasada::Fallo) {
+                // A lost connection or a locked file: the whole pass runs again.
                 error = e;
                 sql = fallida;
-                return Pasada::Perdida;
+                return pasadaFallida(e);
             }
             if (!conPuntos)
                 return Pasada::Rechazo;
@@ -506,7 +535,7 @@ private:
                 return m_fallo;
             if (r == Intento::ClaveDuplicada && f.claves > 0) {
                 // Taken by another workstation: the next free key, when there is a higher one.
-                qint32 nueva = 0;
+                qint64 nueva = 0;
                 if (!leerClave(nueva))
                     return m_fallo;
                 if (nueva > m_clave) {
@@ -532,7 +561,7 @@ private:
     const QString& m_sqlClave;
     QVector<ResultadoFila>& m_resultados;
     Pasada m_fallo = Pasada::Fallo;
-    qint32 m_clave = 0;
+    qint64 m_clave = 0;
     bool m_claveLeida = false;
 };
 
@@ -545,6 +574,7 @@ QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QStri
         return resultados;
     PasadaLote pasada(filas, sqlUltimaClave, resultados);
     bool conPuntos = false;
+    int ocupada = 0;
     for (;;) {
         if (Rs.Abierto()) {
             pasada.error = errorObjetoAbierto();
@@ -552,14 +582,23 @@ QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QStri
             break;
         }
         const Pasada p = pasada.Correr(conPuntos);
-        if (p == Pasada::Hecha)
+        if (p == Pasada::Hecha) {
+            for (int i : pasada.SinClave)
+                BloqueSentencia(resultados[i].error, sqlUltimaClave);
             return resultados;
+        }
         if (p == Pasada::Rechazo) {
             conPuntos = true;
             continue;
         }
         if (p == Pasada::Terminado)
             break;
+        if (p == Pasada::Ocupada) {
+            // Waited out and asked about as every writer does; given up, no row is stored.
+            if (esperarBaseOcupada(ocupada, false, pasada.error, pasada.sql))
+                continue;
+            break;
+        }
         // Lost or failed as a whole: no row of this pass was kept.
         if (!contarFallo())
             break;

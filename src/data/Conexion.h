@@ -170,8 +170,11 @@ struct ResultadoFila
 // stopped midway leaves whole rows only. A row the database refuses is undone alone, logged as a
 // silent failure, and the other rows are kept. Keys for the rows that take them are read once
 // (sqlUltimaClave) and handed out in order; a key another workstation took meanwhile moves the
-// row to the next free one. A lost connection is reopened under the usual count and the whole
-// batch written again, since the transaction went with it. Nothing may yield meanwhile.
+// row to the next free one, and a row whose keys would pass the top of the 32-bit range is
+// refused and logged (Desbordamiento) while the others go on. A lost connection is reopened under
+// the usual count and the whole batch written again, since the transaction went with it. A locked
+// local file is waited out and asked about as under EjecutarQuery; given up, no row is stored.
+// Nothing may yield meanwhile.
 QVector<ResultadoFila> EjecutarFilas(const QVector<FilaLote>& filas, const QString& sqlUltimaClave = QString());
 
 // A batched write of one row per record: armar(record, first key) gives the row's statements.
@@ -191,5 +194,6 @@ QVector<ResultadoFila> EjecutarPorRegistro(const QVector<Registro>& registros, A
 QSet<qint32> ClavesExistentes(const QString& tabla, const QString& columna, const QVector<qint32>& claves);
 
 // Runs one statement outside the failure policy (not counted, not logged, no reconnection).
-// For the one insert that reports its failure to its caller.
+// For the inserts that report their failure to their caller. A locked local file is still waited
+// out and asked about as under EjecutarQuery; giving up returns the busy error with a log block.
 ResultadoDirecto EjecutarDirecto(const QString& sql, ErrorEjecucion* error = nullptr);

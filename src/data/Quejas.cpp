@@ -56,18 +56,22 @@ qint32 AgregarQueja(const RegQueja& queja)
                             domicilio(queja) + QStringLiteral(", 0, ") + SqlTexto(queja.NrLib) + QStringLiteral(", ") +
                             SqlTexto(queja.Mediador);
     // One round trip instead of two: the insert takes the highest number + 1 itself and returns
-    // it, trying again while another workstation takes that number first. Anything else (a lost
-    // connection, a locked file, a failure, no number left) takes the usual way below, under the
-    // query runner's policy. The highest number is read by subqueries of their own: inside an
-    // insert SQLite reads it from the key only in that form, and the server plans it fastest so.
+    // it, trying again while another workstation takes that number first. A locked file is waited
+    // out and asked about here, once; anything else (a lost connection, a failure, no number left)
+    // takes the usual way below, under the query runner's policy. The highest number is read by
+    // subqueries of their own: inside an insert SQLite reads it from the key only in that form,
+    // and the server plans it fastest so.
     const QString mayor = QStringLiteral("(select coalesce(max(pid), 0) from Master_Quejas)");
     const QString enUnPaso = columnas + QStringLiteral("select ") + mayor + QStringLiteral(" + 1, ") + valores +
                              QStringLiteral(" where ") + mayor + QStringLiteral(" < ") + SqlEntero(kMaximoClave32) +
                              QStringLiteral(" returning pid");
     for (int intento = 0; intento < 100; ++intento) {
-        const ResultadoDirecto r = EjecutarDirecto(enUnPaso);
+        ErrorEjecucion error;
+        const ResultadoDirecto r = EjecutarDirecto(enUnPaso, &error);
         if (r == ResultadoDirecto::ClaveDuplicada)
             continue;
+        if (r != ResultadoDirecto::Ok && error.numero == kErrorBaseOcupada)
+            return -1; // given up: the form keeps what was typed
         if (r != ResultadoDirecto::Ok)
             break; // the result set is not ours to close
         const std::optional<qint32> clave = Rs.Eof() ? std::nullopt : std::optional<qint32>(Rs.Entero32(0));

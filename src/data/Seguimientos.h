@@ -29,7 +29,8 @@ struct RegListaSeguimientos
 
 RegListaSeguimientos GetSeguimientos(qint32 numero);
 // Adds a follow-up from the follow-up window, numbered per complaint. The insert runs outside
-// the query runner's policy (not counted, not logged); false tells the caller it failed.
+// the query runner's policy (not counted, not logged), but waits out a locked file as every
+// writer does; false tells the caller it failed or was given up.
 bool AgregarSeguimiento(qint32 numero, const QString& fecha, const QString& texto, qint16 usuario);
 // Adds an imported follow-up, numbered across the whole table; a failure is only logged.
 void InsertarSeguimiento(const RegSeguimiento& seguimiento);

@@ -8,10 +8,12 @@
 #include "Seguimientos.h"
 
 #include <QSet>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QVector>
 #include <atomic>
 #include <chrono>
+#include <sqlite3.h>
 #include <thread>
 
 namespace {
@@ -143,15 +145,17 @@ INSTANCIAR_EN_MOTORES(ConcurrentWriters);
 class LocalBloqueada : public BaseDePrueba
 {
 protected:
-    // A connection of another program to the same file, holding the write lock.
+    // A connection of another program to the same file, holding the write lock (an exclusive one
+    // keeps readers out too).
     struct Bloqueo
     {
-        explicit Bloqueo(const QString& nombre) : nombre(nombre)
+        explicit Bloqueo(const QString& nombre, const QString& inicio = QStringLiteral("BEGIN EXCLUSIVE"))
+            : nombre(nombre)
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), nombre);
             db.setDatabaseName(MotorBD::RutaArchivoLocal());
             EXPECT_TRUE(db.open());
-            EXPECT_TRUE(QSqlQuery(db).exec(QStringLiteral("BEGIN EXCLUSIVE")));
+            EXPECT_TRUE(QSqlQuery(db).exec(inicio));
         }
         ~Bloqueo()
         {
@@ -232,6 +236,76 @@ TEST_P(LocalBloqueada, ALockThatOutlastsTheWaitAsksAndGivingUpEndsNothing)
     EXPECT_GT(AgregarQueja(q), 0) << "nothing was left open";
     EXPECT_TRUE(GuardarLugar(nuevo, 5));
     EXPECT_EQ(GetLugar(5).Legajos, QStringLiteral("nuevo"));
+}
+
+namespace {
+
+// Stands in for the engine's busy timeout on this thread's connection: each wait for another
+// program's lock is one round, given up at once, so a test counts rounds instead of seconds.
+int rondaOcupada(void* rondas, int vecesEnEstaEspera)
+{
+    if (vecesEnEstaEspera == 0)
+        ++*static_cast<int*>(rondas);
+    return 0;
+}
+
+void contarRondasOcupada(int* rondas)
+{
+    const QVariant h = MotorBD::Conexion().driver()->handle();
+    ASSERT_STREQ(h.typeName(), "sqlite3*");
+    sqlite3_busy_handler(*static_cast<sqlite3* const*>(h.data()), rondaOcupada, rondas);
+}
+
+} // namespace
+
+TEST_P(LocalBloqueada, EveryWriterAsksOnceAfterTheSameWaitAndNoStoresNothing)
+{
+    FilaQueja(5, QStringLiteral("01/01/2024"), QStringLiteral("Previa"), QString(), QString());
+    int rondas = 0;
+    contarRondasOcupada(&rondas);
+    const QString tipeado = QStringLiteral("Tipeado");
+    RegQueja q = QuejaVacia();
+    q.Apellido = tipeado;
+    RegLugar l = LugarVacio();
+    l.Legajos = tipeado;
+    RegResolucion r = ResolucionVacia();
+    r.IDQueja = 5;
+    r.Detalle = tipeado;
+    RegSeguimiento s = SeguimientoVacio();
+    s.Queja = 5;
+    s.Detalle = tipeado;
+    const std::pair<const char*, std::function<bool()>> escritores[] = {
+        {"new complaint", [&] { return AgregarQueja(q) != -1; }},
+        {"field edit", [&] { return SetCampoQueja(5, 8, tipeado); }},
+        {"place", [&] { return GuardarLugar(l, 5); }},
+        {"voucher", [&] { return AgregarComprobante(5, tipeado, QString(), QString(), 1); }},
+        {"follow-up", [&] { return AgregarSeguimiento(5, QStringLiteral("01/01/2024"), tipeado, 1); }},
+        {"resolution", [&] { return GuardarResolucion(r); }},
+        {"import batch", [&] { return InsertarSeguimientos({s}).value(0).guardada; }},
+    };
+    // A write lock lets the writers read first; an exclusive one stops their reads too.
+    for (const QString& inicio : {QStringLiteral("BEGIN IMMEDIATE"), QStringLiteral("BEGIN EXCLUSIVE")}) {
+        for (const auto& [nombre, guardar] : escritores) {
+            SCOPED_TRACE(inicio.toStdString() + ", " + nombre);
+            Bloqueo bloqueo(QStringLiteral("otro-programa"), inicio);
+            rondas = 0;
+            const int antes = mostrados().size();
+            entorno->dialogos->Responder(Respuesta::No);
+            EXPECT_FALSE(guardar()) << "the window keeps what was typed";
+            EXPECT_EQ(mostrados().size(), antes + 1) << "asked exactly once";
+            EXPECT_TRUE(ultimo().texto.contains(QStringLiteral("bloqueada por otro equipo")))
+                << ultimo().texto.toStdString();
+            EXPECT_EQ(rondas, 2) << "every writer waits two busy timeouts before it asks";
+        }
+    }
+    EXPECT_EQ(ErroresQuery, 0) << "a busy database is not a failed statement";
+    EXPECT_EQ(entorno->terminaciones, 0);
+    EXPECT_EQ(LeerTexto(QStringLiteral("Select Apellido from Master_Quejas")), QStringLiteral("Previa"));
+    for (const char* tabla :
+         {"Master_Quejas", "Lugar_Quejas", "Comprobantes_Quejas", "Seguimiento_quejas", "Resolucion_quejas"})
+        EXPECT_EQ(LeerEntero(QStringLiteral("Select COUNT(*) from %1").arg(QLatin1String(tabla))),
+                  QLatin1String(tabla) == QLatin1String("Master_Quejas") ? 1 : 0)
+            << tabla;
 }
 
 // Locks of the local file only; the server's row locks wait without a timeout.

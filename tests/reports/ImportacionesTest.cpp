@@ -437,6 +437,45 @@ TEST_P(Importaciones, AFollowUpDateThatIsNotADateIsLoggedAndTheFollowUpKept)
     comunesAlFinal();
 }
 
+TEST_P(Importaciones, KeysStopAtTheTopOfTheirRangeAndEachRowPastItIsLogged)
+{
+    complaints({1, 2});
+    // One key left for follow-ups, two for vouchers, none for resolutions.
+    Ejecutar({"INSERT INTO Seguimiento_quejas (Pid, Queja, Detalle) VALUES (2147483646, 9, 'previo')",
+              "INSERT INTO Comprobantes_Quejas (PID, T1, Tipo, NrQueja) VALUES (2147483645, 'previo', 1, 9)",
+              "INSERT INTO Resolucion_quejas (PID, IDQueja) VALUES (2147483647, 9)"});
+    EscribirLibro(seg(), {
+                             {2, {{"B", Nu(1)}, {"C", Tx("cabe")}}},
+                             {3, {{"B", Nu(1)}, {"C", Tx("no cabe")}}},
+                             {4, {{"B", Nu(2)}, {"C", Tx("tampoco")}}},
+                         });
+    ImportarSeguimientos(seg());
+    EscribirLibro(imp(), {
+                             {2, {{"A", Nu(1)}, {"W", Tx("BOL-1")}, {"V", Tx("EQ-1")}, {"AD", Tx("resuelto")}}},
+                             {3, {{"A", Nu(2)}, {"V", Tx("A 0001-2")}, {"AD", Tx("resuelto")}}},
+                         });
+    ImportarComprobantes(imp());
+    responder({false, false, true});
+    ImportarNovedades(imp());
+
+    EXPECT_EQ(
+        LeerFilas(QStringLiteral("SELECT Pid, Detalle FROM Seguimiento_quejas ORDER BY Pid"), 2, QStringLiteral("|")),
+        (QStringList{QStringLiteral("2147483646|previo"), QStringLiteral("2147483647|cabe")}));
+    EXPECT_EQ(LeerFilas(QStringLiteral("SELECT PID, T1 FROM Comprobantes_Quejas ORDER BY PID"), 2, QStringLiteral("|")),
+              (QStringList{QStringLiteral("2147483645|previo"), QStringLiteral("2147483646|BOL-1"),
+                           QStringLiteral("2147483647|EQ-1")}))
+        << "a row's vouchers land together up to the top itself";
+    EXPECT_EQ(contar("Resolucion_quejas"), 1);
+    const QString rechazo = QStringLiteral(": la base de datos no guardó la fila: Desbordamiento");
+    EXPECT_TRUE(log().contains(QStringLiteral("seg.xlsx, fila 3") + rechazo)) << log().toStdString();
+    EXPECT_TRUE(log().contains(QStringLiteral("seg.xlsx, fila 4") + rechazo));
+    EXPECT_EQ(log().count(QStringLiteral("imp.xlsx, fila 2") + rechazo), 1) << "the resolution";
+    EXPECT_EQ(log().count(QStringLiteral("imp.xlsx, fila 3") + rechazo), 2) << "the voucher and the resolution";
+    EXPECT_EQ(mostrados().size(), 3) << "only the import's own questions";
+    EXPECT_EQ(ErroresQuery, 0);
+    comunesAlFinal();
+}
+
 TEST_P(Importaciones, EveryRowOfAWorkbookLongerThanABatchLands)
 {
     // Batches grow and shrink with the engine's speed; no row may fall between two of them.
