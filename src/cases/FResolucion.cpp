@@ -261,8 +261,8 @@ void FResolucion::Solucionar_Click()
         r.usr_Anula = -1;
     }
 
-    if (m_cmbsup->currentIndex() >= 0)
-        r.Supervisor = m_cmbsup->currentText();
+    // Choosing none keeps the supervisor shown as stored: a later save must not forget who supervised.
+    r.Supervisor = m_cmbsup->currentIndex() >= 0 ? m_cmbsup->currentText() : m_label4->text();
 
     if (!m_fecha->text().isEmpty() && !EsFechaValida(m_fecha->text())) {
         MsgBox(QStringLiteral("Fecha Incorrecta"), Botones::Aceptar, Icono::Informacion,

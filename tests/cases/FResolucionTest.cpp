@@ -200,12 +200,19 @@ TEST_P(FResolucionVentana, SolvingStoresTheRowAsTypedAndReloadsTheCaseWindow)
     EXPECT_EQ(control<QLabel>("Label4")->text(), QStringLiteral("Raúl D'Angelo"));
     EXPECT_EQ(control<QLabel>("Usuario")->text(), QStringLiteral("Pérez, Ana María"));
     EXPECT_TRUE(marca("Solucionado")->isChecked());
-    // Saved again without choosing a supervisor: the stored one is replaced by none.
+    // Saved again without choosing a supervisor: the stored one stays.
     pulsarGuardar();
     ASSERT_TRUE(guardadoYCerrado());
     EXPECT_EQ(filas(42), 1);
-    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 6, 6), QString());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 6, 6), QStringLiteral("Raúl D'Angelo"));
     EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QStringLiteral("1500.5"));
+    // A chosen one replaces it.
+    abrir();
+    EXPECT_EQ(control<QLabel>("Label4")->text(), QStringLiteral("Raúl D'Angelo"));
+    control<QComboBox>("cmbsup")->setCurrentIndex(0);
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 6, 6), QStringLiteral("Carlos Benítez"));
 }
 
 TEST_P(FResolucionVentana, AmountMustBeEmptyOrANumberNotBelowZero)
