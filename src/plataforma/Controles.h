@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EtiquetaDato.h"
+#include "ListaDato.h"
 
 #include <QLabel>
 #include <QLineEdit>
