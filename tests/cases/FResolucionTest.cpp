@@ -215,6 +215,18 @@ TEST_P(FResolucionVentana, SolvingStoresTheRowAsTypedAndReloadsTheCaseWindow)
     EXPECT_EQ(fila(42).section(QLatin1Char('|'), 6, 6), QStringLiteral("Carlos Benítez"));
 }
 
+TEST_P(FResolucionVentana, StoredTextsInTheBoxesReadFromTheirStart)
+{
+    // An imported amount that is no number is shown as stored.
+    const QString monto = QStringLiteral("Reintegro del pasaje completo y de los gastos de traslado");
+    resolucion(42, 0, 0, monto);
+    FResolucion* w = abrir();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(caja("MontoI")->text(), monto);
+    EXPECT_GT(caja("MontoI")->fontMetrics().horizontalAdvance(monto), caja("MontoI")->width());
+    EXPECT_EQ(CajasSinSuInicio(w, {QStringLiteral("Fecha"), QStringLiteral("FechaFin"), QStringLiteral("MontoI")}), "");
+}
+
 TEST_P(FResolucionVentana, AmountMustBeEmptyOrANumberNotBelowZero)
 {
     abrir();
