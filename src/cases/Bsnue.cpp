@@ -3,6 +3,7 @@
 #include "Aplicacion.h"
 #include "Ayuda.h"
 #include "Busquedas.h"
+#include "Controles.h"
 #include "Dialogos.h"
 #include "F_Abrir.h"
 #include "F_Nuevo.h"
@@ -195,9 +196,9 @@ void Bsnue::Nuevo_Click()
     if (!f)
         return;
     f->show();
-    f->DNI()->setText(dni);
-    f->Apellido()->setText(nombre.value(0));
-    f->Nombres()->setText(nombre.value(1));
+    MostrarDato(f->DNI(), dni);
+    MostrarDato(f->Apellido(), nombre.value(0));
+    MostrarDato(f->Nombres(), nombre.value(1));
     f->Domicilio()->setFocus();
     f->Fecha()->setText(FechaHoy());
     f->Hora()->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));

@@ -171,9 +171,9 @@ void FResolucion::SNqueja(qint32 nr)
 
     m_detalle->setPlainText(r.Detalle);
     if (r.Fecha != kSinFecha)
-        m_fecha->setText(FormatoFecha(r.Fecha));
+        MostrarDato(m_fecha, FormatoFecha(r.Fecha));
     double monto = 0;
-    m_montoI->setText(leerMonto(r.Monto, monto) ? QLocale::c().toString(monto, 'f', 2) : r.Monto);
+    MostrarDato(m_montoI, leerMonto(r.Monto, monto) ? QLocale::c().toString(monto, 'f', 2) : r.Monto);
     m_solucionado->setChecked(r.Cerrada != 0);
     m_usuario->setText(GetNombreUsuario(r.Usuario));
     m_sancion->setPlainText(r.Sancion);
@@ -184,7 +184,7 @@ void FResolucion::SNqueja(qint32 nr)
     if (r.Anulado == 1)
         m_usuario->setText(QStringLiteral("Anulado por: ") + GetNombreUsuario(r.usr_Anula));
     if (r.FechaFin != kSinFecha)
-        m_fechaFin->setText(r.FechaFin);
+        MostrarDato(m_fechaFin, r.FechaFin);
     m_label4->setText(r.Supervisor);
 }
 
@@ -261,8 +261,8 @@ void FResolucion::Solucionar_Click()
         r.usr_Anula = -1;
     }
 
-    if (m_cmbsup->currentIndex() >= 0)
-        r.Supervisor = m_cmbsup->currentText();
+    // Choosing none keeps the supervisor shown as stored: a later save must not forget who supervised.
+    r.Supervisor = m_cmbsup->currentIndex() >= 0 ? m_cmbsup->currentText() : m_label4->text();
 
     if (!m_fecha->text().isEmpty() && !EsFechaValida(m_fecha->text())) {
         MsgBox(QStringLiteral("Fecha Incorrecta"), Botones::Aceptar, Icono::Informacion,

@@ -255,12 +255,12 @@ void Lugar::buscarLugar()
         // The look-up may normalise the code; the box keeps what was typed.
         QString codigo = m_dato[0]->text();
         const RegAgencia a = GetAgencia(codigo);
-        m_dato[3]->setText(a.Descripcion);
-        m_dato[4]->setText(a.Telefono1);
-        m_dato[5]->setText(a.localidad);
+        MostrarDato(m_dato[3], a.Descripcion);
+        MostrarDato(m_dato[4], a.Telefono1);
+        MostrarDato(m_dato[5], a.localidad);
         m_dato[5]->setVisible(true);
-        m_dato[6]->setText(a.Provincia);
-        m_dato[7]->setText(a.Domicilio);
+        MostrarDato(m_dato[6], a.Provincia);
+        MostrarDato(m_dato[7], a.Domicilio);
         m_etiqueta[6]->setVisible(true);
         m_etiqueta[5]->setVisible(true);
         m_dato[6]->setVisible(true);
@@ -278,11 +278,11 @@ void Lugar::buscarLugar()
         m_etiqueta[5]->setVisible(true);
         m_dato[5]->setVisible(true);
         m_etiqueta[5]->setText(QStringLiteral("Asientos"));
-        m_dato[5]->setText(QString::number(c.Asientos));
-        m_dato[3]->setText(c.Empresa.Detalle);
-        m_dato[4]->setText(c.Dominio);
+        MostrarDato(m_dato[5], QString::number(c.Asientos));
+        MostrarDato(m_dato[3], c.Empresa.Detalle);
+        MostrarDato(m_dato[4], c.Dominio);
         m_etiqueta[6]->setText(QStringLiteral("Chasis"));
-        m_dato[6]->setText(c.Chasis);
+        MostrarDato(m_dato[6], c.Chasis);
         m_dato[7]->setEnabled(true);
         m_dato[8]->setEnabled(true);
         m_dato[8]->setVisible(true);
@@ -351,22 +351,22 @@ void Lugar::Setear_Queja(qint32 nroQueja)
         m_lugar->setCurrentIndex(r.Lugar);
         Lugar_Click();
     }
-    m_dato[0]->setText(r.Det_Lugar);
+    MostrarDato(m_dato[0], r.Det_Lugar);
     buscarLugar();
-    m_dato[1]->setText(r.Fecha);
-    m_dato[2]->setText(r.Hora);
-    m_dato[3]->setText(r.Dato3);
-    m_dato[4]->setText(r.Dato4);
-    m_dato[5]->setText(r.Dato5);
-    m_dato[6]->setText(r.Dato6);
-    m_dato[7]->setText(r.Dato7);
-    m_dato[8]->setText(r.Dato8);
-    m_dato[9]->setText(r.Dato9);
-    m_desde->setText(r.Desde);
-    m_hasta->setText(r.Hasta);
-    m_unidad->setText(r.Unidad);
-    m_horaServ->setText(r.Hora_Serv);
-    m_legajos->setText(r.Legajos);
+    MostrarDato(m_dato[1], r.Fecha);
+    MostrarDato(m_dato[2], r.Hora);
+    MostrarDato(m_dato[3], r.Dato3);
+    MostrarDato(m_dato[4], r.Dato4);
+    MostrarDato(m_dato[5], r.Dato5);
+    MostrarDato(m_dato[6], r.Dato6);
+    MostrarDato(m_dato[7], r.Dato7);
+    MostrarDato(m_dato[8], r.Dato8);
+    MostrarDato(m_dato[9], r.Dato9);
+    MostrarDato(m_desde, r.Desde);
+    MostrarDato(m_hasta, r.Hasta);
+    MostrarDato(m_unidad, r.Unidad);
+    MostrarDato(m_horaServ, r.Hora_Serv);
+    MostrarDato(m_legajos, r.Legajos);
     m_guarda->setEnabled(UsuarioActual.Nivel >= 2);
 }
 

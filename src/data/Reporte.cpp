@@ -61,10 +61,12 @@ namespace {
 QVector<std::pair<qint16, RegLineaReporte>> leerLineas(const QString& desde, const QString& hasta,
                                                        const QString& filtroCausa)
 {
-    // A Null column or a missing company leaves its field empty.
+    // A Null column or a missing company leaves its field empty. Only the import fills Det_legajos;
+    // the place window keeps the responsible staff in Legajos.
     return LeerFilas(
         QStringLiteral("Select m.pid, m.Empresa, m.usuario, m.causa, l.Fecha, l.Hora_Serv, l.Desde, l.Hasta, "
-                       "l.Unidad, l.Det_legajos, e.Detalle, u.Pid, u.Apellido, u.Nombres "
+                       "l.Unidad, case when trim(coalesce(l.Det_legajos, '')) <> '' then l.Det_legajos "
+                       "else l.Legajos end, e.Detalle, u.Pid, u.Apellido, u.Nombres "
                        "from Master_Quejas m inner join Lugar_Quejas l on l.NroQueja = m.pid "
                        "left join Empresas_quejas e on e.PID = coalesce(m.Empresa, 0) "
                        "left join Usuarios_Quejas u on u.Pid = coalesce(m.usuario, 0) where l.Fecha >= ") +

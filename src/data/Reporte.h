@@ -17,7 +17,7 @@ struct RegLineaReporte
     QString Hasta;
     qint16 Usuario = 0;
     QString UsuarioNombre;
-    QString Responsables;
+    QString Responsables; // the imported Det_legajos when it holds text, else Legajos
     QString EmpresaNombre;
     qint16 Empresa = 0;
     QString HoraServ;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EtiquetaDato.h"
+#include "ListaDato.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +30,14 @@ inline QLineEdit* Caja(QWidget* padre, const QString& nombre, const QString& ayu
     if (!ayuda.isEmpty())
         c->setToolTip(ayuda);
     return c;
+}
+
+// Puts a stored text into a one-line box showing it from its start: setText leaves the cursor at
+// the end, which scrolls a text longer than the box to its last characters.
+inline void MostrarDato(QLineEdit* caja, const QString& texto)
+{
+    caja->setText(texto);
+    caja->setCursorPosition(0);
 }
 
 inline QPushButton* Boton(QWidget* padre, const QString& nombre, const QString& texto, const QString& ayuda = QString())

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 
 Respuesta DialogosQt::MsgBox(const QString& texto, Botones botones, Icono icono, const QString& titulo)
 {
@@ -32,11 +34,39 @@ Respuesta DialogosQt::MsgBox(const QString& texto, Botones botones, Icono icono,
     }
 }
 
+namespace {
+
+// Showing selects the whole text, cursor at its end: a proposed text longer than the box would
+// read from its last characters. Still wholly chosen, so typing replaces it, but read from its start.
+class CajaDeEntrada : public QInputDialog
+{
+public:
+    using QInputDialog::QInputDialog;
+
+protected:
+    void showEvent(QShowEvent* evento) override
+    {
+        QInputDialog::showEvent(evento);
+        if (auto* caja = findChild<QLineEdit*>()) {
+            const int largo = static_cast<int>(caja->text().size());
+            caja->setSelection(largo, -largo);
+        }
+    }
+};
+
+} // namespace
+
 QString DialogosQt::InputBox(const QString& texto, const QString& titulo, const QString& porDefecto)
 {
-    bool ok = false;
-    const QString r = QInputDialog::getText(QApplication::activeWindow(),
-                                            titulo.isEmpty() ? TituloAplicacion() : titulo, texto,
-                                            QLineEdit::Normal, porDefecto, &ok);
-    return ok ? r : QString();
+    // Its parent window owns it too and may be deleted while it waits for the answer.
+    QPointer<CajaDeEntrada> caja(new CajaDeEntrada(QApplication::activeWindow()));
+    caja->setWindowTitle(titulo.isEmpty() ? TituloAplicacion() : titulo);
+    caja->setLabelText(texto);
+    caja->setTextValue(porDefecto);
+    const int respuesta = caja->exec();
+    if (!caja)
+        return QString();
+    const QString r = respuesta == QDialog::Accepted ? caja->textValue() : QString();
+    delete caja;
+    return r;
 }

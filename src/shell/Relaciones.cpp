@@ -37,8 +37,7 @@ Relaciones::Relaciones()
     setWindowTitle(QStringLiteral("Relaciones entre categorias y motivos"));
     resize(760, 420);
 
-    m_categoria = new QComboBox(this);
-    m_categoria->setObjectName(QStringLiteral("Categoria"));
+    m_categoria = ListaDeDato(this, QStringLiteral("Categoria"));
     m_categoria->setMinimumWidth(220);
     m_motivo = new QListWidget(this);
     m_motivo->setObjectName(QStringLiteral("Motivo"));

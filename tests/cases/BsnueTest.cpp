@@ -168,6 +168,24 @@ TEST_P(VentanaBsnue, AbrirNuevoCopiesTheChosenClaimantIntoTheEntryForm)
     EXPECT_FALSE(p->isEnabled());
 }
 
+TEST_P(VentanaBsnue, AbrirNuevoShowsALongClaimantFromTheStartOfEachBox)
+{
+    FilaQueja(5, QStringLiteral("12/03/2024"), QStringLiteral("Fernández de la Cruz y Goñi Echeverría"),
+              QStringLiteral("María Fernanda Guadalupe del Rosario"), QStringLiteral("41234567"));
+    abrir();
+    buscar(QStringLiteral("41234567"));
+    clicFila(1);
+    pulsar("Nuevo");
+    ASSERT_TRUE(Formulario<F_Nuevo>::Cargado());
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(campo("Apellido")->text(), QStringLiteral("Fernández de la Cruz y Goñi Echeverría"));
+    EXPECT_GT(campo("Apellido")->fontMetrics().horizontalAdvance(campo("Apellido")->text()),
+              campo("Apellido")->width());
+    EXPECT_EQ(CajasSinSuInicio(Formulario<F_Nuevo>::SiCargado(),
+                               {QStringLiteral("DNI"), QStringLiteral("Apellido"), QStringLiteral("Nombres")}),
+              "");
+}
+
 // "Abrir nuevo" copies the row the list shows as current, whether it is the one the search left
 // marked or one reached with the arrow keys.
 TEST_P(VentanaBsnue, AbrirNuevoCopiesTheRowMarkedInTheList)

@@ -200,12 +200,31 @@ TEST_P(FResolucionVentana, SolvingStoresTheRowAsTypedAndReloadsTheCaseWindow)
     EXPECT_EQ(control<QLabel>("Label4")->text(), QStringLiteral("Raúl D'Angelo"));
     EXPECT_EQ(control<QLabel>("Usuario")->text(), QStringLiteral("Pérez, Ana María"));
     EXPECT_TRUE(marca("Solucionado")->isChecked());
-    // Saved again without choosing a supervisor: the stored one is replaced by none.
+    // Saved again without choosing a supervisor: the stored one stays.
     pulsarGuardar();
     ASSERT_TRUE(guardadoYCerrado());
     EXPECT_EQ(filas(42), 1);
-    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 6, 6), QString());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 6, 6), QStringLiteral("Raúl D'Angelo"));
     EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QStringLiteral("1500.5"));
+    // A chosen one replaces it.
+    abrir();
+    EXPECT_EQ(control<QLabel>("Label4")->text(), QStringLiteral("Raúl D'Angelo"));
+    control<QComboBox>("cmbsup")->setCurrentIndex(0);
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 6, 6), QStringLiteral("Carlos Benítez"));
+}
+
+TEST_P(FResolucionVentana, StoredTextsInTheBoxesReadFromTheirStart)
+{
+    // An imported amount that is no number is shown as stored.
+    const QString monto = QStringLiteral("Reintegro del pasaje completo y de los gastos de traslado");
+    resolucion(42, 0, 0, monto);
+    FResolucion* w = abrir();
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(caja("MontoI")->text(), monto);
+    EXPECT_GT(caja("MontoI")->fontMetrics().horizontalAdvance(monto), caja("MontoI")->width());
+    EXPECT_EQ(CajasSinSuInicio(w, {QStringLiteral("Fecha"), QStringLiteral("FechaFin"), QStringLiteral("MontoI")}), "");
 }
 
 TEST_P(FResolucionVentana, AmountMustBeEmptyOrANumberNotBelowZero)

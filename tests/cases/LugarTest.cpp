@@ -224,6 +224,46 @@ TEST_P(LugarVentana, SaveStoresTextsAsTypedAndTheWindowShowsThemAgain)
     EXPECT_EQ(LeerEntero(QStringLiteral("Select count(*) from Lugar_Quejas where NroQueja = 20")), 1);
 }
 
+TEST_P(LugarVentana, LongStoredTextsInTheBoxesReadFromTheirStart)
+{
+    const QString agencia = QStringLiteral("Terminal de Ómnibus Mariano Moreno, dársena 14, planta alta");
+    Ejecutar(QStringLiteral("UPDATE MasterAgencias SET Descripcion = '%1', localidad = 'San Martín de los Andes, "
+                            "Departamento Lácar' WHERE Pid = 7")
+                 .arg(agencia));
+    RegLugar l = LugarVacio();
+    l.Lugar = 1;
+    l.Det_Lugar = QStringLiteral("45");
+    l.Fecha = QStringLiteral("05/03/2024");
+    l.Hora = QStringLiteral("09:30");
+    l.Dato3 = agencia;
+    l.Dato4 = QStringLiteral("(0341) 437-2260 / 437-2261 / 437-2262 interno 14");
+    l.Dato5 = QStringLiteral("San Martín de los Andes, Departamento Lácar");
+    l.Dato6 = QStringLiteral("Tierra del Fuego, Antártida e Islas del Atlántico Sur");
+    l.Dato7 = QStringLiteral("Avenida Costanera Norte 1450, frente a la estación de servicio");
+    l.Legajos = QStringLiteral("Leg. 4521 Juan Pérez y Leg. 3310 Carlos Benítez (acompañante)");
+    l.Desde = QStringLiteral("San Carlos de Bariloche, Río Negro");
+    l.Hasta = QStringLiteral("Ciudad Autónoma de Buenos Aires (Retiro)");
+    l.Hora_Serv = QStringLiteral("22:15");
+    l.Unidad = QStringLiteral("3012 - Autotransportes del Litoral S.A.");
+    ASSERT_TRUE(GuardarLugar(l, 30));
+
+    Lugar* w = abrir(30);
+    QCoreApplication::sendPostedEvents();
+    QStringList cajas{QStringLiteral("Legajos"), QStringLiteral("Desde"), QStringLiteral("Hasta"),
+                      QStringLiteral("Hora_Serv"), QStringLiteral("Unidad")};
+    for (int i = 0; i < 10; ++i)
+        cajas << QStringLiteral("Dato%1").arg(i);
+    EXPECT_EQ(CajasSinSuInicio(w, cajas), "");
+    EXPECT_GT(dato(3)->fontMetrics().horizontalAdvance(agencia), dato(3)->width()) << "longer than its box";
+
+    // An agency looked up by its code fills its boxes from the master table.
+    EscribirYEnter(dato(0), QStringLiteral("45"));
+    EXPECT_EQ(dato(3)->text(), agencia);
+    EXPECT_EQ(CajasSinSuInicio(w, {QStringLiteral("Dato3"), QStringLiteral("Dato4"), QStringLiteral("Dato5"),
+                                   QStringLiteral("Dato6"), QStringLiteral("Dato7")}),
+              "");
+}
+
 TEST_P(LugarVentana, SaveRefusesWhatItCannotStore)
 {
     abrir(21);

@@ -167,6 +167,32 @@ TEST_P(VisAtteVentana, LongStoredTextsAreCutToTheWindowWhichNeverGrowsForThem)
         EXPECT_EQ(l->TextoVisible(), l->text()) << l->objectName().toStdString();
 }
 
+TEST_P(VisAtteVentana, LongStoredTextsInTheBoxesReadFromTheirStart)
+{
+    const QString correo = QStringLiteral("maria.fernanda.gonzalez.de.los.andes@correo.com.ar");
+    const QString localidad = QStringLiteral("San Martín de los Andes, Departamento Lácar");
+    Ejecutar(QStringLiteral("UPDATE Master_Quejas SET Apellido = 'Fernández de la Cruz y Goñi', Nombres = 'María "
+                            "Fernanda Guadalupe', Correo = '%1', Domicilio = 'Avenida Costanera Norte 1450, piso 3, "
+                            "departamento B', Localidad = '%2', Provincia = 'Tierra del Fuego, Antártida e Islas del "
+                            "Atlántico Sur', Pais = 'República Oriental del Uruguay' WHERE pid = 42")
+                 .arg(correo, localidad));
+    VisAtte* w = abrir();
+    QCoreApplication::sendPostedEvents();
+    const QStringList cajas{QStringLiteral("Apellido"),  QStringLiteral("Nombres"),   QStringLiteral("DNI"),
+                            QStringLiteral("Fecha"),     QStringLiteral("Hora"),      QStringLiteral("Telefono"),
+                            QStringLiteral("Celular"),   QStringLiteral("Correo"),    QStringLiteral("Domicilio"),
+                            QStringLiteral("Localidad"), QStringLiteral("Provincia"), QStringLiteral("Pais")};
+    EXPECT_EQ(CajasSinSuInicio(w, cajas), "");
+    auto* caja = control<QLineEdit>("Correo");
+    EXPECT_EQ(caja->text(), correo);
+    EXPECT_GT(caja->fontMetrics().horizontalAdvance(correo), caja->width()) << "longer than its box";
+    EXPECT_GT(caja->fontMetrics().horizontalAdvance(localidad), control<QLineEdit>("Localidad")->width());
+
+    // The same after a reload, as every field edit makes.
+    abrir();
+    EXPECT_EQ(CajasSinSuInicio(w, cajas), "");
+}
+
 // The database refuses the writes of the case and its vouchers and resolution windows, as when a
 // save is given up: what the user typed stays where it was typed, ready to be saved again.
 TEST_P(VisAtteVentana, ASaveTheDatabaseDoesNotTakeKeepsWhatWasTyped)

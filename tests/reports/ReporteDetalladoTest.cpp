@@ -185,6 +185,30 @@ TEST_P(ReporteDetalladoVentana, OneCategoryOneReasonTwoComplaintsGiveTheWorkedRo
     EXPECT_TRUE(bordes(libro.Celda(QStringLiteral("B16"))).trimmed().isEmpty()) << "row 16 stays empty";
 }
 
+TEST_P(ReporteDetalladoVentana, ResponsibleStaffIsTheImportedDetailWhenItHoldsTextElseThePlaceWindowsOwn)
+{
+    FilaMotivo(1, QStringLiteral("Servicio a bordo"));
+    FilaCausa(7, QStringLiteral("Demora en la salida"));
+    FilaPar(1, 7);
+    // 101 as the place window stores it, 102 imported with both texts, 103 imported with a blank detail.
+    Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, causa) VALUES (101, 7), (102, 7), (103, 7)"));
+    Ejecutar(QStringLiteral("INSERT INTO Lugar_Quejas (NroQueja, Fecha, Legajos, Det_legajos) VALUES "
+                            "(101, %1, 'Leg. 4521 - Juan Pérez', NULL), (102, %1, 'Leg. 3310', 'Chofer O''Neill'), "
+                            "(103, %1, 'Leg. 7788', '')")
+                 .arg(SqlFecha(QStringLiteral("15/03/2024"))));
+
+    Reportes* r = abrir(QStringLiteral("01/03/2024"), QStringLiteral("31/03/2024"));
+    QTest::mouseClick(boton(r), Qt::LeftButton);
+
+    ASSERT_EQ(libros.rutas.size(), 1) << ultimo().texto.toStdString();
+    const xlsx::LectorHoja hoja(libros.rutas[0]);
+    EXPECT_EQ(hoja.Texto(QStringLiteral("B15")), QStringLiteral("101"));
+    EXPECT_EQ(hoja.Texto(QStringLiteral("B18")), QStringLiteral("Leg. 4521 - Juan Pérez"));
+    EXPECT_EQ(hoja.Texto(QStringLiteral("B25")), QStringLiteral("Chofer O'Neill"));
+    EXPECT_EQ(hoja.Texto(QStringLiteral("B29")), QStringLiteral("103"));
+    EXPECT_EQ(hoja.Texto(QStringLiteral("B32")), QStringLiteral("Leg. 7788"));
+}
+
 TEST_P(ReporteDetalladoVentana, AnInvalidDateOnlyShowsTheMessage)
 {
     Reportes* r = abrir(QStringLiteral("01/03/2024"), QStringLiteral("31/02/2024"));

@@ -5,17 +5,20 @@
 #include "ConsultasDePrueba.h"
 #include "Formularios.h"
 #include "GrillaTabla.h"
+#include "ListaDato.h"
 #include "PCarga.h"
 #include "Relaciones.h"
 #include "VentanaDePrueba.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QHelpEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -114,6 +117,41 @@ TEST_P(VentanasDeCatalogos, RelationsListFreeEnabledReasonsWithThreeDigitKeysAnd
     Elegir(categorias(), 2);
     EXPECT_EQ(textos(elegidas()), QStringList({QStringLiteral("002 - Maltrato")}));
     EXPECT_EQ(libres()->count(), 3) << "the middle list is not reloaded";
+}
+
+TEST_P(VentanasDeCatalogos, ALongCategoryNameLeavesTheReasonListsTheirShareAndShowsWholeInItsTooltip)
+{
+    const auto anchos = [this] {
+        Relaciones* w = Mostrar<Relaciones>();
+        QCoreApplication::sendPostedEvents();
+        const std::pair<int, int> r{libres()->width(), elegidas()->width()};
+        EXPECT_LE(w->width(), 760);
+        Formulario<Relaciones>::Descargar();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return r;
+    };
+    const auto [medio, derecha] = anchos();
+    const QString largo = QStringLiteral("Maleta ") + QString(309, QChar(0x00E1));
+    FilaMotivo(3, largo);
+    const auto [medioLargo, derechaLargo] = anchos();
+    EXPECT_NEAR(medioLargo, medio, 1);
+    EXPECT_NEAR(derechaLargo, derecha, 1);
+
+    Mostrar<Relaciones>();
+    QCoreApplication::sendPostedEvents();
+    const QString item = QStringLiteral("3 - ") + largo;
+    ASSERT_EQ(categorias()->findText(item), 3);
+    EXPECT_EQ(categorias()->itemData(3, Qt::ToolTipRole).toString(), item) << "whole in the open list";
+    Elegir(categorias(), 3);
+    auto* lista = ControlDe<Relaciones, ListaDato>("Categoria");
+    EXPECT_TRUE(lista->TextoVisible().startsWith(QStringLiteral("3 - Maleta")));
+    EXPECT_TRUE(lista->TextoVisible().endsWith(QChar(0x2026)));
+    QHelpEvent ayuda(QEvent::ToolTip, QPoint(5, 5), lista->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(lista, &ayuda);
+    EXPECT_EQ(QToolTip::text(), item);
+    QToolTip::hideText();
+    Elegir(categorias(), 1);
+    EXPECT_EQ(lista->TextoVisible(), QStringLiteral("1 - Equipaje"));
 }
 
 TEST_P(VentanasDeCatalogos, DoubleClicksMoveReasonsUntilTheListIsEmptyAndAnotherCategoryForgetsThem)

@@ -1,5 +1,6 @@
 #include "BarraVer.h"
 #include "Colores.h"
+#include "DialogosQt.h"
 #include "EtiquetaDato.h"
 #include "MenAb.h"
 #include "MenuSecA.h"
@@ -7,8 +8,10 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
@@ -142,6 +145,24 @@ TEST(EtiquetaDatoTest, ATextWithinThePreferredWidthShowsWholeInItsPreferredSize)
             }
         }
     }
+}
+
+TEST(DialogosQtTest, AnInputBoxShowsItsProposedTextFromItsStartWhollyChosen)
+{
+    const QString propuesta = QStringLiteral("maria.fernanda.gonzalez.de.los.andes@correo.com.ar");
+    int cursor = -1;
+    QString elegido;
+    QTimer::singleShot(0, [&] {
+        auto* caja = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+        cursor = caja->cursorPosition();
+        elegido = caja->selectedText();
+        QTest::keyClick(caja, Qt::Key_Return);
+    });
+    DialogosQt dialogos;
+    EXPECT_EQ(dialogos.InputBox(QStringLiteral("Ingrese un nuevo valor"), QStringLiteral("Cambiar"), propuesta),
+              propuesta);
+    EXPECT_EQ(cursor, 0);
+    EXPECT_EQ(elegido, propuesta) << "typing still replaces the whole text";
 }
 
 class MenuSecATest : public ::testing::Test

@@ -180,6 +180,18 @@ QStringList Items(const QComboBox* lista)
     return r;
 }
 
+std::string CajasSinSuInicio(const QWidget* ventana, const QStringList& nombres)
+{
+    QString r;
+    for (const QString& nombre : nombres) {
+        const QLineEdit* caja = ventana->findChild<QLineEdit*>(nombre);
+        if (!caja || caja->cursorPosition() != 0)
+            r +=
+                nombre + QStringLiteral(": ") + (caja ? caja->text() : QStringLiteral("<missing>")) + QLatin1Char('\n');
+    }
+    return r.toStdString();
+}
+
 void EscribirYEnter(QLineEdit* caja, const QString& texto)
 {
     caja->clear();

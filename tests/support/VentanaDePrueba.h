@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <functional>
+#include <string>
 
 class AtPrinc;
 class GrillaTabla;
@@ -109,6 +110,9 @@ bool DuranteOtroLlenado(const std::function<void()>& accion);
 void Elegir(QComboBox* lista, int indice);
 // The texts of a list, top to bottom.
 QStringList Items(const QComboBox* lista);
+// The named one-line boxes of a window that do not show their text from its start (a cursor
+// elsewhere scrolls a text longer than its box away from it), one "name: text" line each.
+std::string CajasSinSuInicio(const QWidget* ventana, const QStringList& nombres);
 // Types into a box from empty, then presses Enter.
 void EscribirYEnter(QLineEdit* caja, const QString& texto);
 // A click, and a double-click (the press and release come first), on the centre of a grid cell.
