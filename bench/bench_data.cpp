@@ -6,8 +6,9 @@
 //    100,000 complaints (300 reasons in 20 categories): at most 2x;
 //  - the main window's four bar counts over 1,000,000 complaints: at most 1.5x;
 //  - the detailed report's data for 10,000 complaints: at most 3x;
-//  - contains-searches (surname, DNI, voucher) over 1,000,000 complaints: at most 1.5x a plain
-//    LIKE scan of the same column;
+//  - contains-searches (surname, DNI, voucher) over 1,000,000 complaints, for a text common and
+//    rare: at most 1.5x on PostgreSQL and 2x on SQLite the best plain statement giving the same
+//    rows (a walk of the date index stopped at the list's limit, or what the text finds, sorted);
 //  - the search window's first list and a one-day period list: under 100 ms;
 //  - 10,000 complaints inserted one by one as the entry form does: at most 2x a prepared
 //    single-row insert per statement.
@@ -90,11 +91,22 @@ double Milisegundos(const std::function<void()>& trabajo)
     return t.nsecsElapsed() / 1e6;
 }
 
+// The best of three samples. A sample of work shorter than 20 ms is the mean of as many runs as
+// fill them, so that a ratio between two paths of a millisecond is not the machine's noise.
 double MejorDeTres(const std::function<void()>& trabajo)
 {
-    double mejor = Milisegundos(trabajo);
-    for (int i = 0; i < 2; ++i)
-        mejor = std::min(mejor, Milisegundos(trabajo));
+    double mejor = -1;
+    for (int i = 0; i < 3; ++i) {
+        QElapsedTimer t;
+        t.start();
+        int corridas = 0;
+        do {
+            trabajo();
+            ++corridas;
+        } while (t.nsecsElapsed() < 20000000);
+        const double muestra = t.nsecsElapsed() / 1e6 / corridas;
+        mejor = mejor < 0 ? muestra : std::min(mejor, muestra);
+    }
     return mejor;
 }
 
@@ -178,7 +190,9 @@ public:
     }
 
     // Catalogue, companies, users and n complaints over the last two years, with their place rows
-    // (97%), resolutions (80%, three of four closed, one in 25 annulled) and tickets (60%).
+    // (97%), resolutions (80%, three of four closed, one in 25 annulled) and tickets (60%). The
+    // surnames are pairs of 50 common ones, each on about 4% of the complaints; one in 20,000
+    // has the rare "Ibarguren" for a second one.
     void Generar(int n)
     {
         QElapsedTimer t;
@@ -220,7 +234,8 @@ public:
                            "Apellido, Nombres, Telefono, Telefono2, Correo, DNI, Contacto, causa, usuario, Empresa, "
                            "Domicilio, Localidad, Provincia, Pais, Importada, NrLib, Mediador, NroQueja) "
                            "SELECT i, %2, '10:15:00', CASE WHEN x % 50 = 0 OR c % 10 = 0 THEN 0 ELSE 1 + c % 19 END, "
-                           "1 + x % 5, 'Reclamo ' || i, a.ape || ' ' || b.ape, 'Ana', '0351-4000000', '', "
+                           "1 + x % 5, 'Reclamo ' || i, a.ape || ' ' || CASE WHEN x % 20000 = 7 THEN 'Ibarguren' ELSE "
+                           "b.ape END, 'Ana', '0351-4000000', '', "
                            "'ana@example.com', CAST(20000000 + x % 30000000 AS TEXT), '', "
                            "CASE WHEN x % 50 = 0 THEN 0 ELSE c END, 1 + x % 20, 1 + x % 10, 'Calle 123', 'Córdoba', "
                            "'Córdoba', 'Argentina', 0, CASE WHEN x % 10 = 0 THEN 'EXP-' || i ELSE '' END, '', "
@@ -284,6 +299,28 @@ QString SueloPorcentaje(const QString& catalogo, const QString& columna, bool so
                           "ORDER BY k.Pid")
         .arg(catalogo, columna, SqlFecha(desde), SqlFecha(hasta),
              soloConValor ? QStringLiteral(" WHERE clave <> 0") : QString());
+}
+
+// The floor of a list by reception date: the best of the plain statements giving its rows, which
+// differ only in how they write the order. As the engine places Nulls by itself (there is no
+// undated complaint here, so the rows are the same) or Nulls last, a date index can be walked
+// and left at the limit; with Nulls put last by an expression, the engine sorts what the text
+// finds, by its trigrams or in one pass over the table. A common text is found fastest the first
+// way, a rare one often the other.
+double SueloPorFecha(const QString& seleccion, int limite)
+{
+    static const char* const kOrdenes[] = {
+        " ORDER BY Fecha_Queja DESC, PID DESC",
+        " ORDER BY Fecha_Queja DESC NULLS LAST, PID DESC",
+        " ORDER BY Fecha_Queja IS NULL, Fecha_Queja DESC, PID DESC",
+    };
+    double mejor = -1;
+    for (const char* orden : kOrdenes) {
+        const QString sql = seleccion + QLatin1String(orden) + QStringLiteral(" LIMIT ") + QString::number(limite);
+        const double t = MejorDeTres([&] { Suelo(sql); });
+        mejor = mejor < 0 ? t : std::min(mejor, t);
+    }
+    return mejor;
 }
 
 void Estadisticas()
@@ -369,25 +406,27 @@ void Grande()
                      ContarPorEstado(d1, d2, tipo);
          }));
 
-    // Contains-searches as the search window runs them, next to a plain LIKE scan of the column.
+    // Contains-searches as the search window runs them. A common text fills the list from the
+    // first days walked; a rare one must be looked for in every complaint.
+    const double topeBusqueda = g_postgres ? 1.5 : 2.0;
     const QString cinco = QStringLiteral("SELECT PID, Fecha_Queja, Hora_Queja, Apellido, Nombres, DNI FROM "
-                                         "Master_Quejas WHERE %1 LIKE '%%2%' ORDER BY Fecha_Queja IS NULL, "
-                                         "Fecha_Queja DESC, PID DESC LIMIT 100");
-    Linea("surname contains-search \"nunez\" (1,000,000)",
+                                         "Master_Quejas WHERE %1 LIKE '%%2%'");
+    Linea("surname contains-search, common \"nunez\" (1,000,000)",
           MejorDeTres([&] { BuscarQuejas(1, QStringLiteral("nunez"), grilla); }),
-          MejorDeTres([&] { Suelo(cinco.arg(QStringLiteral("Apellido"), QStringLiteral("Núñez"))); }), 1.5);
-    Linea("DNI contains-search \"31415\" (1,000,000)",
+          SueloPorFecha(cinco.arg(QStringLiteral("busca_apellido"), QStringLiteral("nunez")), 100), topeBusqueda);
+    Linea("surname contains-search, rare \"ibarguren\" (1,000,000)",
+          MejorDeTres([&] { BuscarQuejas(1, QStringLiteral("ibarguren"), grilla); }),
+          SueloPorFecha(cinco.arg(QStringLiteral("busca_apellido"), QStringLiteral("ibarguren")), 100), topeBusqueda);
+    Linea("DNI contains-search, rare \"31415\" (1,000,000)",
           MejorDeTres([&] { BuscarQuejas(0, QStringLiteral("31415"), grilla); }),
-          MejorDeTres([&] { Suelo(cinco.arg(QStringLiteral("DNI"), QStringLiteral("31415"))); }), 1.5);
-    Linea("voucher contains-search \"44556\" (1,000,000)",
+          SueloPorFecha(cinco.arg(QStringLiteral("busca_dni"), QStringLiteral("31415")), 100), topeBusqueda);
+    Linea("voucher contains-search, rare \"44556\" (1,000,000)",
           MejorDeTres([&] { BuscarQuejasComprobante(1, QStringLiteral("44556"), QString(), QString(), grilla); }),
-          MejorDeTres([&] {
-              Suelo(QStringLiteral("SELECT PID, Fecha_Queja, Hora_Queja, Apellido, Nombres FROM Master_Quejas WHERE "
-                                   "pid IN (SELECT NrQueja FROM Comprobantes_Quejas WHERE tipo = 1 AND T1 LIKE "
-                                   "'%44556%') ORDER BY Fecha_Queja IS NULL, Fecha_Queja DESC, PID DESC LIMIT "
-                                   "1000"));
-          }),
-          1.5);
+          SueloPorFecha(QStringLiteral("SELECT PID, Fecha_Queja, Hora_Queja, Apellido, Nombres FROM Master_Quejas "
+                                       "WHERE pid IN (SELECT NrQueja FROM Comprobantes_Quejas WHERE tipo = 1 AND "
+                                       "busca_t1 LIKE '%44556%')"),
+                        1000),
+          topeBusqueda);
 
     LineaAbsoluta("search window's first list, 100 latest open (1,000,000)",
                   MejorDeTres([&] { ListarQuejas(grilla, 100, false); }), 100);

@@ -205,15 +205,32 @@ const char* const kTablasConBusqueda[][2] = {{"Master_Quejas", "pid"}, {"Comprob
 // What the statements filter and join on: periods, reasons, reception dates, and the complaint
 // number of the child tables whose key does not start with it. No statement filters complaints
 // by category alone any more (the statistics group them), so that index would only slow writes.
-const char* const kIndices[][2] = {
-    {"lugar_quejas_fecha", "Lugar_Quejas (Fecha, NroQueja)"},
-    {"master_quejas_causa", "Master_Quejas (causa)"},
-    {"master_quejas_fecha_queja", "Master_Quejas (fecha_queja)"},
-    // Beside the key on IDQueja, the state too: the counts by state read the index alone.
-    {"resolucion_quejas_estado", "Resolucion_quejas (IDQueja, Cerrada, Anulado)"},
-    {"comprobantes_quejas_nrqueja", "Comprobantes_Quejas (NrQueja)"},
-    {"relcatmov_quejas_categoria", "RelCatMov_Quejas (Categoria, Motivo)"},
+// An index is given for SQLite, and for the server where it differs.
+struct Indice
+{
+    const char* nombre;
+    const char* columnas;
+    const char* columnasServidor;
 };
+const Indice kIndices[] = {
+    {"lugar_quejas_fecha", "Lugar_Quejas (Fecha, NroQueja)", nullptr},
+    {"master_quejas_causa", "Master_Quejas (causa)", nullptr},
+    // The lists by reception date, newest first and undated last, stop at their limit: an index
+    // in exactly that order is walked and left there, however common the searched text. SQLite
+    // keeps Nulls lowest, so it walks its index backwards; it also reads the search columns from
+    // the index, so that a walk for a rare text tests each row without reading the table. The
+    // server finds rare texts by their trigrams instead.
+    {"master_quejas_orden_fecha",
+     "Master_Quejas (fecha_queja, pid, busca_apellido, busca_dni, busca_nrlib, busca_nroqueja)",
+     "Master_Quejas (fecha_queja DESC NULLS LAST, pid DESC)"},
+    // Beside the key on IDQueja, the state too: the counts by state read the index alone.
+    {"resolucion_quejas_estado", "Resolucion_quejas (IDQueja, Cerrada, Anulado)", nullptr},
+    {"comprobantes_quejas_nrqueja", "Comprobantes_Quejas (NrQueja)", nullptr},
+    {"relcatmov_quejas_categoria", "RelCatMov_Quejas (Categoria, Motivo)", nullptr},
+};
+// Replaced by the one above, which serves everything it served; SQLite would walk the smaller
+// one and read the table for every row.
+const char* const kIndicesRetirados[] = {"master_quejas_fecha_queja"};
 
 bool esServidor(const QSqlDatabase& db)
 {
@@ -262,8 +279,8 @@ QStringList objetosExistentes(QSqlDatabase& db)
 QStringList objetosEsperados(bool servidor, bool conTrigramas)
 {
     QStringList r;
-    for (const auto& i : kIndices)
-        r << QLatin1String(i[0]);
+    for (const Indice& i : kIndices)
+        r << QLatin1String(i.nombre);
     for (const ColumnaDeBusqueda& c : kColumnasDeBusqueda) {
         r << QLatin1String(c.busqueda);
         if (conTrigramas)
@@ -369,9 +386,14 @@ void actualizarEsquema(QSqlDatabase& db)
                                         "current_schema()))"));
         existentes = objetosExistentes(db);
         agregarColumnasDeBusqueda(db, existentes);
-        for (const auto& i : kIndices)
-            if (!existentes.contains(QLatin1String(i[0])))
-                ejecutar(db, QStringLiteral("CREATE INDEX %1 ON %2").arg(QLatin1String(i[0]), QLatin1String(i[1])));
+        for (const Indice& i : kIndices)
+            if (!existentes.contains(QLatin1String(i.nombre)))
+                ejecutar(db, QStringLiteral("CREATE INDEX %1 ON %2")
+                                 .arg(QLatin1String(i.nombre),
+                                      QLatin1String(servidor && i.columnasServidor ? i.columnasServidor : i.columnas)));
+        for (const char* retirado : kIndicesRetirados)
+            if (existentes.contains(QLatin1String(retirado)))
+                ejecutar(db, QStringLiteral("DROP INDEX %1").arg(QLatin1String(retirado)));
         if (conTrigramas)
             crearTrigramas(db, existentes);
         ejecutar(db, QStringLiteral("COMMIT"));

@@ -175,7 +175,9 @@ void AtPrinc::Form_Load()
         show();
         const QString hasta = FechaHoy();
         const QString desde = FechaMesAtras();
-        MostrarPeriodo(desde, hasta, ContarPorEstado(desde, hasta, 2));
+        // The bars show the same period 100 ms later: one pass over it serves the label and them.
+        m_conteoDeCarga = ConteoDeCarga{desde, hasta, ContarEstados(desde, hasta)};
+        MostrarPeriodo(desde, hasta, m_conteoDeCarga->conteos.Total);
     } catch (const ErrorEjecucion& e) {
         EscribirErrLog(QStringLiteral("Caption me.caption en AtPrinc"), e);
     }
@@ -202,6 +204,8 @@ void AtPrinc::Habilitar(bool habilitada)
 
 void AtPrinc::RearmarBarras()
 {
+    // A re-arm asks for the figures as they are now.
+    m_conteoDeCarga.reset();
     m_tmrBarr.start();
 }
 
@@ -211,7 +215,9 @@ void AtPrinc::TmrBarr_Timer()
     // database each count is a pass over the period.
     const QString hasta = FechaHoy();
     const QString desde = FechaMesAtras();
-    const RegConteoEstados conteos = ContarEstados(desde, hasta);
+    const bool deLaCarga = m_conteoDeCarga && m_conteoDeCarga->desde == desde && m_conteoDeCarga->hasta == hasta;
+    const RegConteoEstados conteos = deLaCarga ? m_conteoDeCarga->conteos : ContarEstados(desde, hasta);
+    m_conteoDeCarga.reset();
     for (int i = 0; i < 3; ++i)
         ActualizarBarra(m_indiceBarra++, desde, hasta, conteos);
     m_tmrBarr.stop();

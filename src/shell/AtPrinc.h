@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Estadisticas.h"
 #include "Principal.h"
 #include "Ventana.h"
 
@@ -7,9 +8,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QTimer>
+#include <optional>
 
 class BarraVer;
-struct RegConteoEstados;
 class MenAb;
 class MenuSecA;
 
@@ -77,6 +78,14 @@ private:
     // Reset by every sign of the user's activity; nothing reads it.
     int m_tiempoOcioso = 0;
     int m_indiceBarra = 0;
+    // The counts read at load, which the bars' first tick shows instead of counting again.
+    struct ConteoDeCarga
+    {
+        QString desde;
+        QString hasta;
+        RegConteoEstados conteos;
+    };
+    std::optional<ConteoDeCarga> m_conteoDeCarga;
 };
 
 // The logout: unloads the user's windows in a fixed order and shows the login window again.

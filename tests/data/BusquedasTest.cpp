@@ -264,4 +264,31 @@ TEST_P(ComplaintSearches, ASearchTextLongerThanAPatternMayBeIsStillSearched)
     EXPECT_EQ(grilla.TextMatrix(1, 0), QStringLiteral("1"));
 }
 
+// A common text matches thousands of complaints of which a search lists 100: each text search and
+// the period list walk an index already in the list's order and stop there, instead of sorting
+// every match first.
+TEST_P(ComplaintSearches, DateOrderedListsWalkAnIndexInsteadOfSortingEveryMatch)
+{
+    complaint(QStringLiteral("01/03/2024"), QStringLiteral("Pérez"));
+    // On the server a sort is then taken only where nothing else gives the order.
+    if (esPostgres())
+        Ejecutar(QStringLiteral("SET enable_sort = off"));
+    const auto plan = [&](const std::function<void()>& lista) {
+        const QString sql = SentenciasDurante(lista).value(0);
+        return esPostgres() ? LeerFilas(QStringLiteral("EXPLAIN ") + sql, 1, QString()).join(QLatin1Char('\n'))
+                            : LeerFilas(QStringLiteral("EXPLAIN QUERY PLAN ") + sql, 4, QStringLiteral(" "))
+                                  .join(QLatin1Char('\n'));
+    };
+    const QString orden = esPostgres() ? QStringLiteral("Sort") : QStringLiteral("TEMP B-TREE");
+    for (qint16 modo = 0; modo <= 3; ++modo) {
+        const QString p = plan([&] { BuscarQuejas(modo, QStringLiteral("pe"), grilla); });
+        EXPECT_FALSE(p.contains(orden)) << "mode " << modo << "\n" << p.toStdString();
+    }
+    const QString p =
+        plan([&] { ListarQuejasPeriodo(grilla, QStringLiteral("01/01/2024"), QStringLiteral("31/12/2024")); });
+    EXPECT_FALSE(p.contains(orden)) << p.toStdString();
+    if (esPostgres())
+        Ejecutar(QStringLiteral("RESET enable_sort"));
+}
+
 INSTANCIAR_EN_MOTORES(ComplaintSearches);

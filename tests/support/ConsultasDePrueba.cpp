@@ -2,11 +2,16 @@
 
 #include "Conexion.h"
 #include "Grilla.h"
+#include "MotorBD.h"
 #include "Sql.h"
 
 #include <QDate>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
 #include <gtest/gtest.h>
 #include <random>
+#include <sqlite3.h>
 
 void Ejecutar(const QString& sql)
 {
@@ -49,6 +54,48 @@ QStringList LeerFilas(const QString& sql, int columnas, const QString& separador
     }
     CerrarRs();
     return filas;
+}
+
+QStringList SentenciasDurante(const std::function<void()>& accion)
+{
+    QStringList sentencias;
+    if (MotorBD::EsPostgres()) {
+        const qint32 sesion = LeerEntero(QStringLiteral("SELECT pg_backend_pid()"));
+        accion();
+        const QString nombre = QStringLiteral("otra-sesion");
+        {
+            QSqlDatabase otra = QSqlDatabase::cloneDatabase(MotorBD::Conexion(), nombre);
+            const bool abierta = otra.open();
+            QSqlQuery q(otra);
+            EXPECT_TRUE(abierta &&
+                        q.exec(QStringLiteral("SELECT query FROM pg_stat_activity WHERE pid = %1").arg(sesion)) &&
+                        q.next())
+                << otra.lastError().text().toStdString() << q.lastError().text().toStdString();
+            sentencias << q.value(0).toString();
+        }
+        QSqlDatabase::removeDatabase(nombre);
+        return sentencias;
+    }
+    const QVariant h = MotorBD::Conexion().driver()->handle();
+    sqlite3* const db = qstrcmp(h.typeName(), "sqlite3*") == 0 ? *static_cast<sqlite3* const*>(h.data()) : nullptr;
+    EXPECT_NE(db, nullptr);
+    if (!db) {
+        accion();
+        return sentencias;
+    }
+    sqlite3_trace_v2(
+        db, SQLITE_TRACE_STMT,
+        [](unsigned, void* destino, void*, void* texto) {
+            // The steps of a trigger come as comments.
+            const char* sql = static_cast<const char*>(texto);
+            if (qstrncmp(sql, "--", 2) != 0)
+                static_cast<QStringList*>(destino)->append(QString::fromUtf8(sql));
+            return 0;
+        },
+        &sentencias);
+    accion();
+    sqlite3_trace_v2(db, 0, nullptr, nullptr);
+    return sentencias;
 }
 
 void FilaCatalogo(const char* tabla, qint16 pid, const QString& detalle)

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <initializer_list>
 
 class Grilla;
@@ -20,6 +21,11 @@ QString LeerTexto(const QString& sql);
 qint32 LeerEntero(const QString& sql);
 // Every row, its first `columnas` columns as text joined by separador.
 QStringList LeerFilas(const QString& sql, int columnas, const QString& separador);
+
+// The statements this thread's connection runs during accion, in order. The local file reports
+// each of them; a server session shows another session only its latest, so there the list holds
+// that one alone.
+QStringList SentenciasDurante(const std::function<void()>& accion);
 
 // Catalogue rows: a category or contact type (PID, Detalle), a reason, a category-reason pair.
 void FilaCatalogo(const char* tabla, qint16 pid, const QString& detalle);
