@@ -208,13 +208,15 @@ QString ResultSet::Texto(int i) const
     if (v.isNull())
         return QString();
     if (v.typeId() == QMetaType::QDate)
-        return v.toDate().toString(QStringLiteral("dd/MM/yyyy"));
+        return TextoFecha(v.toDate());
     return v.toString();
 }
 
 QString ResultSet::Fecha(int i) const
 {
-    return FormatoFecha(Texto(i));
+    // A date the engine typed (the server's) is already in its final form.
+    const QVariant v = Campo(i);
+    return v.typeId() == QMetaType::QDate ? TextoFecha(v.toDate()) : FormatoFecha(Texto(i));
 }
 
 qint16 Conectar(qint16 indice, qint16 tipo)

@@ -14,7 +14,10 @@ unsigned char TablaDecodificar[128];
 // Filled once, whichever thread encodes first.
 std::once_flag TablasListas;
 
-void asegurarTablas() { std::call_once(TablasListas, IniciarTablasBase64); }
+void asegurarTablas()
+{
+    std::call_once(TablasListas, IniciarTablasBase64);
+}
 
 [[noreturn]] void errorBase64(const char* texto)
 {
@@ -34,16 +37,18 @@ int numeroEn(const QString& texto, int desde, int cifras)
     return n;
 }
 
-// "DD/MM/YYYY" of a date of years 1000 to 9999.
-QString textoDiaPrimero(const QDate& d)
+} // namespace
+
+QString TextoFecha(const QDate& d)
 {
+    if (!d.isValid() || d.year() < 1000 || d.year() > 9999)
+        return d.toString(QStringLiteral("dd/MM/yyyy"));
     const char texto[] = {char('0' + d.day() / 10),    char('0' + d.day() % 10),        '/',
                           char('0' + d.month() / 10),  char('0' + d.month() % 10),      '/',
                           char('0' + d.year() / 1000), char('0' + d.year() / 100 % 10), char('0' + d.year() / 10 % 10),
                           char('0' + d.year() % 10)};
     return QString::fromLatin1(texto, sizeof texto);
 }
-} // namespace
 
 QString FormatoFecha(const QString& texto)
 {
@@ -55,7 +60,7 @@ QString FormatoFecha(const QString& texto)
         else if (texto[2] == QLatin1Char('/') && texto[5] == QLatin1Char('/'))
             d = QDate(numeroEn(texto, 6, 4), numeroEn(texto, 3, 2), numeroEn(texto, 0, 2));
         if (d.isValid() && d.year() >= 1000)
-            return textoDiaPrimero(d);
+            return TextoFecha(d);
     }
     const QString t = texto.trimmed();
     static const QRegularExpression diaPrimero(QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})"));

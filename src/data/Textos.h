@@ -9,6 +9,8 @@
 // A date or date-like text (day first, or ISO as the database gives it) as "DD/MM/YYYY";
 // a text that is not a date comes back unchanged.
 QString FormatoFecha(const QString& texto);
+// A date as "DD/MM/YYYY"; lists give one per row, so it is written without a pattern.
+QString TextoFecha(const QDate& fecha);
 // A typed day-first date ("31/12/2025", also "1/3/2024", blanks around allowed) that is a real
 // calendar date; an invalid QDate for any other text. The one test of what the database stores
 // as a date, so no window accepts a date that would be saved as none.
