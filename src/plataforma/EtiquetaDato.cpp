@@ -64,15 +64,22 @@ void EtiquetaDato::paintEvent(QPaintEvent*)
                           isEnabled(), TextoVisible(), foregroundRole());
 }
 
+bool AyudaDeTextoCortado(QEvent* evento, QWidget* control, bool cortado, const QString& entero)
+{
+    if (evento->type() != QEvent::ToolTip || !control->toolTip().isEmpty())
+        return false;
+    if (cortado)
+        QToolTip::showText(static_cast<QHelpEvent*>(evento)->globalPos(), entero, control);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
 bool EtiquetaDato::event(QEvent* evento)
 {
-    if (evento->type() == QEvent::ToolTip && toolTip().isEmpty()) {
-        if (TextoVisible() != enUnaLinea(text()))
-            QToolTip::showText(static_cast<QHelpEvent*>(evento)->globalPos(), text(), this);
-        else
-            QToolTip::hideText();
+    if (evento->type() == QEvent::ToolTip &&
+        AyudaDeTextoCortado(evento, this, TextoVisible() != enUnaLinea(text()), text()))
         return true;
-    }
     return QLabel::event(evento);
 }
 

@@ -27,3 +27,7 @@ private:
 
 // An EtiquetaDato carrying the system's control name, as Etiqueta does for fixed captions.
 EtiquetaDato* EtiquetaDeDato(QWidget* padre, const QString& nombre);
+
+// Answers a tooltip request of a control that cuts a stored text and has no tooltip of its own:
+// the whole text while it is cut, none otherwise. False for any other event.
+bool AyudaDeTextoCortado(QEvent* evento, QWidget* control, bool cortado, const QString& entero);

@@ -1,9 +1,10 @@
 #include "ListaDato.h"
 
-#include <QHelpEvent>
+#include "EtiquetaDato.h"
+
+#include <QEvent>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
-#include <QToolTip>
 
 namespace {
 
@@ -51,13 +52,9 @@ void ListaDato::paintEvent(QPaintEvent*)
 
 bool ListaDato::event(QEvent* evento)
 {
-    if (evento->type() == QEvent::ToolTip && toolTip().isEmpty()) {
-        if (TextoVisible() != currentText())
-            QToolTip::showText(static_cast<QHelpEvent*>(evento)->globalPos(), currentText(), this);
-        else
-            QToolTip::hideText();
+    if (evento->type() == QEvent::ToolTip &&
+        AyudaDeTextoCortado(evento, this, TextoVisible() != currentText(), currentText()))
         return true;
-    }
     return QComboBox::event(evento);
 }
 
