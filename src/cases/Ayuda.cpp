@@ -77,8 +77,7 @@ void Ayuda::Cargar_Ayuda(const QString& formulario, qint16 indice)
             m_texto->setPlainText(t->texto);
         }
     }
-    show();
-    raise();
+    TraerAlFrente(this);
 }
 
 QString Ayuda::Titulo() const

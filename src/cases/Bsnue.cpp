@@ -202,8 +202,7 @@ void Bsnue::Nuevo_Click()
     f->Domicilio()->setFocus();
     f->Fecha()->setText(FechaHoy());
     f->Hora()->setText(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
-    f->show();
-    f->raise();
+    TraerAlFrente(f);
     Formulario<Bsnue>::Descargar();
 }
 
@@ -216,10 +215,8 @@ void Bsnue::Quejas_Abiertas_DblClick()
     const QString numero = m_quejas->Text().section(QStringLiteral(" - "), 0, 0);
 
     QPointer<Bsnue> yo(this);
-    if (F_Abrir* abrir = Formulario<F_Abrir>::Obtener()) {
-        abrir->show();
-        abrir->raise();
-    }
+    if (F_Abrir* abrir = Formulario<F_Abrir>::Obtener())
+        TraerAlFrente(abrir);
     Aplicacion::HacerEventos();
     if (F_Abrir* abrir = Formulario<F_Abrir>::SiCargado()) {
         abrir->Numero()->setText(numero);

@@ -345,8 +345,7 @@ void VisAtte::Cargar_Reclamo(qint32 numero)
 
     Formulario<PCarga>::Descargar();
     m_carga->setVisible(true);
-    show();
-    raise();
+    TraerAlFrente(this);
 }
 
 void VisAtte::Cerrar_Reclamo()
@@ -558,8 +557,7 @@ void VisAtte::CmdCancelmtq_Click()
 void VisAtte::Datoss_Click()
 {
     QPointer<Lugar> w = Formulario<Lugar>::Obtener();
-    w->show();
-    w->raise();
+    TraerAlFrente(w);
     const qint32 numero = m_numero;
     Aplicacion::HacerEventos();
     if (w)
@@ -569,24 +567,21 @@ void VisAtte::Datoss_Click()
 void VisAtte::Scomp_Click()
 {
     F_Comprobante* w = Formulario<F_Comprobante>::Obtener();
-    w->show();
-    w->raise();
+    TraerAlFrente(w);
     w->Carga_Comp(m_numero);
 }
 
 void VisAtte::Seguimientos_Click()
 {
     Seguimiento* w = Formulario<Seguimiento>::Obtener();
-    w->show();
-    w->raise();
+    TraerAlFrente(w);
     w->Cargar_Seg(m_numero);
 }
 
 void VisAtte::Resolucion_Click()
 {
     FResolucion* w = Formulario<FResolucion>::Obtener();
-    w->show();
-    w->raise();
+    TraerAlFrente(w);
     w->SNqueja(m_numero);
 }
 
@@ -602,11 +597,8 @@ void VisAtte::CmdARec_Click()
     VentanaPrincipal::Abrir_Click();
     Aplicacion::HacerEventos();
     // The search window minimised itself after opening this complaint; bring it back as it was.
-    if (F_Abrir* w = Formulario<F_Abrir>::Obtener()) {
-        w->show();
-        w->setWindowState(Qt::WindowNoState);
-        w->raise();
-    }
+    if (F_Abrir* w = Formulario<F_Abrir>::Obtener())
+        TraerAlFrente(w);
 }
 
 void VisAtte::CmdGNue_Click()

@@ -60,3 +60,14 @@ private:
         return w;
     }
 };
+
+// Shows a window's single instance, loading it on first use; one already open comes up as it is
+// (TraerAlFrente). Null when its load let events run and the window was closed meanwhile.
+template <typename T> T* MostrarVentana()
+{
+    T* w = Formulario<T>::Obtener();
+    if (!w || w->Descargada())
+        return nullptr;
+    TraerAlFrente(w);
+    return w;
+}

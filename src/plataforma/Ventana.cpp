@@ -15,6 +15,16 @@ constexpr int kEsperaUbicacion = 1000;
 
 Ventana::Ventana(QWidget* padre) : QWidget(padre) {}
 
+void TraerAlFrente(QWidget* ventana)
+{
+    ventana->show();
+    // show() leaves a minimised window where it is; a maximised one stays maximised.
+    if (ventana->isMinimized())
+        ventana->setWindowState(ventana->windowState() & ~Qt::WindowMinimized);
+    ventana->raise();
+    ventana->activateWindow();
+}
+
 Ventana::~Ventana()
 {
     // A window destroyed without being closed still gives the main window back.

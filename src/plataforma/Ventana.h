@@ -41,3 +41,6 @@ private:
     // Set from a show until the window manager has had time to place the window.
     bool m_ubicando = false;
 };
+
+// A window asked for again comes up as it is: shown, restored if minimised, raised and active.
+void TraerAlFrente(QWidget* ventana);

@@ -46,6 +46,5 @@ void DetallesL::Llenar_Detalles(const QString& tipo, const QString& desde, const
         m_msf1->SetTextMatrix(r, 3, q.Apellido);
         m_msf1->SetTextMatrix(r, 4, q.Nombres);
     }
-    show();
-    raise();
+    TraerAlFrente(this);
 }

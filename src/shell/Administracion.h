@@ -46,15 +46,3 @@ bool NombresCompletos(const QString& nombres, const QString& apellido);
 RegUsuario UsuarioNuevo(int nivel, const QString& nombres, const QString& apellido, const QString& usuario);
 // A login name already taken: nothing was added.
 void AvisarNombreOcupado(const QString& usuario);
-
-// Shows a window's single instance, loading it on first use. Null when its load let events run
-// and the window was closed meanwhile.
-template <typename T> T* MostrarVentana()
-{
-    T* w = Formulario<T>::Obtener();
-    if (!w || w->Descargada())
-        return nullptr;
-    w->show();
-    w->raise();
-    return w;
-}

@@ -5,6 +5,7 @@
 #include "AgregarCat.h"
 #include "AltaUsr.h"
 #include "Aplicacion.h"
+#include "Ayuda.h"
 #include "BarraVer.h"
 #include "BasePing.h"
 #include "Bienvenido.h"
@@ -169,7 +170,9 @@ void AtPrinc::Form_Load()
                        UsuarioActual.Nombres);
         setWindowTitle(windowTitle() + QStringLiteral(" - ") + GetNivelDesc(UsuarioActual.Nivel));
         if (UsuarioActual.Nivel < 3) {
-            m_importar->menuAction()->setEnabled(false);
+            // The menu itself, not its action: a menu enables its action again whenever this window
+            // is switched back on.
+            m_importar->setEnabled(false);
             m_usuariosCn->setEnabled(false);
         }
         show();
@@ -294,9 +297,7 @@ void AtPrinc::PreguntarSalida()
 void AtPrinc::Nuevo_Click()
 {
     TiempoACero();
-    Bsnue* b = Formulario<Bsnue>::Obtener();
-    b->show();
-    b->raise();
+    MostrarVentana<Bsnue>();
 }
 
 void AtPrinc::Abrir_Click()
@@ -308,10 +309,8 @@ void AtPrinc::Abrir_Click()
     carga->show();
     Aplicacion::HacerEventos();
     // The search window's load lets events run too: it may be closed before it is shown.
-    if (F_Abrir* abrir = Formulario<F_Abrir>::Obtener()) {
-        abrir->show();
-        abrir->raise();
-    }
+    if (F_Abrir* abrir = Formulario<F_Abrir>::Obtener())
+        TraerAlFrente(abrir);
     Formulario<PCarga>::Descargar();
 }
 
@@ -349,9 +348,7 @@ void AtPrinc::AbrirCambiarPass()
 
 void AtPrinc::AbrirReportes()
 {
-    Reportes* r = Formulario<Reportes>::Obtener();
-    r->show();
-    r->raise();
+    MostrarVentana<Reportes>();
 }
 
 void AtPrinc::Salir_Click()
@@ -364,10 +361,7 @@ void AtPrinc::Salir_Click()
 void AtPrinc::UsuariosCn_Click()
 {
     // Its load fills the grid letting events run: it may be closed before it is shown.
-    if (Registros* r = Formulario<Registros>::Obtener()) {
-        r->show();
-        r->raise();
-    }
+    MostrarVentana<Registros>();
 }
 
 // Each import is handed the path of its workbook in the program folder and nothing else.
@@ -410,7 +404,7 @@ void CerrarSesion()
     Formulario<Login>::Descargar();
     CerrarRs();
     // The session's windows in a fixed order: some unloads act on others (the case window's
-    // re-arms the main window's bars). The DNI lookup and its help window stay open.
+    // re-arms the main window's bars).
     Formulario<AltaUsr>::Descargar();
     Formulario<Bienvenido>::Descargar();
     Formulario<CambiarPass>::Descargar();
@@ -429,6 +423,10 @@ void CerrarSesion()
     Formulario<Relaciones>::Descargar();
     // The reasons window too: left open, it would let the next user, of any level, maintain reasons.
     Formulario<AbmMotivo>::Descargar();
+    // And the DNI lookup with its help: left open, it would list complaints with nobody signed in
+    // and open the entry form in the name of the user who left.
+    Formulario<Bsnue>::Descargar();
+    Formulario<Ayuda>::Descargar();
     Formulario<F_Comprobante>::Descargar();
     Formulario<VisAtte>::Descargar();
     Formulario<Reportes>::Descargar();

@@ -12,6 +12,15 @@ namespace {
 
 const QString kClaveReiniciada = QStringLiteral("731905");
 
+// The user's level as stored now; -1 for a user no longer there.
+qint16 nivelGuardado(qint16 pid)
+{
+    for (const RegFilaUsuario& u : GetUsuarios().Items)
+        if (u.Pid == pid)
+            return static_cast<qint16>(u.Nivel.toInt());
+    return -1;
+}
+
 } // namespace
 
 FUsuarios::FUsuarios()
@@ -38,6 +47,7 @@ FUsuarios::FUsuarios()
     capa->addWidget(m_rcon, 0, Qt::AlignRight);
 
     connect(m_cmbNivel, &QComboBox::activated, this, &FUsuarios::CmbNivel_Click);
+    connect(m_cmbUsuarios, &QComboBox::currentIndexChanged, this, &FUsuarios::mostrarNivel);
     connect(m_rcon, &QPushButton::clicked, this, &FUsuarios::Rcon_Click);
 }
 
@@ -63,7 +73,21 @@ bool FUsuarios::usuarioElegido(qint16& pid)
     return true;
 }
 
+void FUsuarios::mostrarNivel()
+{
+    const int nivel = m_cmbUsuarios->currentIndex() < 0 ? -1 : nivelGuardado(ClaveDeItem(m_cmbUsuarios->currentText()));
+    // A level the list does not offer (4 for a level-3 user, 5) shows as none rather than another.
+    m_cmbNivel->setCurrentIndex(nivel < m_cmbNivel->count() ? nivel : -1);
+}
+
 void FUsuarios::CmbNivel_Click()
+{
+    cambiarNivel();
+    // Whatever became of the choice, the box shows what is stored.
+    mostrarNivel();
+}
+
+void FUsuarios::cambiarNivel()
 {
     if (UsuarioActual.Nivel < 3) {
         MsgBox(QStringLiteral("No puede cambiar un permiso de usuario, hable con un administrador"), Botones::Aceptar,
@@ -92,11 +116,9 @@ void FUsuarios::Rcon_Click()
         return;
     // The reset text is known to all: resetting a higher-ranked user would let the acting user
     // sign in with that user's rights. The level is read now, as it may have changed since the load.
-    for (const RegFilaUsuario& u : GetUsuarios().Items) {
-        if (u.Pid == pid && u.Nivel.toInt() > UsuarioActual.Nivel) {
-            MsgBox(QStringLiteral("No puedes modificar el usuario por encima de tu rango"));
-            return;
-        }
+    if (nivelGuardado(pid) > UsuarioActual.Nivel) {
+        MsgBox(QStringLiteral("No puedes modificar el usuario por encima de tu rango"));
+        return;
     }
     SetPass(CodificarBase64(kClaveReiniciada), pid);
     MsgBox(QStringLiteral("La contraseña ha sido reinciada, el usuario debe ingregar '731905' sin comillas y cambiar "

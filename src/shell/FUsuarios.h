@@ -22,6 +22,10 @@ protected:
 private:
     // The chosen user's key; false with a message when none is chosen.
     bool usuarioElegido(qint16& pid);
+    // The level choice as the user made it, refusals included.
+    void cambiarNivel();
+    // The level box shows the chosen user's stored level; it stores and asks nothing.
+    void mostrarNivel();
 
     QComboBox* m_cmbUsuarios;
     QComboBox* m_cmbNivel;

@@ -1,8 +1,15 @@
 #include "AtPrinc.h"
+#include "AbmMotivo.h"
+#include "AgregarCat.h"
+#include "AltaUsr.h"
+#include "Ayuda.h"
 #include "BarraVer.h"
+#include "Bsnue.h"
+#include "CambiarPass.h"
 #include "Conexion.h"
 #include "ConsultasDePrueba.h"
 #include "DetallesL.h"
+#include "FUsuarios.h"
 #include "F_Abrir.h"
 #include "FechasPeriodo.h"
 #include "Formularios.h"
@@ -11,6 +18,7 @@
 #include "MenuSecA.h"
 #include "PCarga.h"
 #include "Registros.h"
+#include "Relaciones.h"
 #include "Reportes.h"
 #include "Sql.h"
 #include "Textos.h"
@@ -18,6 +26,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -36,6 +45,16 @@ int loginsAbiertos()
         if (qobject_cast<Login*>(w))
             ++n;
     return n;
+}
+
+// The names of the windows on the screen, minimised ones included.
+QStringList ventanasEnPantalla()
+{
+    QStringList nombres;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() != Qt::Popup && w->windowType() != Qt::ToolTip)
+            nombres << w->objectName();
+    return nombres;
 }
 
 } // namespace
@@ -104,9 +123,17 @@ TEST_P(PruebaAtPrinc, CaptionNamesTheUserAndLevelAndTheMenusFollowTheLevel)
         DescargarVentanas();
         entrar(nivel);
         w = abrir();
-        EXPECT_FALSE(w->findChild<QMenu*>(QStringLiteral("Importar"))->menuAction()->isEnabled()) << nivel;
-        EXPECT_FALSE(w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->isEnabled()) << nivel;
-        EXPECT_TRUE(w->findChild<QAction*>(QStringLiteral("Salir"))->isEnabled()) << nivel;
+        // Also after the search window has switched the main window off and on again.
+        for (int vez = 0; vez < 2; ++vez) {
+            EXPECT_FALSE(w->findChild<QMenu*>(QStringLiteral("Importar"))->menuAction()->isEnabled()) << nivel;
+            EXPECT_FALSE(w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->isEnabled()) << nivel;
+            EXPECT_TRUE(w->findChild<QAction*>(QStringLiteral("Salir"))->isEnabled()) << nivel;
+            pulsarBoton(w);
+            pulsarItem(w, 1);
+            ASSERT_TRUE(Formulario<F_Abrir>::Cargado());
+            Formulario<F_Abrir>::Descargar();
+            ASSERT_TRUE(w->isEnabled());
+        }
     }
     EXPECT_EQ(w->windowTitle(), QStringLiteral("Ostrevia - Pérez, Ana María - Usuario Avanzado"));
 }
@@ -162,6 +189,47 @@ TEST_P(PruebaAtPrinc, FromLevelTwoEveryItemFoldsTheSideMenu)
     EXPECT_TRUE(entorno->dialogos->mostrados.isEmpty());
 }
 
+TEST_P(PruebaAtPrinc, AskingForAnOpenWindowBringsItUpAsItWasEvenMinimised)
+{
+    AtPrinc* w = abrir();
+    const std::pair<int, std::function<QWidget*()>> items[] = {
+        {0, [] { return Formulario<Bsnue>::SiCargado(); }},
+        {1, [] { return Formulario<F_Abrir>::SiCargado(); }},
+        {3, [] { return Formulario<Relaciones>::SiCargado(); }},
+        {4, [] { return Formulario<AbmMotivo>::SiCargado(); }},
+        {5, [] { return Formulario<AgregarCat>::SiCargado(); }},
+        {6, [] { return Formulario<AltaUsr>::SiCargado(); }},
+        {7, [] { return Formulario<FUsuarios>::SiCargado(); }},
+        {8, [] { return Formulario<CambiarPass>::SiCargado(); }},
+        {99, [] { return Formulario<Reportes>::SiCargado(); }},
+    };
+    for (const auto& [item, ventana] : items) {
+        pulsarBoton(w);
+        pulsarItem(w, item);
+        QWidget* v = ventana();
+        ASSERT_NE(v, nullptr) << item;
+        v->showMinimized();
+        pulsarBoton(w);
+        pulsarItem(w, item);
+        EXPECT_EQ(ventana(), v) << item;
+        EXPECT_FALSE(v->isMinimized()) << item;
+        QTRY_COMPARE(QApplication::activeWindow(), v);
+    }
+    // The search window, which minimises itself on opening a complaint, keeps what it held.
+    Formulario<F_Abrir>::SiCargado()->Numero()->setText(QStringLiteral("41"));
+    Formulario<F_Abrir>::SiCargado()->showMinimized();
+    pulsarBoton(w);
+    pulsarItem(w, 1);
+    EXPECT_FALSE(Formulario<F_Abrir>::SiCargado()->isMinimized());
+    EXPECT_EQ(Formulario<F_Abrir>::SiCargado()->Numero()->text(), QStringLiteral("41"));
+    // The registry menu too.
+    w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->trigger();
+    Formulario<Registros>::SiCargado()->showMinimized();
+    w->findChild<QAction*>(QStringLiteral("UsuariosCn"))->trigger();
+    EXPECT_FALSE(Formulario<Registros>::SiCargado()->isMinimized());
+    QTRY_COMPARE(QApplication::activeWindow(), Formulario<Registros>::SiCargado());
+}
+
 TEST_P(PruebaAtPrinc, NoItemPressedYetDoesNothing)
 {
     AtPrinc* w = abrir();
@@ -195,6 +263,11 @@ TEST_P(PruebaAtPrinc, ExitQuestionAnsweredYesLogsOutToOneLoginWindow)
     ASSERT_EQ(conectado(), QStringLiteral("1 PUESTO-07"));
     Formulario<Reportes>::Obtener()->show();
     Formulario<DetallesL>::Obtener()->show();
+    // "Nuevo reclamo" and its help: nothing of the session may outlive it.
+    pulsarBoton(w);
+    pulsarItem(w, 0);
+    ASSERT_TRUE(Formulario<Bsnue>::Cargado());
+    Formulario<Ayuda>::Obtener()->show();
     pulsarBoton(w);
     entorno->dialogos->Responder(Respuesta::Si);
     pulsarItem(w, 98);
@@ -203,6 +276,9 @@ TEST_P(PruebaAtPrinc, ExitQuestionAnsweredYesLogsOutToOneLoginWindow)
     EXPECT_FALSE(Formulario<AtPrinc>::Cargado());
     EXPECT_FALSE(Formulario<Reportes>::Cargado());
     EXPECT_FALSE(Formulario<DetallesL>::Cargado());
+    EXPECT_FALSE(Formulario<Bsnue>::Cargado());
+    EXPECT_FALSE(Formulario<Ayuda>::Cargado());
+    EXPECT_EQ(ventanasEnPantalla(), QStringList{QStringLiteral("Login")});
     EXPECT_EQ(loginsAbiertos(), 1);
     ASSERT_TRUE(Formulario<Login>::Cargado());
     EXPECT_TRUE(Formulario<Login>::SiCargado()->isVisible());

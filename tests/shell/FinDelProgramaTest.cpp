@@ -1,5 +1,6 @@
 #include "AtPrinc.h"
 #include "Config.h"
+#include "Configurar.h"
 #include "DialogosQt.h"
 #include "F_Nuevo.h"
 #include "Formularios.h"
@@ -9,6 +10,8 @@
 #include "VersionSistema.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -102,6 +105,48 @@ TEST_F(FinDelPrograma, WithTheServerDownAnsweringNoLeadsToTheLoginAndOnlyItsClos
     ASSERT_EQ(usuario.leidos.size(), 2) << usuario.leidos.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(usuario.leidos[0].endsWith(QStringLiteral("Desea reintentar la conexión?")));
     EXPECT_EQ(usuario.leidos[1], QStringLiteral("No se pudo conectar a la base: 127.0.0.1, Puerto: 1"));
+}
+
+TEST_F(FinDelPrograma, AConfigurationClosedWithoutOkEndsTheProgramEitherWayInAndStoresNothing)
+{
+    const QString config = entorno.carpeta() + QStringLiteral("/Config.ini");
+    const auto cerrarLaConfiguracion = [] {
+        QTimer::singleShot(0, [] { CerrarComoElSistema(Formulario<Configurar>::SiCargado()); });
+    };
+    const auto accesoAlLogin = [] {
+        Login* login = Formulario<Login>::Obtener();
+        login->show();
+        auto* usuario = login->findChild<QLineEdit*>(QStringLiteral("Usuario"));
+        QTest::keyClicks(usuario, QStringLiteral("/vereda"));
+        QTest::keyClick(usuario, Qt::Key_Return);
+        ASSERT_TRUE(Formulario<Configurar>::Cargado());
+    };
+
+    // A start without Config.ini: the splash closes itself after the configuration window opened,
+    // and the login window it loaded was never shown.
+    Main();
+    ASSERT_TRUE(Formulario<Configurar>::Cargado());
+    cerrarLaConfiguracion();
+    EXPECT_TRUE(CorrerHastaElFin(10000)) << "the program was left running without a window";
+    EXPECT_FALSE(QFile::exists(config));
+    Formulario<Login>::Descargar();
+
+    // The access text at the login: "Ok" hands over to a new login window and ends nothing...
+    accesoAlLogin();
+    Formulario<Configurar>::SiCargado()->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(1);
+    QTimer::singleShot(0, [] {
+        QTest::mouseClick(Formulario<Configurar>::SiCargado()->findChild<QPushButton*>(QStringLiteral("Actualizar")),
+                          Qt::LeftButton);
+    });
+    EXPECT_FALSE(CorrerHastaElFin(500)) << "the configuration's Ok ended the program";
+    ASSERT_TRUE(Formulario<Login>::Cargado());
+    EXPECT_TRUE(Formulario<Login>::SiCargado()->isVisible());
+    ASSERT_TRUE(QFile::remove(config));
+    // ...while a close without it leaves no window, and the program ends.
+    accesoAlLogin();
+    cerrarLaConfiguracion();
+    EXPECT_TRUE(CorrerHastaElFin(10000)) << "the program was left running without a window";
+    EXPECT_FALSE(QFile::exists(config));
 }
 
 // The same program with a user logged in, on both engines.

@@ -270,6 +270,46 @@ TEST_P(VentanasDeUsuarios, TheLastAdministratorWhoCanSignInCannotBeDemotedOrDisa
     EXPECT_EQ(nivel(1), 1);
 }
 
+TEST_P(VentanasDeUsuarios, TheLevelBoxShowsTheChosenUsersStoredLevelAlsoAfterARefusal)
+{
+    Mostrar<FUsuarios>();
+    auto* usuarios = ControlDe<FUsuarios, QComboBox>("CmbUsuarios");
+    auto* niveles = ControlDe<FUsuarios, QComboBox>("CmbNivel");
+    // Another workstation raises Luis after the load: the level shown is the one stored now.
+    Ejecutar(QStringLiteral("UPDATE Usuarios_Quejas SET nivel = 2 WHERE Pid = 7"));
+    Elegir(usuarios, 2);
+    EXPECT_EQ(niveles->currentText(), QStringLiteral("Usuario Avanzado"));
+    // Level 4 is not in a level-3 user's list: shown as none, not as another level.
+    Elegir(usuarios, 0);
+    EXPECT_EQ(niveles->currentIndex(), -1);
+    Elegir(usuarios, 1);
+    EXPECT_EQ(niveles->currentText(), QStringLiteral("Administrador"));
+    EXPECT_TRUE(mostrados().isEmpty()) << "showing a level asks nothing";
+
+    // Refused: the last administrator who can sign in.
+    Ejecutar(QStringLiteral("UPDATE Usuarios_Quejas SET nivel = 2 WHERE Pid = 1"));
+    Elegir(niveles, 0);
+    ASSERT_EQ(mostrados().size(), 1);
+    EXPECT_EQ(mostrados()[0].texto, QStringLiteral("No se puede dejar el sistema sin administradores"));
+    EXPECT_EQ(niveles->currentText(), QStringLiteral("Administrador"));
+    EXPECT_EQ(nivel(5), 3);
+    // A change that is stored shows as chosen.
+    Elegir(usuarios, 2);
+    Elegir(niveles, 1);
+    EXPECT_EQ(nivel(7), 1);
+    EXPECT_EQ(niveles->currentText(), QStringLiteral("Usuario"));
+
+    // Refused: a level-2 user may not change levels.
+    Formulario<FUsuarios>::Descargar();
+    entrar(2);
+    Mostrar<FUsuarios>();
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbUsuarios"), 2);
+    Elegir(ControlDe<FUsuarios, QComboBox>("CmbNivel"), 3);
+    EXPECT_EQ(ultimo().texto, QStringLiteral("No puede cambiar un permiso de usuario, hable con un administrador"));
+    EXPECT_EQ((ControlDe<FUsuarios, QComboBox>("CmbNivel")->currentText()), QStringLiteral("Usuario"));
+    EXPECT_EQ(nivel(7), 1);
+}
+
 TEST_P(VentanasDeUsuarios, UsersWindowRefusesLevelChangesBelowLevelThreeAndActionsWithoutAUser)
 {
     entrar(2);

@@ -97,6 +97,8 @@ AplicacionDelPrograma::~AplicacionDelPrograma()
     QApplication::setFont(m_fuente);
     QLocale::setDefault(m_idioma);
     QGuiApplication::setQuitOnLastWindowClosed(m_finAlCerrarLaUltima);
+    // The program's own end rule goes with it.
+    delete qApp->findChild<QObject*>(QStringLiteral("VigiaDeVentanas"), Qt::FindDirectChildrenOnly);
 }
 
 void CerrarComoElSistema(QWidget* ventana)
