@@ -44,8 +44,6 @@ private:
 
     qint32 m_nroQueja = 0;
     bool m_guardado = false;
-    // The last save reached the database and was given up there.
-    bool m_guardadoFallido = false;
 
     QPlainTextEdit* m_detalle = nullptr;
     QLineEdit* m_fecha = nullptr;

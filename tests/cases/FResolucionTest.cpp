@@ -164,6 +164,33 @@ TEST_P(FResolucionVentana, UnderTheProgramsLocaleTheCalendarsSpeakSpanishAndAmou
     EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("1500.50"));
 }
 
+TEST_P(FResolucionVentana, AStoredAmountReadsBackWithItsOwnDecimalMarkAndAnUntouchedSaveKeepsIt)
+{
+    AplicacionDelPrograma programa;
+    struct Caso
+    {
+        const char *tecleado, *guardado, *mostrado, *deNuevo;
+    };
+    // Typed with the workstation's decimal comma; a point after it is no thousands mark.
+    for (const Caso& c : {Caso{"0,001", "0.001", "0.00", "0"}, Caso{"12,345", "12.345", "12.35", "12.35"}}) {
+        abrir();
+        caja("MontoI")->clear();
+        QTest::keyClicks(caja("MontoI"), QString::fromLatin1(c.tecleado));
+        pulsarGuardar();
+        ASSERT_TRUE(guardadoYCerrado()) << ultimo().texto.toStdString();
+        EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QString::fromLatin1(c.guardado));
+        abrir();
+        EXPECT_EQ(caja("MontoI")->text(), QString::fromLatin1(c.mostrado));
+        pulsarGuardar();
+        ASSERT_TRUE(guardadoYCerrado()) << ultimo().texto.toStdString();
+        EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QString::fromLatin1(c.deNuevo)) << c.tecleado;
+    }
+    // An older workstation stored a decimal comma.
+    resolucion(43, 0, 0, QStringLiteral("7,5"));
+    abrir(43);
+    EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("7.50"));
+}
+
 TEST_P(FResolucionVentana, SolvingStoresTheRowAsTypedAndReloadsTheCaseWindow)
 {
     VisAtte* caso = Formulario<VisAtte>::Obtener();
@@ -307,6 +334,15 @@ TEST_P(FResolucionVentana, DateBoxesAcceptDatesOrNothing)
     ASSERT_TRUE(guardadoYCerrado());
     EXPECT_EQ(fila(42).section(QLatin1Char('|'), 3, 3), QStringLiteral("05/03/2025"));
     EXPECT_EQ(fila(42).section(QLatin1Char('|'), 7, 7), kHoy);
+
+    // An end date that is no date is refused the same way, and the stored one stays.
+    abrir();
+    caja("FechaFin")->setText(QStringLiteral("31/02/2026"));
+    pulsarGuardar();
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Fecha Incorrecta"));
+    EXPECT_EQ(ultimo().titulo, QStringLiteral("Error al guardar"));
+    EXPECT_TRUE(Formulario<FResolucion>::Cargado());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 7, 7), kHoy);
 }
 
 TEST_P(FResolucionVentana, AnnullingNeedsConfirmationAndADetailAndStoresToday)
@@ -396,16 +432,19 @@ TEST_P(FResolucionVentana, ClosingWithoutSavingAsksAndCancelKeepsTheWindow)
     EXPECT_FALSE(Formulario<FResolucion>::Cargado());
     EXPECT_EQ(fila(42).section(QLatin1Char('|'), 0, 0), QStringLiteral("Pasajero compensado"));
 
-    abrir(43);
-    caja("MontoI")->setText(QStringLiteral("-1"));
+    // A save that a check refuses keeps the window with what was typed.
+    FResolucion* w = abrir(43);
+    caja("MontoI")->setText(QStringLiteral("abc"));
     entorno->dialogos->Responder(Respuesta::Si);
-    EXPECT_TRUE(Formulario<FResolucion>::Descargar());
+    CerrarComoElSistema(w);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(Formulario<FResolucion>::Cargado());
+    EXPECT_EQ(ultimo().texto, QStringLiteral("El monto tiene que ser numerico o vacio"));
+    ASSERT_TRUE(Formulario<FResolucion>::Cargado());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("abc"));
     EXPECT_EQ(filas(43), 0);
 
     // No closes without saving.
-    abrir(43);
     texto("Detalle")->setPlainText(QStringLiteral("borrador"));
     entorno->dialogos->Responder(Respuesta::No);
     EXPECT_TRUE(Formulario<FResolucion>::Descargar());
