@@ -181,7 +181,8 @@ void FResolucion::SNqueja(qint32 nr)
     if (m_nroQueja != 0 && m_nroQueja != nr)
         vaciar();
     m_nroQueja = nr;
-    const RegResolucion r = GetResolucion(nr);
+    m_leida = GetResolucion(nr);
+    const RegResolucion& r = m_leida;
     if (r.IDQueja == -1)
         return;
 
@@ -310,8 +311,13 @@ void FResolucion::Solucionar_Click()
         r.Fecha = kSinFecha;
     if (!EsFechaValida(r.FechaFin))
         r.FechaFin = kSinFecha;
+    // Another workstation's save since this window read the resolution is not replaced unseen.
+    const Escritura escrito = GuardarResolucion(r, m_leida);
+    if (escrito == Escritura::Rechazada)
+        MsgBox(QStringLiteral("La resolución fue modificada desde otro equipo. Vuelva a abrirla para ver la guardada."),
+               Botones::Aceptar, Icono::Informacion);
     // A failed replacement keeps the old row: it must not be reported as saved.
-    if (!GuardarResolucion(r))
+    if (escrito != Escritura::Guardada)
         return;
 
     m_guardado = true;

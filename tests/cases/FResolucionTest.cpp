@@ -451,6 +451,54 @@ TEST_P(FResolucionVentana, ClosingWithoutSavingAsksAndCancelKeepsTheWindow)
     EXPECT_EQ(filas(43), 0);
 }
 
+// This desk keeps the window open while an administrator at another desk saves the resolution.
+TEST_P(FResolucionVentana, AResolutionAnotherDeskStoredAfterTheWindowReadItIsNotReplaced)
+{
+    const QString cambiada =
+        QStringLiteral("La resolución fue modificada desde otro equipo. Vuelva a abrirla para ver la guardada.");
+    const auto detalleCerradaUsuario = [&](qint32 queja) {
+        const QStringList f = fila(queja).split(QLatin1Char('|'));
+        return QStringList{f.value(0), f.value(4), f.value(5)}.join(QLatin1Char('|'));
+    };
+
+    // Read with none stored; meanwhile the complaint was solved, which a level-1 user may not undo.
+    UsuarioActual.Nivel = 1;
+    abrir(42);
+    resolverEnOtroPuesto(42, QStringLiteral("Texto de A"), 1);
+    texto("Detalle")->setPlainText(QStringLiteral("Texto de B"));
+    pulsarGuardar();
+    EXPECT_EQ(ultimo().texto, cambiada);
+    ASSERT_TRUE(Formulario<FResolucion>::Cargado());
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QStringLiteral("Texto de B"));
+    EXPECT_EQ(detalleCerradaUsuario(42), QStringLiteral("Texto de A|1|7"));
+    cerrar();
+    abrir(42);
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QStringLiteral("Texto de A"));
+    EXPECT_TRUE(marca("Solucionado")->isChecked());
+    EXPECT_FALSE(guardar()->isEnabled());
+    cerrar();
+
+    // Two administrators: the window that read the earlier resolution does not replace the later one.
+    UsuarioActual.Nivel = 3;
+    resolucion(43, 0, 0);
+    abrir(43);
+    resolverEnOtroPuesto(43, QStringLiteral("Texto de A"), 0);
+    texto("Detalle")->setPlainText(QStringLiteral("Texto de B"));
+    pulsarGuardar();
+    EXPECT_EQ(ultimo().texto, cambiada);
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QStringLiteral("Texto de B"));
+    EXPECT_EQ(detalleCerradaUsuario(43), QStringLiteral("Texto de A|0|7"));
+    EXPECT_EQ(filas(43), 1);
+
+    // Read again, it saves as usual.
+    cerrar();
+    abrir(43);
+    texto("Detalle")->setPlainText(QStringLiteral("Texto de B"));
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado()) << ultimo().texto.toStdString();
+    EXPECT_EQ(detalleCerradaUsuario(43), QStringLiteral("Texto de B|0|5"));
+}
+
 TEST_P(FResolucionVentana, OpeningForAnotherComplaintDoesNotCarryTheFirstOnesResolution)
 {
     resolucion(42, 1, 0, QStringLiteral("250"));
