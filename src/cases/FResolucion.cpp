@@ -31,6 +31,12 @@ namespace {
 const QString kSinFecha = QStringLiteral("01/01/1900");
 constexpr int kLargoDetalle = 200;
 
+// "inf" and "nan" read as numbers but are no amount.
+bool esMonto(bool leido, double valor)
+{
+    return leido && std::isfinite(valor);
+}
+
 // Amounts as the workstation writes them, or with a decimal point as the window shows them.
 bool leerMonto(const QString& texto, double& valor)
 {
@@ -38,8 +44,18 @@ bool leerMonto(const QString& texto, double& valor)
     valor = QLocale().toDouble(texto.trimmed(), &ok);
     if (!ok)
         valor = QLocale::c().toDouble(texto.trimmed(), &ok);
-    // "inf" and "nan" read as numbers but are no amount.
-    return ok && std::isfinite(valor);
+    return esMonto(ok, valor);
+}
+
+// A stored amount never carries a thousands mark: its decimal mark is a point, or a comma where an
+// older workstation wrote one. Read through the workstation's rules, 0.001 would be 1.
+bool leerMontoGuardado(const QString& texto, double& valor)
+{
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    valor = c.toDouble(texto.trimmed().replace(QLatin1Char(','), QLatin1Char('.')), &ok);
+    return esMonto(ok, valor);
 }
 
 // At most `largo` characters typed or pasted. A text the window puts in stays whole: a stored
@@ -165,7 +181,8 @@ void FResolucion::SNqueja(qint32 nr)
     if (m_nroQueja != 0 && m_nroQueja != nr)
         vaciar();
     m_nroQueja = nr;
-    const RegResolucion r = GetResolucion(nr);
+    m_leida = GetResolucion(nr);
+    const RegResolucion& r = m_leida;
     if (r.IDQueja == -1)
         return;
 
@@ -173,7 +190,7 @@ void FResolucion::SNqueja(qint32 nr)
     if (r.Fecha != kSinFecha)
         MostrarDato(m_fecha, FormatoFecha(r.Fecha));
     double monto = 0;
-    MostrarDato(m_montoI, leerMonto(r.Monto, monto) ? QLocale::c().toString(monto, 'f', 2) : r.Monto);
+    MostrarDato(m_montoI, leerMontoGuardado(r.Monto, monto) ? QLocale::c().toString(monto, 'f', 2) : r.Monto);
     m_solucionado->setChecked(r.Cerrada != 0);
     m_usuario->setText(GetNombreUsuario(r.Usuario));
     m_sancion->setPlainText(r.Sancion);
@@ -235,7 +252,6 @@ void FResolucion::MV2_DateClick(const QDate& fecha)
 
 void FResolucion::Solucionar_Click()
 {
-    m_guardadoFallido = false;
     RegResolucion r = ResolucionVacia();
     r.Fecha = m_fecha->text();
     r.Detalle = m_detalle->toPlainText();
@@ -264,10 +280,13 @@ void FResolucion::Solucionar_Click()
     // Choosing none keeps the supervisor shown as stored: a later save must not forget who supervised.
     r.Supervisor = m_cmbsup->currentIndex() >= 0 ? m_cmbsup->currentText() : m_label4->text();
 
-    if (!m_fecha->text().isEmpty() && !EsFechaValida(m_fecha->text())) {
-        MsgBox(QStringLiteral("Fecha Incorrecta"), Botones::Aceptar, Icono::Informacion,
-               QStringLiteral("Error al guardar"));
-        return;
+    // An end date that is no date would be stored as none, losing the one stored before.
+    for (const QLineEdit* caja : {m_fecha, m_fechaFin}) {
+        if (!caja->text().isEmpty() && !EsFechaValida(caja->text())) {
+            MsgBox(QStringLiteral("Fecha Incorrecta"), Botones::Aceptar, Icono::Informacion,
+                   QStringLiteral("Error al guardar"));
+            return;
+        }
     }
 
     if (!m_montoI->text().isEmpty()) {
@@ -292,11 +311,14 @@ void FResolucion::Solucionar_Click()
         r.Fecha = kSinFecha;
     if (!EsFechaValida(r.FechaFin))
         r.FechaFin = kSinFecha;
+    // Another workstation's save since this window read the resolution is not replaced unseen.
+    const Escritura escrito = GuardarResolucion(r, m_leida);
+    if (escrito == Escritura::Rechazada)
+        MsgBox(QStringLiteral("La resolución fue modificada desde otro equipo. Vuelva a abrirla para ver la guardada."),
+               Botones::Aceptar, Icono::Informacion);
     // A failed replacement keeps the old row: it must not be reported as saved.
-    if (!GuardarResolucion(r)) {
-        m_guardadoFallido = true;
+    if (escrito != Escritura::Guardada)
         return;
-    }
 
     m_guardado = true;
     MsgBox(QStringLiteral("Guardado"), Botones::Aceptar, Icono::Informacion,
@@ -316,12 +338,12 @@ bool FResolucion::Form_QueryUnload()
                                Botones::SiNoCancelar, Icono::Ninguno);
     if (a == Respuesta::Cancelar)
         return false;
-    // Yes closes the window whatever the checks said, but not when the database did not take the
-    // save: closing would throw away what was typed.
+    // A save that did not happen, refused by a check or by the database, keeps the window: closing
+    // would throw away what was typed.
     if (a == Respuesta::Si) {
         QPointer<FResolucion> yo(this);
         Solucionar_Click();
-        return !yo || !m_guardadoFallido;
+        return !yo || m_guardado;
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Resoluciones.h"
 #include "Ventana.h"
 
 #include <QDate>
@@ -43,9 +44,9 @@ private:
     bool TomarFecha(const QDate& fecha, QLineEdit* caja, Calendario* calendario);
 
     qint32 m_nroQueja = 0;
+    // The resolution as read when the window was filled: a save replaces only that one.
+    RegResolucion m_leida;
     bool m_guardado = false;
-    // The last save reached the database and was given up there.
-    bool m_guardadoFallido = false;
 
     QPlainTextEdit* m_detalle = nullptr;
     QLineEdit* m_fecha = nullptr;

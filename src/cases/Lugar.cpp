@@ -407,8 +407,15 @@ void Lugar::Guarda_Click()
                QStringLiteral("Error en fecha"));
         return;
     }
+    // Below level 2 only a complaint's first place is stored, also when another workstation stored
+    // one after this window was filled.
+    const Escritura escrito = GuardarLugar(r, m_nroQuejaLugar, UsuarioActual.Nivel < 2);
+    if (escrito == Escritura::Rechazada)
+        MsgBox(QStringLiteral("Los datos del hecho fueron modificados desde otro equipo. Vuelva a abrirlos para ver "
+                              "los guardados."),
+               Botones::Aceptar, Icono::Informacion);
     // A failed save must not be reported as stored nor close the window with the texts.
-    if (!GuardarLugar(r, m_nroQuejaLugar))
+    if (escrito != Escritura::Guardada)
         return;
     MsgBox(QStringLiteral("Datos guardados correctamente"), Botones::Aceptar, Icono::Informacion,
            QStringLiteral("Fecha, hora y datos lugar guardados"));

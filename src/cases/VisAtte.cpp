@@ -78,6 +78,31 @@ qint16 pidDeItem(const QString& item)
     return static_cast<qint16>(item.section(QStringLiteral(" - "), 0, 0).trimmed().toInt());
 }
 
+// 0 editable, 1 solved, 2 annulled.
+qint16 numeroDeEstado(EstadoQueja estado)
+{
+    switch (estado) {
+    case EstadoQueja::Anulada: return 2;
+    case EstadoQueja::Solucionada: return 1;
+    case EstadoQueja::Editable: break;
+    }
+    return 0;
+}
+
+// Shows the refusal of a solved or annulled case; true when the case may be changed.
+bool avisarSiCerrado(qint16 estado)
+{
+    if (estado == 1) {
+        MsgBox(kSolucionado, Botones::Aceptar, Icono::Informacion);
+        return false;
+    }
+    if (estado == 2) {
+        MsgBox(kAnulado, Botones::Aceptar, Icono::Informacion);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 VisAtte::VisAtte()
@@ -311,12 +336,7 @@ void VisAtte::Cargar_Reclamo(qint32 numero)
     m_numero = numero;
     m_queja = GetQueja(numero);
 
-    const RegResolucion r = GetResolucion(numero);
-    switch (EstadoDeResolucion(r)) {
-    case EstadoQueja::Anulada: m_estado = 2; break;
-    case EstadoQueja::Solucionada: m_estado = 1; break;
-    case EstadoQueja::Editable: m_estado = 0; break;
-    }
+    m_estado = numeroDeEstado(EstadoDeResolucion(GetResolucion(numero)));
 
     m_queja.detalle = RestaurarComillas(m_queja.detalle);
     m_nrQueja->setText(QStringLiteral("Numero de reclamo: ") +
@@ -364,15 +384,7 @@ void VisAtte::Cerrar_Reclamo()
 
 bool VisAtte::PuedeModificar()
 {
-    if (m_estado == 1) {
-        MsgBox(kSolucionado, Botones::Aceptar, Icono::Informacion);
-        return false;
-    }
-    if (m_estado == 2) {
-        MsgBox(kAnulado, Botones::Aceptar, Icono::Informacion);
-        return false;
-    }
-    return true;
+    return avisarSiCerrado(m_estado);
 }
 
 void VisAtte::CampoEditado(qint16 codigo, const QString& valorActual)
@@ -392,14 +404,18 @@ void VisAtte::ModificarCampo(const QString& valor, qint16 codigo)
     if (!yo || MsgBox(QStringLiteral("Desea modificarlo?"), Botones::SiNo, Icono::Ninguno,
                       QStringLiteral("Modificar?")) != Respuesta::Si)
         return;
-    const bool guardado = SetCampoQueja(campo.first, codigo, nuevo);
+    EstadoQueja estado = EstadoQueja::Editable;
+    const Escritura escrito = SetCampoQueja(campo.first, codigo, nuevo, &estado);
     if (!yo)
         return;
-    if (!guardado) {
+    if (escrito == Escritura::NoGuardada) {
         m_sinGuardar.insert(campo, nuevo);
         return;
     }
     Cargar_Reclamo(campo.first);
+    // Solved or annulled at another workstation after this window was filled.
+    if (escrito == Escritura::Rechazada)
+        avisarSiCerrado(numeroDeEstado(estado));
 }
 
 void VisAtte::Apellido_DblClick()
@@ -487,10 +503,14 @@ void VisAtte::Guarda_Detalle_Click()
         return;
     // A save given up keeps the edit open with what was typed.
     QPointer<VisAtte> yo(this);
-    if (!SetDetalleQueja(m_numero, texto) || !yo)
+    EstadoQueja estado = EstadoQueja::Editable;
+    const Escritura escrito = SetDetalleQueja(m_numero, texto, &estado);
+    if (escrito == Escritura::NoGuardada || !yo)
         return;
     Cargar_Reclamo(m_numero);
     TerminarEdicionDetalle();
+    if (escrito == Escritura::Rechazada)
+        avisarSiCerrado(numeroDeEstado(estado));
 }
 
 void VisAtte::Cancelar_Click()

@@ -78,7 +78,18 @@ Intento intentar(const QString& sql, ErrorEjecucion& error)
     return Intento::Ok;
 }
 
-Intento intentarTransaccion(const QStringList& sentencias, ErrorEjecucion& error)
+// The guard's read inside the transaction; Rechazada when the stored rows refuse the write.
+Intento vigilar(const Guardia& guardia, ErrorEjecucion& error)
+{
+    Rs.Close();
+    const Intento r = intentar(guardia.sql, error);
+    if (r != Intento::Ok)
+        return r;
+    Rs.Requery();
+    return guardia.admite() ? Intento::Ok : Intento::Rechazada;
+}
+
+Intento intentarTransaccion(const QStringList& sentencias, ErrorEjecucion& error, const Guardia* guardia = nullptr)
 {
     if (Rs.Abierto()) {
         error = errorObjetoAbierto();
@@ -90,8 +101,10 @@ Intento intentarTransaccion(const QStringList& sentencias, ErrorEjecucion& error
                                             : ErrorEjecucion{3709, QStringLiteral("La conexión no está abierta.")};
         return Intento::Error;
     }
-    for (const QString& sql : sentencias) {
-        const Intento r = intentar(sql, error);
+    for (int i = 0; i < sentencias.size(); ++i) {
+        Intento r = intentar(sentencias[i], error);
+        if (r == Intento::Ok && i == 0 && guardia)
+            r = vigilar(*guardia, error);
         if (r != Intento::Ok) {
             Rs.Close();
             db.rollback();
@@ -294,21 +307,28 @@ Lectura::~Lectura()
 
 namespace {
 
+Escritura escrituraDe(Intento r)
+{
+    return r == Intento::Ok          ? Escritura::Guardada
+           : r == Intento::Rechazada ? Escritura::Rechazada
+                                     : Escritura::NoGuardada;
+}
+
 // A transaction under the policy; a key collision runs it again up to corridas times, then is an
 // ordinary failure.
-bool transaccion(const QStringList& sentencias, bool silencioso, int corridas)
+Escritura transaccion(const QStringList& sentencias, bool silencioso, int corridas, const Guardia* guardia = nullptr)
 {
     const QString registro = sentencias.join(QStringLiteral("; "));
     for (int corrida = 1;; ++corrida) {
         const Intento r = conPolitica(registro, silencioso, [&](ErrorEjecucion& e) {
-            const Intento t = intentarTransaccion(sentencias, e);
+            const Intento t = intentarTransaccion(sentencias, e, guardia);
             if (t != Intento::ClaveDuplicada || corrida < corridas)
                 return t;
             e = errorClaveDuplicada();
             return Intento::Error;
         });
         if (r != Intento::ClaveDuplicada)
-            return r == Intento::Ok;
+            return escrituraDe(r);
     }
 }
 
@@ -341,12 +361,22 @@ qint32 sinClaveLibre(const QString& sqlUltimaClave, qint32 maximo, bool silencio
 
 bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso)
 {
-    return transaccion(sentencias, silencioso, 1);
+    return transaccion(sentencias, silencioso, 1) == Escritura::Guardada;
+}
+
+Escritura EjecutarTransaccion(const QStringList& sentencias, const Guardia& guardia)
+{
+    return transaccion(sentencias, false, 1, &guardia);
 }
 
 bool EjecutarReemplazo(const QStringList& sentencias, bool silencioso)
 {
-    return transaccion(sentencias, silencioso, kCorridasReemplazo);
+    return transaccion(sentencias, silencioso, kCorridasReemplazo) == Escritura::Guardada;
+}
+
+Escritura EjecutarReemplazo(const QStringList& sentencias, const Guardia& guardia)
+{
+    return transaccion(sentencias, false, kCorridasReemplazo, &guardia);
 }
 
 qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<ResultadoDirecto(qint32)>& intentar,
@@ -365,7 +395,8 @@ qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<Resultad
             return sinClaveLibre(sqlUltimaClave, maximo, silencioso);
         switch (intentar(static_cast<qint32>(clave))) {
         case ResultadoDirecto::Ok: return static_cast<qint32>(clave);
-        case ResultadoDirecto::Error: return -1;
+        case ResultadoDirecto::Error:
+        case ResultadoDirecto::Rechazada: return -1;
         case ResultadoDirecto::ClaveDuplicada: break; // another workstation took it a moment ago
         }
     }
@@ -383,18 +414,42 @@ qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<
         silencioso, maximo);
 }
 
-qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
-                                        const std::function<QStringList(qint32)>& armarSentencias, bool silencioso)
+namespace {
+
+// The key stored, or -1; ultimo says how the last run of the transaction ended.
+qint32 transaccionConClaveNueva(const QString& sqlUltimaClave,
+                                const std::function<QStringList(qint32)>& armarSentencias, bool silencioso,
+                                const Guardia* guardia, Intento& ultimo)
 {
     // A taken key rolls the whole transaction back, so the old rows stay until a key fits.
     return ConClaveNueva(
         sqlUltimaClave,
         [&](qint32 clave) {
             const QStringList sentencias = armarSentencias(clave);
-            return conPolitica(sentencias.join(QStringLiteral("; ")), silencioso,
-                               [&](ErrorEjecucion& e) { return intentarTransaccion(sentencias, e); });
+            ultimo = conPolitica(sentencias.join(QStringLiteral("; ")), silencioso,
+                                 [&](ErrorEjecucion& e) { return intentarTransaccion(sentencias, e, guardia); });
+            return ultimo;
         },
         silencioso);
+}
+
+} // namespace
+
+qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
+                                        const std::function<QStringList(qint32)>& armarSentencias, bool silencioso)
+{
+    Intento ultimo = Intento::Error;
+    return transaccionConClaveNueva(sqlUltimaClave, armarSentencias, silencioso, nullptr, ultimo);
+}
+
+Escritura EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
+                                           const std::function<QStringList(qint32)>& armarSentencias,
+                                           const Guardia& guardia)
+{
+    Intento ultimo = Intento::Error;
+    return transaccionConClaveNueva(sqlUltimaClave, armarSentencias, false, &guardia, ultimo) != -1
+               ? Escritura::Guardada
+               : escrituraDe(ultimo);
 }
 
 ResultadoDirecto EjecutarDirecto(const QString& sql, ErrorEjecucion* error)

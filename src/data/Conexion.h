@@ -113,7 +113,25 @@ auto LeerFila(const QString& sql, Lector leerFila, bool silencioso = false)
     return leerFila();
 }
 
-enum class ResultadoDirecto { Ok, ClaveDuplicada, Error };
+// Rechazada only from a write under a Guardia: the stored rows refused it.
+enum class ResultadoDirecto { Ok, ClaveDuplicada, Error, Rechazada };
+
+// What became of a write under a Guardia.
+enum class Escritura {
+    Guardada,
+    Rechazada,  // the stored rows refuse it by now; nothing stored
+    NoGuardada, // given up, or a silent failure; nothing stored
+};
+
+// The rule of a write that depends on rows another workstation may change while a window shows
+// them: checked inside the write's own transaction, right after its first statement has taken the
+// rows' turn (SqlTurnoDeQueja), so that no other write comes in between. sql reads the rows;
+// admite looks at them in Rs and says whether the write goes on, else the whole of it is undone.
+struct Guardia
+{
+    QString sql;
+    std::function<bool()> admite;
+};
 
 // The top of the key ranges: 32-bit keys, and the 16-bit keys of categories, reasons and users.
 constexpr qint32 kMaximoClave32 = 2147483647;
@@ -130,12 +148,16 @@ qint32 ConClaveNueva(const QString& sqlUltimaClave, const std::function<Resultad
 // Runs the statements in one transaction under the same policy: all or nothing, so a
 // replacement (delete then insert) never leaves the old rows gone without the new ones.
 bool EjecutarTransaccion(const QStringList& sentencias, bool silencioso = false);
+// The same under a guard.
+Escritura EjecutarTransaccion(const QStringList& sentencias, const Guardia& guardia);
 
 // A replacement of rows that one key identifies (delete them, insert the new ones) in one
 // transaction. When another workstation's replacement of the same rows commits first, the
 // insert hits the key: the transaction then runs again, so the later save wins instead of
 // failing.
 bool EjecutarReemplazo(const QStringList& sentencias, bool silencioso = false);
+// The same under a guard.
+Escritura EjecutarReemplazo(const QStringList& sentencias, const Guardia& guardia);
 
 // Inserts a row whose key is "highest + 1" (ConClaveNueva): builds the insert for the key and,
 // when another workstation took that key first, tries again with the next one. Returns the key
@@ -150,6 +172,10 @@ qint32 InsertarConClaveNueva(const QString& sqlUltimaClave, const std::function<
 qint32 EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
                                         const std::function<QStringList(qint32)>& armarSentencias,
                                         bool silencioso = false);
+// The same under a guard.
+Escritura EjecutarTransaccionConClaveNueva(const QString& sqlUltimaClave,
+                                           const std::function<QStringList(qint32)>& armarSentencias,
+                                           const Guardia& guardia);
 
 // One row of a batched write: the statements that land together or not at all. A row that
 // takes "highest + 1" keys says how many; its statements are built for the first of them.

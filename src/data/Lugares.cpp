@@ -67,6 +67,11 @@ RegLugar GetLugar(qint32 nroQueja)
 
 bool GuardarLugar(const RegLugar& lugar, qint32 nroQueja)
 {
+    return GuardarLugar(lugar, nroQueja, false) == Escritura::Guardada;
+}
+
+Escritura GuardarLugar(const RegLugar& lugar, qint32 nroQueja, bool soloElPrimero)
+{
     // The window does not show the import-only columns; a save must not wipe them.
     QString detLegajos = QStringLiteral("NULL");
     QString sector = QStringLiteral("NULL");
@@ -74,7 +79,7 @@ bool GuardarLugar(const RegLugar& lugar, qint32 nroQueja)
         Lectura lectura(QStringLiteral("Select Det_legajos, Sector from Lugar_Quejas where NroQueja = ") +
                         SqlEntero(nroQueja));
         if (!lectura.Ok())
-            return false;
+            return Escritura::NoGuardada;
         if (lectura.HayFila()) {
             detLegajos = textoONulo(0);
             sector = textoONulo(1);
@@ -104,12 +109,17 @@ bool GuardarLugar(const RegLugar& lugar, qint32 nroQueja)
                               sector};
     // Two workstations saving the same complaint at once take turns; the later one replaces the
     // other's row.
+    const QStringList sentencias{
+        SqlTurnoDeQueja(nroQueja), QStringLiteral("Delete from Lugar_Quejas where NroQueja = ") + SqlEntero(nroQueja),
+        QStringLiteral("Insert into Lugar_Quejas (NroQueja, Lugar, Det_Lugar, Fecha, Hora, Dato3, Dato4, Dato5, "
+                       "Dato6, Dato7, Dato8, Dato9, Tipo_Comprob, Comprobante, Legajos, Desde, Hasta, Hora_Serv, "
+                       "Unidad, Det_legajos, Sector) values (") +
+            valores.join(QStringLiteral(", ")) + QLatin1Char(')')};
+    if (!soloElPrimero)
+        return EjecutarReemplazo(sentencias) ? Escritura::Guardada : Escritura::NoGuardada;
     return EjecutarReemplazo(
-        {SqlTurnoDeQueja(nroQueja), QStringLiteral("Delete from Lugar_Quejas where NroQueja = ") + SqlEntero(nroQueja),
-         QStringLiteral("Insert into Lugar_Quejas (NroQueja, Lugar, Det_Lugar, Fecha, Hora, Dato3, Dato4, Dato5, "
-                        "Dato6, Dato7, Dato8, Dato9, Tipo_Comprob, Comprobante, Legajos, Desde, Hasta, Hora_Serv, "
-                        "Unidad, Det_legajos, Sector) values (") +
-             valores.join(QStringLiteral(", ")) + QLatin1Char(')')});
+        sentencias, Guardia{QStringLiteral("Select NroQueja from Lugar_Quejas where NroQueja = ") + SqlEntero(nroQueja),
+                            [] { return Rs.Eof(); }});
 }
 
 void InsertarLugar(const RegLugar& lugar)

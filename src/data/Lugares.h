@@ -70,6 +70,9 @@ RegLugar GetLugar(qint32 nroQueja);
 // Replaces the complaint's place row in one transaction, keeping the import-only Det_legajos
 // and Sector of the row it replaces. True when stored.
 bool GuardarLugar(const RegLugar& lugar, qint32 nroQueja);
+// The same; soloElPrimero stores only a complaint's first place: Rechazada, with nothing stored,
+// when it has one by then.
+Escritura GuardarLugar(const RegLugar& lugar, qint32 nroQueja, bool soloElPrimero);
 // Inserts an imported row for lugar.NroQueja without deleting first; failures are only logged.
 void InsertarLugar(const RegLugar& lugar);
 // The same for a batch (see EjecutarFilas); a company PID above 0 is also set on the row's

@@ -1,6 +1,7 @@
 #include "Quejas.h"
 
 #include "Conexion.h"
+#include "Resoluciones.h"
 #include "Sql.h"
 #include "Textos.h"
 #include "Usuarios.h"
@@ -211,21 +212,39 @@ void SetTipoQueja(const RegQueja& queja)
     EjecutarQuery(sqlSetTipoQueja(queja));
 }
 
-bool SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor)
+namespace {
+
+// A change of the case window, made only while the complaint is editable when it is written.
+Escritura cambioDeCaso(qint32 pid, const QString& sql, EstadoQueja* estado)
+{
+    EstadoQueja hallado = EstadoQueja::Editable;
+    const Escritura e = EjecutarTransaccion({SqlTurnoDeQueja(pid), sql}, GuardiaEditable(pid, hallado));
+    if (estado)
+        *estado = hallado;
+    return e;
+}
+
+} // namespace
+
+Escritura SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor, EstadoQueja* estado)
 {
     static const char* const kColumnas[] = {nullptr,    "Domicilio", "Localidad", "Provincia", "Pais",
                                             "Telefono", "Telefono2", "Correo",    "Apellido",  "Nombres",
                                             "DNI",      nullptr,     "NrLib",     "Mediador",  "NroQueja"};
     if (codigo < 0 || codigo >= qint16(std::size(kColumnas)) || !kColumnas[codigo])
-        return true;
-    return EjecutarQuery(QStringLiteral("update Master_Quejas set ") + QLatin1String(kColumnas[codigo]) +
-                         QStringLiteral(" = ") + SqlTexto(valor) + QStringLiteral(" where pid = ") + SqlEntero(pid));
+        return Escritura::Guardada;
+    return cambioDeCaso(pid,
+                        QStringLiteral("update Master_Quejas set ") + QLatin1String(kColumnas[codigo]) +
+                            QStringLiteral(" = ") + SqlTexto(valor) + QStringLiteral(" where pid = ") + SqlEntero(pid),
+                        estado);
 }
 
-bool SetDetalleQueja(qint32 pid, const QString& detalleEscapado)
+Escritura SetDetalleQueja(qint32 pid, const QString& detalleEscapado, EstadoQueja* estado)
 {
-    return EjecutarQuery(QStringLiteral("update Master_Quejas set Detalle = ") + SqlTexto(detalleEscapado) +
-                         QStringLiteral(" where pid = ") + SqlEntero(pid));
+    return cambioDeCaso(pid,
+                        QStringLiteral("update Master_Quejas set Detalle = ") + SqlTexto(detalleEscapado) +
+                            QStringLiteral(" where pid = ") + SqlEntero(pid),
+                        estado);
 }
 
 QString SqlTurnoDeQueja(qint32 pid)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+enum class EstadoQueja;
+
 // One complaint, a row of Master_Quejas. `detalle` holds the escaped form ("|~|" for each
 // apostrophe); only the PID of the embedded company is stored.
 struct RegQueja
@@ -69,10 +71,11 @@ void SetTipoQueja(const RegQueja& queja);
 // The case window's field edits. The field is named by the window's code: 1 Domicilio,
 // 2 Localidad, 3 Provincia, 4 Pais, 5 Telefono, 6 Telefono2, 7 Correo, 8 Apellido, 9 Nombres,
 // 10 DNI, 12 NrLib, 13 Mediador, 14 NroQueja; any other code changes nothing. The value is
-// stored as typed. Both return false when the save was given up.
-bool SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor);
+// stored as typed. Both store only while the complaint is editable: Rechazada when it is solved
+// or annulled by then, with the state found in estado.
+Escritura SetCampoQueja(qint32 pid, qint16 codigo, const QString& valor, EstadoQueja* estado = nullptr);
 // The detail, already escaped ("|~|" for each apostrophe).
-bool SetDetalleQueja(qint32 pid, const QString& detalleEscapado);
+Escritura SetDetalleQueja(qint32 pid, const QString& detalleEscapado, EstadoQueja* estado = nullptr);
 // The first statement of a transaction that replaces rows of one complaint (its place, its
 // resolution): it locks the complaint's row, so that two workstations replacing them at once
 // take turns on the server instead of colliding or deadlocking. The local file is locked whole

@@ -6,22 +6,23 @@
 #include "Sql.h"
 #include "Usuarios.h"
 
+#include <tuple>
+
 namespace {
 const QString kUltimaClave = QStringLiteral("Select pid from Resolucion_quejas order by pid desc LIMIT 1");
-} // namespace
 
-RegResolucion ResolucionVacia()
+QString sqlResolucion(qint32 pidQueja)
 {
-    return RegResolucion();
+    return QStringLiteral("Select PID, Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, Supervisor, FechaFin, "
+                          "Anulado, usr_anula from Resolucion_quejas where  IDQueja = ") +
+           SqlEntero(pidQueja);
 }
 
-RegResolucion GetResolucion(qint32 pidQueja)
+// The row on which Rs stands, read by sqlResolucion; IDQueja -1 when there is none.
+RegResolucion leerResolucion()
 {
     RegResolucion r = ResolucionVacia();
-    Lectura lectura(QStringLiteral("Select PID, Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, Supervisor, "
-                                   "FechaFin, Anulado, usr_anula from Resolucion_quejas where  IDQueja = ") +
-                    SqlEntero(pidQueja));
-    if (!lectura.HayFila()) {
+    if (Rs.Eof()) {
         r.IDQueja = -1;
         return r;
     }
@@ -39,29 +40,76 @@ RegResolucion GetResolucion(qint32 pidQueja)
     return r;
 }
 
+bool mismaResolucion(const RegResolucion& a, const RegResolucion& b)
+{
+    const auto campos = [](const RegResolucion& r) {
+        return std::tie(r.Detalle, r.Sancion, r.Fecha, r.FechaFin, r.Cerrada, r.Monto, r.IDQueja, r.Usuario,
+                        r.Supervisor, r.Anulado, r.usr_Anula);
+    };
+    return campos(a) == campos(b);
+}
+
+// The new key is the highest left once the complaint's own rows are gone, as if read after the
+// delete: a complaint holding the highest key keeps it.
+QString sqlUltimaClavePropia(const RegResolucion& r)
+{
+    return QStringLiteral("Select pid from Resolucion_quejas where IDQueja <> ") + SqlEntero(r.IDQueja) +
+           QStringLiteral(" or IDQueja is null order by pid desc LIMIT 1");
+}
+
+// The replacement of the complaint's rows by r under key k.
+QStringList sqlGuardar(const RegResolucion& r, qint32 k)
+{
+    return QStringList{
+        SqlTurnoDeQueja(r.IDQueja),
+        QStringLiteral("Delete from resolucion_quejas where IDQueja = ") + SqlEntero(r.IDQueja),
+        QStringLiteral("Insert into Resolucion_quejas(PID, IDQueja, Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, "
+                       "supervisor, FechaFin, Anulado, usr_Anula) Values (") +
+            SqlEntero(k) + QStringLiteral(", ") + SqlEntero(r.IDQueja) + QStringLiteral(", ") + SqlTexto(r.Detalle) +
+            QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") + SqlTexto(r.Monto) +
+            QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") + SqlEntero(r.Cerrada) +
+            QStringLiteral(", ") + SqlEntero(UsuarioActual.Pid) + QStringLiteral(", ") + SqlTexto(r.Supervisor) +
+            QStringLiteral(", ") + SqlFecha(r.FechaFin) + QStringLiteral(", ") + SqlEntero(r.Anulado) +
+            QStringLiteral(", ") + SqlEntero(r.usr_Anula) + QStringLiteral(")"),
+    };
+}
+
+} // namespace
+
+RegResolucion ResolucionVacia()
+{
+    return RegResolucion();
+}
+
+RegResolucion GetResolucion(qint32 pidQueja)
+{
+    Lectura lectura(sqlResolucion(pidQueja));
+    return leerResolucion();
+}
+
 bool GuardarResolucion(RegResolucion& r)
 {
-    const QString borrar = QStringLiteral("Delete from resolucion_quejas where IDQueja = ") + SqlEntero(r.IDQueja);
-    // The new key is the highest left once the complaint's own rows are gone, as if read after
-    // the delete: a complaint holding the highest key keeps it.
-    const QString ultimaClave = QStringLiteral("Select pid from Resolucion_quejas where IDQueja <> ") +
-                                SqlEntero(r.IDQueja) + QStringLiteral(" or IDQueja is null order by pid desc LIMIT 1");
-    const qint32 clave = EjecutarTransaccionConClaveNueva(ultimaClave, [&](qint32 k) {
-        return QStringList{
-            SqlTurnoDeQueja(r.IDQueja),
-            borrar,
-            QStringLiteral(
-                "Insert into Resolucion_quejas(PID, IDQueja, Detalle, Sancion, Monto, Fecha, Cerrada, Usuario, "
-                "supervisor, FechaFin, Anulado, usr_Anula) Values (") +
-                SqlEntero(k) + QStringLiteral(", ") + SqlEntero(r.IDQueja) + QStringLiteral(", ") +
-                SqlTexto(r.Detalle) + QStringLiteral(", ") + SqlTexto(r.Sancion) + QStringLiteral(", ") +
-                SqlTexto(r.Monto) + QStringLiteral(", ") + SqlFecha(r.Fecha) + QStringLiteral(", ") +
-                SqlEntero(r.Cerrada) + QStringLiteral(", ") + SqlEntero(UsuarioActual.Pid) + QStringLiteral(", ") +
-                SqlTexto(r.Supervisor) + QStringLiteral(", ") + SqlFecha(r.FechaFin) + QStringLiteral(", ") +
-                SqlEntero(r.Anulado) + QStringLiteral(", ") + SqlEntero(r.usr_Anula) + QStringLiteral(")"),
-        };
-    });
-    return clave != -1;
+    return EjecutarTransaccionConClaveNueva(sqlUltimaClavePropia(r), [&](qint32 k) { return sqlGuardar(r, k); }) != -1;
+}
+
+Escritura GuardarResolucion(RegResolucion& r, const RegResolucion& leida)
+{
+    const qint16 nivel = UsuarioActual.Nivel;
+    Guardia guardia{sqlResolucion(r.IDQueja), [&leida, nivel] {
+                        const RegResolucion guardada = leerResolucion();
+                        return mismaResolucion(guardada, leida) &&
+                               (nivel >= 3 || (guardada.Cerrada != 1 && guardada.Anulado != 1));
+                    }};
+    return EjecutarTransaccionConClaveNueva(
+        sqlUltimaClavePropia(r), [&](qint32 k) { return sqlGuardar(r, k); }, guardia);
+}
+
+Guardia GuardiaEditable(qint32 pidQueja, EstadoQueja& estado)
+{
+    return {sqlResolucion(pidQueja), [&estado] {
+                estado = EstadoDeResolucion(leerResolucion());
+                return estado == EstadoQueja::Editable;
+            }};
 }
 
 namespace {

@@ -36,6 +36,10 @@ RegResolucion GetResolucion(qint32 pidQueja);
 // Replaces the complaint's resolution (all its rows) in one transaction; Usuario is always the
 // logged-in user. True when stored.
 bool GuardarResolucion(RegResolucion& r);
+// The same, only over the resolution a window read (leida, as GetResolucion gave it) and, when
+// that is solved or annulled, only from level 3: Rechazada, with nothing stored, when another
+// workstation saved a different one since.
+Escritura GuardarResolucion(RegResolucion& r, const RegResolucion& leida);
 // Adds an imported resolution (the import); a failure is only logged. A complaint keeps at most
 // one resolution row, so a complaint that has one keeps it and the refused row is logged. Always 0.
 qint16 InsertarResolucion(RegResolucion& r);
@@ -46,3 +50,6 @@ QSet<qint32> ResolucionesExistentes(const QVector<qint32>& idQuejas);
 
 // Any non-zero flag counts as set, annulled winning over solved; no row is editable.
 EstadoQueja EstadoDeResolucion(const RegResolucion& r);
+// For a write that only an editable complaint takes: admits it while the complaint is editable,
+// and leaves the state found in estado.
+Guardia GuardiaEditable(qint32 pidQueja, EstadoQueja& estado);

@@ -164,6 +164,33 @@ TEST_P(FResolucionVentana, UnderTheProgramsLocaleTheCalendarsSpeakSpanishAndAmou
     EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("1500.50"));
 }
 
+TEST_P(FResolucionVentana, AStoredAmountReadsBackWithItsOwnDecimalMarkAndAnUntouchedSaveKeepsIt)
+{
+    AplicacionDelPrograma programa;
+    struct Caso
+    {
+        const char *tecleado, *guardado, *mostrado, *deNuevo;
+    };
+    // Typed with the workstation's decimal comma; a point after it is no thousands mark.
+    for (const Caso& c : {Caso{"0,001", "0.001", "0.00", "0"}, Caso{"12,345", "12.345", "12.35", "12.35"}}) {
+        abrir();
+        caja("MontoI")->clear();
+        QTest::keyClicks(caja("MontoI"), QString::fromLatin1(c.tecleado));
+        pulsarGuardar();
+        ASSERT_TRUE(guardadoYCerrado()) << ultimo().texto.toStdString();
+        EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QString::fromLatin1(c.guardado));
+        abrir();
+        EXPECT_EQ(caja("MontoI")->text(), QString::fromLatin1(c.mostrado));
+        pulsarGuardar();
+        ASSERT_TRUE(guardadoYCerrado()) << ultimo().texto.toStdString();
+        EXPECT_EQ(fila(42).section(QLatin1Char('|'), 2, 2), QString::fromLatin1(c.deNuevo)) << c.tecleado;
+    }
+    // An older workstation stored a decimal comma.
+    resolucion(43, 0, 0, QStringLiteral("7,5"));
+    abrir(43);
+    EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("7.50"));
+}
+
 TEST_P(FResolucionVentana, SolvingStoresTheRowAsTypedAndReloadsTheCaseWindow)
 {
     VisAtte* caso = Formulario<VisAtte>::Obtener();
@@ -307,6 +334,15 @@ TEST_P(FResolucionVentana, DateBoxesAcceptDatesOrNothing)
     ASSERT_TRUE(guardadoYCerrado());
     EXPECT_EQ(fila(42).section(QLatin1Char('|'), 3, 3), QStringLiteral("05/03/2025"));
     EXPECT_EQ(fila(42).section(QLatin1Char('|'), 7, 7), kHoy);
+
+    // An end date that is no date is refused the same way, and the stored one stays.
+    abrir();
+    caja("FechaFin")->setText(QStringLiteral("31/02/2026"));
+    pulsarGuardar();
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Fecha Incorrecta"));
+    EXPECT_EQ(ultimo().titulo, QStringLiteral("Error al guardar"));
+    EXPECT_TRUE(Formulario<FResolucion>::Cargado());
+    EXPECT_EQ(fila(42).section(QLatin1Char('|'), 7, 7), kHoy);
 }
 
 TEST_P(FResolucionVentana, AnnullingNeedsConfirmationAndADetailAndStoresToday)
@@ -396,20 +432,71 @@ TEST_P(FResolucionVentana, ClosingWithoutSavingAsksAndCancelKeepsTheWindow)
     EXPECT_FALSE(Formulario<FResolucion>::Cargado());
     EXPECT_EQ(fila(42).section(QLatin1Char('|'), 0, 0), QStringLiteral("Pasajero compensado"));
 
-    abrir(43);
-    caja("MontoI")->setText(QStringLiteral("-1"));
+    // A save that a check refuses keeps the window with what was typed.
+    FResolucion* w = abrir(43);
+    caja("MontoI")->setText(QStringLiteral("abc"));
     entorno->dialogos->Responder(Respuesta::Si);
-    EXPECT_TRUE(Formulario<FResolucion>::Descargar());
+    CerrarComoElSistema(w);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(Formulario<FResolucion>::Cargado());
+    EXPECT_EQ(ultimo().texto, QStringLiteral("El monto tiene que ser numerico o vacio"));
+    ASSERT_TRUE(Formulario<FResolucion>::Cargado());
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(caja("MontoI")->text(), QStringLiteral("abc"));
     EXPECT_EQ(filas(43), 0);
 
     // No closes without saving.
-    abrir(43);
     texto("Detalle")->setPlainText(QStringLiteral("borrador"));
     entorno->dialogos->Responder(Respuesta::No);
     EXPECT_TRUE(Formulario<FResolucion>::Descargar());
     EXPECT_EQ(filas(43), 0);
+}
+
+// This desk keeps the window open while an administrator at another desk saves the resolution.
+TEST_P(FResolucionVentana, AResolutionAnotherDeskStoredAfterTheWindowReadItIsNotReplaced)
+{
+    const QString cambiada =
+        QStringLiteral("La resolución fue modificada desde otro equipo. Vuelva a abrirla para ver la guardada.");
+    const auto detalleCerradaUsuario = [&](qint32 queja) {
+        const QStringList f = fila(queja).split(QLatin1Char('|'));
+        return QStringList{f.value(0), f.value(4), f.value(5)}.join(QLatin1Char('|'));
+    };
+
+    // Read with none stored; meanwhile the complaint was solved, which a level-1 user may not undo.
+    UsuarioActual.Nivel = 1;
+    abrir(42);
+    resolverEnOtroPuesto(42, QStringLiteral("Texto de A"), 1);
+    texto("Detalle")->setPlainText(QStringLiteral("Texto de B"));
+    pulsarGuardar();
+    EXPECT_EQ(ultimo().texto, cambiada);
+    ASSERT_TRUE(Formulario<FResolucion>::Cargado());
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QStringLiteral("Texto de B"));
+    EXPECT_EQ(detalleCerradaUsuario(42), QStringLiteral("Texto de A|1|7"));
+    cerrar();
+    abrir(42);
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QStringLiteral("Texto de A"));
+    EXPECT_TRUE(marca("Solucionado")->isChecked());
+    EXPECT_FALSE(guardar()->isEnabled());
+    cerrar();
+
+    // Two administrators: the window that read the earlier resolution does not replace the later one.
+    UsuarioActual.Nivel = 3;
+    resolucion(43, 0, 0);
+    abrir(43);
+    resolverEnOtroPuesto(43, QStringLiteral("Texto de A"), 0);
+    texto("Detalle")->setPlainText(QStringLiteral("Texto de B"));
+    pulsarGuardar();
+    EXPECT_EQ(ultimo().texto, cambiada);
+    EXPECT_EQ(texto("Detalle")->toPlainText(), QStringLiteral("Texto de B"));
+    EXPECT_EQ(detalleCerradaUsuario(43), QStringLiteral("Texto de A|0|7"));
+    EXPECT_EQ(filas(43), 1);
+
+    // Read again, it saves as usual.
+    cerrar();
+    abrir(43);
+    texto("Detalle")->setPlainText(QStringLiteral("Texto de B"));
+    pulsarGuardar();
+    ASSERT_TRUE(guardadoYCerrado()) << ultimo().texto.toStdString();
+    EXPECT_EQ(detalleCerradaUsuario(43), QStringLiteral("Texto de B|0|5"));
 }
 
 TEST_P(FResolucionVentana, OpeningForAnotherComplaintDoesNotCarryTheFirstOnesResolution)

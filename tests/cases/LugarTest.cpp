@@ -335,6 +335,27 @@ TEST_P(LugarVentana, OnlyAdvancedUsersChangeAStoredPlace)
     abrir(30);
     EXPECT_TRUE(Formulario<Lugar>::SiCargado()->findChild<QPushButton*>(QStringLiteral("Guarda"))->isEnabled());
     EXPECT_EQ(dato(1)->text(), QStringLiteral("01/02/2024"));
+    Formulario<Lugar>::Descargar();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    // The rule holds when the save happens: a place another desk stored meanwhile stays.
+    UsuarioActual.Nivel = 1;
+    abrir(31);
+    enOtroPuesto(7, 2, [] {
+        RegLugar otro = LugarVacio();
+        otro.Fecha = QStringLiteral("01/02/2024");
+        otro.Legajos = QStringLiteral("Puesto A");
+        ASSERT_TRUE(GuardarLugar(otro, 31));
+    });
+    elegirLugar(0);
+    dato(1)->setText(kHoy);
+    caja(QStringLiteral("Legajos"))->setText(QStringLiteral("Puesto B"));
+    guardar();
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Los datos del hecho fueron modificados desde otro equipo. Vuelva a "
+                                             "abrirlos para ver los guardados."));
+    ASSERT_TRUE(Formulario<Lugar>::Cargado());
+    EXPECT_EQ(caja(QStringLiteral("Legajos"))->text(), QStringLiteral("Puesto B"));
+    EXPECT_EQ(GetLugar(31).Legajos, QStringLiteral("Puesto A"));
 }
 
 TEST_P(LugarVentana, CalendarAndDoubleClickFillTheEventDate)

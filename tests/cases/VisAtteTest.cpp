@@ -319,6 +319,37 @@ TEST_P(VisAtteVentana, CaseStateTakesAnyFlagAndAnnulledWins)
     EXPECT_EQ(abrir()->EstadoCaso(), 0);
 }
 
+// The window was filled while the complaint was editable; an administrator at another desk then
+// solves or annuls it.
+TEST_P(VisAtteVentana, EditsAreRefusedOnceAnotherDeskSolvedOrAnnulledTheComplaint)
+{
+    VisAtte* w = abrir();
+    resolverEnOtroPuesto(42, QStringLiteral("Solucionado en otro puesto"), 1);
+    entorno->dialogos->Escribir(QStringLiteral("0341 400-0000"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    dobleClic(control<QLineEdit>("Telefono"));
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Reclamo solucionado, no se puede modificar"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Telefono FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("0341 455-1020"));
+    EXPECT_EQ(w->EstadoCaso(), 1) << "the window shows the stored state";
+
+    // The detail being edited when the complaint is annulled.
+    Ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas"));
+    abrir();
+    dobleClic(detalle()->viewport());
+    detalle()->setPlainText(QStringLiteral("Agrega que perdió la conexión"));
+    resolverEnOtroPuesto(42, QStringLiteral("Anulado en otro puesto"), 0, 1);
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsar("Guarda_Detalle");
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Reclamo anulado, no se puede modificar"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("El chofer dijo |~|no hay lugar|~|"));
+    EXPECT_EQ(w->EstadoCaso(), 2);
+    EXPECT_EQ(detalle()->toPlainText(), QStringLiteral("El chofer dijo 'no hay lugar'"));
+    EXPECT_TRUE(detalle()->isReadOnly());
+    EXPECT_FALSE(control<QPushButton>("Guarda_Detalle")->isEnabled());
+}
+
 TEST_P(VisAtteVentana, FieldEditsStoreTheValueAsTypedApostrophesIncluded)
 {
     abrir();

@@ -139,6 +139,42 @@ TEST_P(ConcurrentWriters, FourWorkstationsReplacingThePlaceAndResolutionOfOneCom
     EXPECT_TRUE(GetResolucion(kQueja).Detalle.startsWith(QStringLiteral("Puesto ")));
 }
 
+TEST_P(ConcurrentWriters, WorkstationsSavingOverTheResolutionTheyAllReadStoreOneAndRefuseTheOthers)
+{
+    constexpr int kRondas = 25;
+    FilaQueja(kQueja, QStringLiteral("01/01/2024"), QStringLiteral("Disputada"), QString(), QString());
+    std::atomic<int> leidas{0}, terminadas{0}, guardadas{0}, rechazadas{0}, otras{0};
+    const auto esperar = [](const std::atomic<int>& contador, int hasta) {
+        while (contador.load() < hasta)
+            std::this_thread::yield();
+    };
+    EnHilos(kPuestos, [&](int h) {
+        for (int ronda = 1; ronda <= kRondas; ++ronda) {
+            // Every workstation reads the same resolution before any of them saves.
+            const RegResolucion leida = GetResolucion(kQueja);
+            ++leidas;
+            esperar(leidas, ronda * kPuestos);
+            RegResolucion r = ResolucionVacia();
+            r.IDQueja = kQueja;
+            r.Detalle = QStringLiteral("Puesto %1, ronda %2").arg(h).arg(ronda);
+            r.usr_Anula = -1;
+            switch (GuardarResolucion(r, leida)) {
+            case Escritura::Guardada: ++guardadas; break;
+            case Escritura::Rechazada: ++rechazadas; break;
+            case Escritura::NoGuardada: ++otras; break;
+            }
+            ++terminadas;
+            esperar(terminadas, ronda * kPuestos);
+        }
+    });
+    EXPECT_EQ(guardadas, kRondas) << "one save per round, whatever the timing";
+    EXPECT_EQ(rechazadas, kRondas * (kPuestos - 1));
+    EXPECT_EQ(otras, 0);
+    EXPECT_EQ(entorno->terminaciones, 0);
+    EXPECT_EQ(LeerEntero(QStringLiteral("Select COUNT(*) from Resolucion_quejas")), 1);
+    EXPECT_TRUE(GetResolucion(kQueja).Detalle.endsWith(QStringLiteral("ronda %1").arg(kRondas)));
+}
+
 INSTANCIAR_EN_MOTORES(ConcurrentWriters);
 
 // The local file shared by several programs: another one holding its lock.
@@ -276,7 +312,7 @@ TEST_P(LocalBloqueada, EveryWriterAsksOnceAfterTheSameWaitAndNoStoresNothing)
     s.Detalle = tipeado;
     const std::pair<const char*, std::function<bool()>> escritores[] = {
         {"new complaint", [&] { return AgregarQueja(q) != -1; }},
-        {"field edit", [&] { return SetCampoQueja(5, 8, tipeado); }},
+        {"field edit", [&] { return SetCampoQueja(5, 8, tipeado) == Escritura::Guardada; }},
         {"place", [&] { return GuardarLugar(l, 5); }},
         {"voucher", [&] { return AgregarComprobante(5, tipeado, QString(), QString(), 1); }},
         {"follow-up", [&] { return AgregarSeguimiento(5, QStringLiteral("01/01/2024"), tipeado, 1); }},

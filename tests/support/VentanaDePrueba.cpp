@@ -28,6 +28,7 @@
 #include "Registros.h"
 #include "Relaciones.h"
 #include "Reportes.h"
+#include "Resoluciones.h"
 #include "Seguimiento.h"
 #include "Usuarios.h"
 #include "VisAtte.h"
@@ -66,6 +67,29 @@ void VentanaDePrueba::fijarEquipo()
     d.hardware = QByteArray::fromHex("001BA005FF0A");
     Red::EstablecerTabla([d] { return QVector<Red::DireccionLocal>{d}; });
     Red::EstablecerNombreEquipo([] { return QStringLiteral("PUESTO-07"); });
+}
+
+void VentanaDePrueba::enOtroPuesto(qint16 pid, qint16 nivel, const std::function<void()>& accion)
+{
+    // The signed-in user is one for the program: this desk's comes back once the other is done.
+    const RegUsuario propio = UsuarioActual;
+    UsuarioActual.Pid = pid;
+    UsuarioActual.Nivel = nivel;
+    EnHilos(1, [&](int) { accion(); });
+    UsuarioActual = propio;
+}
+
+void VentanaDePrueba::resolverEnOtroPuesto(qint32 queja, const QString& detalle, int cerrada, int anulado)
+{
+    enOtroPuesto(7, 3, [&] {
+        RegResolucion r = ResolucionVacia();
+        r.IDQueja = queja;
+        r.Detalle = detalle;
+        r.Cerrada = static_cast<qint16>(cerrada);
+        r.Anulado = static_cast<qint16>(anulado);
+        r.usr_Anula = anulado ? 7 : -1;
+        ASSERT_TRUE(GuardarResolucion(r));
+    });
 }
 
 AtPrinc* VentanaDePrueba::principal()

@@ -34,6 +34,12 @@ protected:
     static AtPrinc* principal();
     // The same with its timers stopped, for tests that do not drive them.
     static AtPrinc* principalQuieta();
+    // Another desk on the same database: accion runs on a connection of its own, signed in as user
+    // pid at this level, while this desk waits.
+    static void enOtroPuesto(qint16 pid, qint16 nivel, const std::function<void()>& accion);
+    // An administrator, user 7, saves the complaint's resolution at another desk: this detail and
+    // these flags.
+    static void resolverEnOtroPuesto(qint32 queja, const QString& detalle, int cerrada, int anulado = 0);
 };
 
 // A stand-in main window for windows tested alone: records what they ask of it. Installed
