@@ -42,6 +42,7 @@
 #include "Usuarios.h"
 #include "VisAtte.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPointer>
@@ -288,7 +289,8 @@ void AtPrinc::MNU_Presionado()
 void AtPrinc::PreguntarSalida()
 {
     if (MsgBox(QStringLiteral("Esta seguro/a que desea salir?"), Botones::SiNo, Icono::Ninguno,
-               QStringLiteral("Salir del sistema")) != Respuesta::Si)
+               QStringLiteral("Salir del sistema")) != Respuesta::Si ||
+        !PuedeCerrarSesion())
         return;
     m_mnu->setVisible(false);
     Formulario<AtPrinc>::Descargar();
@@ -354,6 +356,8 @@ void AtPrinc::AbrirReportes()
 void AtPrinc::Salir_Click()
 {
     TiempoACero();
+    if (!PuedeCerrarSesion())
+        return;
     Formulario<Login>::Obtener()->show();
     Formulario<AtPrinc>::Descargar();
 }
@@ -386,7 +390,29 @@ void AtPrinc::impoexp_Click()
     ImportarExpedientes(Aplicacion::Ruta(QStringLiteral("imp.xlsx")));
 }
 
-// Unloading is never cancelled: every way out is the logout.
+bool AtPrinc::PuedeCerrarSesion()
+{
+    // Its question may save, which reloads the case window: the logout then unloads that too.
+    return Formulario<FResolucion>::Descargar();
+}
+
+void AtPrinc::closeEvent(QCloseEvent* evento)
+{
+    // Switched off, the window takes no input, its close button included: an import or a form
+    // in progress would go on behind the login window, or be thrown away unasked.
+    if (evento->spontaneous() && !isEnabled()) {
+        evento->ignore();
+        return;
+    }
+    Ventana::closeEvent(evento);
+}
+
+// Every way out is the logout; it is cancelled only while the resolution window stays open.
+bool AtPrinc::Form_QueryUnload()
+{
+    return PuedeCerrarSesion();
+}
+
 void AtPrinc::Form_Unload()
 {
     CerrarSesion();

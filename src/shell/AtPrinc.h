@@ -49,12 +49,17 @@ public slots:
 
 protected:
     void Form_Load() override;
+    bool Form_QueryUnload() override;
     void Form_Unload() override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void ActualizarBarra(int n, const QString& desde, const QString& hasta, const RegConteoEstados& conteos);
     void MostrarPeriodo(const QString& desde, const QString& hasta, qint32 total);
     void PreguntarSalida();
+    // The logout happens whole or not at all: the one window whose close the user may refuse is
+    // asked first, before anything is unloaded. False when it stays open.
+    bool PuedeCerrarSesion();
 
     void AbrirRelaciones();
     void AbrirAbmMotivo();

@@ -10,6 +10,7 @@
 #include "ConsultasDePrueba.h"
 #include "DetallesL.h"
 #include "FUsuarios.h"
+#include "FResolucion.h"
 #include "F_Abrir.h"
 #include "FechasPeriodo.h"
 #include "Formularios.h"
@@ -22,14 +23,19 @@
 #include "Reportes.h"
 #include "Sql.h"
 #include "Textos.h"
+#include "Usuarios.h"
 #include "VentanaDePrueba.h"
+#include "VisAtte.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -454,6 +460,79 @@ TEST_P(PruebaAtPrinc, WindowsThatReadAtLoadOpenWhileAnotherWindowsListFills)
     EXPECT_TRUE(Formulario<Registros>::Cargado());
     EXPECT_FALSE(Formulario<PCarga>::Cargado());
     EXPECT_TRUE(w->isEnabled());
+}
+
+// The resolution window is the one window whose close the user may refuse: its question comes before
+// anything is unloaded, and a refusal keeps the whole session, through every way out.
+TEST_P(PruebaAtPrinc, TheLogoutAsksTheResolutionWindowFirstAndHappensWholeOrNotAtAll)
+{
+    Ejecutar(QStringLiteral("INSERT INTO Master_Quejas (pid, Apellido, Nombres) VALUES (42, 'Gómez', 'Lucía')"));
+    const QString pregunta = QStringLiteral("Desea guardar los cambios sin solucionar el llamado?");
+    enum class Salida { Cierre, Salir, MenuLateral };
+    enum class Respuestas { Cancelar, SiRechazado, No, SiGuardado };
+    for (Salida salida : {Salida::Cierre, Salida::Salir, Salida::MenuLateral}) {
+        for (Respuestas r : {Respuestas::Cancelar, Respuestas::SiRechazado, Respuestas::No, Respuestas::SiGuardado}) {
+            const std::string caso = "way out " + std::to_string(int(salida)) + ", answer " + std::to_string(int(r));
+            QPointer<AtPrinc> w = principalQuieta();
+            w->TmrOffLine_Timer();
+            Formulario<VisAtte>::Obtener()->Cargar_Reclamo(42);
+            Pulsar<VisAtte>("Resolucion");
+            QPointer<FResolucion> resolucion = Formulario<FResolucion>::SiCargado();
+            ASSERT_TRUE(resolucion) << caso;
+            ControlDe<FResolucion, QPlainTextEdit>("Detalle")->setPlainText(QStringLiteral("Pasajero compensado"));
+            ControlDe<FResolucion, QLineEdit>("MontoI")->setText(r == Respuestas::SiRechazado ? QStringLiteral("abc")
+                                                                                              : QStringLiteral("150"));
+            entorno->dialogos->mostrados.clear();
+
+            if (salida == Salida::MenuLateral)
+                entorno->dialogos->Responder(Respuesta::Si);
+            entorno->dialogos->Responder(r == Respuestas::Cancelar ? Respuesta::Cancelar
+                                         : r == Respuestas::No     ? Respuesta::No
+                                                                   : Respuesta::Si);
+            switch (salida) {
+            case Salida::Cierre: CerrarComoElSistema(w); break;
+            case Salida::Salir: w->findChild<QAction*>(QStringLiteral("Salir"))->trigger(); break;
+            case Salida::MenuLateral:
+                pulsarBoton(w);
+                pulsarItem(w, 98);
+                break;
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            EXPECT_TRUE(std::any_of(mostrados().begin(), mostrados().end(), [&](const CuadroMostrado& c) {
+                return c.texto == pregunta;
+            })) << caso;
+
+            if (r == Respuestas::Cancelar || r == Respuestas::SiRechazado) {
+                ASSERT_TRUE(w) << caso;
+                EXPECT_TRUE(w->isVisible() && w->isEnabled()) << caso;
+                EXPECT_FALSE(Formulario<Login>::Cargado()) << caso;
+                ASSERT_TRUE(resolucion) << caso;
+                EXPECT_TRUE(resolucion->isVisible()) << caso;
+                EXPECT_EQ((ControlDe<FResolucion, QPlainTextEdit>("Detalle")->toPlainText()),
+                          QStringLiteral("Pasajero compensado"))
+                    << caso;
+                EXPECT_TRUE(Formulario<VisAtte>::SiCargado() && Formulario<VisAtte>::SiCargado()->isVisible()) << caso;
+                EXPECT_EQ(UsuarioActual.Pid, 5) << caso;
+                EXPECT_EQ(conectado(), QStringLiteral("1 PUESTO-07")) << caso;
+                EXPECT_EQ(LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas")), 0) << caso;
+                // The session goes on: the user leaves it later, without saving.
+                entorno->dialogos->Responder(Respuesta::No);
+                Formulario<AtPrinc>::Descargar();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            } else {
+                EXPECT_EQ(ventanasEnPantalla(), QStringList{QStringLiteral("Login")}) << caso;
+                EXPECT_EQ(loginsAbiertos(), 1) << caso;
+                EXPECT_EQ(conectado(), QStringLiteral("0 PUESTO-07")) << caso;
+                EXPECT_EQ(LeerEntero(QStringLiteral("SELECT COUNT(*) FROM Resolucion_quejas WHERE Usuario = 5")),
+                          r == Respuestas::SiGuardado ? 1 : 0)
+                    << caso;
+            }
+            EXPECT_FALSE(Formulario<AtPrinc>::Cargado()) << caso;
+            Ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas"));
+            Formulario<Login>::Descargar();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
 }
 
 INSTANCIAR_EN_MOTORES(PruebaAtPrinc);

@@ -6,6 +6,7 @@
 #include "Formularios.h"
 #include "Inicio.h"
 #include "Login.h"
+#include "PCarga.h"
 #include "VentanaDePrueba.h"
 #include "VersionSistema.h"
 
@@ -161,11 +162,32 @@ protected:
     AplicacionDelPrograma aplicacion;
 };
 
-TEST_P(FinDeSesion, TheWindowManagersCloseOfTheMainWindowIsTheLogoutAlsoWhileItIsSwitchedOff)
+// A switched-off main window takes no input, its close button included; on again, its close is the
+// logout, and the login window's close then ends the program.
+TEST_P(FinDeSesion, TheWindowManagersCloseOfTheMainWindowWaitsWhileItIsSwitchedOffThenLogsOut)
 {
     QPointer<AtPrinc> principal = principalQuieta();
     QPointer<F_Nuevo> nuevo = Mostrar<F_Nuevo>();
     ASSERT_FALSE(principal->isEnabled()) << "the entry form switches the main window off";
+    QTest::keyClicks(ControlDe<F_Nuevo, QLineEdit>("Apellido"), QStringLiteral("Gomez"));
+    CerrarComoElSistema(principal);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(principal && nuevo);
+    EXPECT_TRUE(principal->isVisible() && nuevo->isVisible());
+    EXPECT_EQ((ControlDe<F_Nuevo, QLineEdit>("Apellido")->text()), QStringLiteral("Gomez"));
+    EXPECT_FALSE(Formulario<Login>::Cargado());
+    Formulario<F_Nuevo>::Descargar();
+
+    // "Cargando" up, as during an import or a report.
+    Formulario<PCarga>::Obtener()->show();
+    ASSERT_FALSE(principal->isEnabled());
+    CerrarComoElSistema(principal);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(principal);
+    EXPECT_TRUE(Formulario<PCarga>::Cargado());
+    EXPECT_FALSE(Formulario<Login>::Cargado());
+    Formulario<PCarga>::Descargar();
+    ASSERT_TRUE(principal->isEnabled());
 
     bool loginTrasLaSesion = false;
     bool cerradoPorElUsuario = false;
@@ -173,7 +195,7 @@ TEST_P(FinDeSesion, TheWindowManagersCloseOfTheMainWindowIsTheLogoutAlsoWhileItI
         CerrarComoElSistema(principal);
         QTimer::singleShot(100, [&] {
             Login* login = Formulario<Login>::SiCargado();
-            loginTrasLaSesion = !principal && !nuevo && login && login->isVisible();
+            loginTrasLaSesion = !principal && login && login->isVisible();
             cerradoPorElUsuario = true;
             if (login)
                 CerrarComoElSistema(login);
