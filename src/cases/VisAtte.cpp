@@ -384,13 +384,26 @@ void VisAtte::Cerrar_Reclamo()
 
 bool VisAtte::PuedeModificar()
 {
+    if (m_estado == 0)
+        return true;
+    // Another desk may have reopened or annulled the complaint since this window read it: the
+    // refusal follows the stored rows, and the window shows them when they differ.
+    QPointer<VisAtte> yo(this);
+    const qint16 guardado = numeroDeEstado(EstadoDeResolucion(GetResolucion(m_numero)));
+    if (!yo)
+        return false;
+    if (guardado != m_estado)
+        Cargar_Reclamo(m_numero);
     return avisarSiCerrado(m_estado);
 }
 
-void VisAtte::CampoEditado(qint16 codigo, const QString& valorActual)
+void VisAtte::CampoEditado(qint16 codigo, const QWidget* control)
 {
-    if (PuedeModificar())
-        ModificarCampo(valorActual, codigo);
+    // The value is read after the check, which may have reloaded the window.
+    if (!PuedeModificar())
+        return;
+    const auto* caja = qobject_cast<const QLineEdit*>(control);
+    ModificarCampo(caja ? caja->text() : static_cast<const QLabel*>(control)->text(), codigo);
 }
 
 void VisAtte::ModificarCampo(const QString& valor, qint16 codigo)
@@ -420,67 +433,67 @@ void VisAtte::ModificarCampo(const QString& valor, qint16 codigo)
 
 void VisAtte::Apellido_DblClick()
 {
-    CampoEditado(8, m_apellido->text());
+    CampoEditado(8, m_apellido);
 }
 
 void VisAtte::Nombres_DblClick()
 {
-    CampoEditado(9, m_nombres->text());
+    CampoEditado(9, m_nombres);
 }
 
 void VisAtte::DNI_DblClick()
 {
-    CampoEditado(10, m_dni->text());
+    CampoEditado(10, m_dni);
 }
 
 void VisAtte::Telefono_DblClick()
 {
-    CampoEditado(5, m_telefono->text());
+    CampoEditado(5, m_telefono);
 }
 
 void VisAtte::Celular_DblClick()
 {
-    CampoEditado(6, m_celular->text());
+    CampoEditado(6, m_celular);
 }
 
 void VisAtte::Correo_DblClick()
 {
-    CampoEditado(7, m_correo->text());
+    CampoEditado(7, m_correo);
 }
 
 void VisAtte::Domicilio_DblClick()
 {
-    CampoEditado(1, m_domicilio->text());
+    CampoEditado(1, m_domicilio);
 }
 
 void VisAtte::Localidad_DblClick()
 {
-    CampoEditado(2, m_localidad->text());
+    CampoEditado(2, m_localidad);
 }
 
 void VisAtte::Provincia_DblClick()
 {
-    CampoEditado(3, m_provincia->text());
+    CampoEditado(3, m_provincia);
 }
 
 void VisAtte::Pais_DblClick()
 {
-    CampoEditado(4, m_pais->text());
+    CampoEditado(4, m_pais);
 }
 
 void VisAtte::Numero_Click()
 {
-    CampoEditado(12, m_numeroLbl->text());
+    CampoEditado(12, m_numeroLbl);
 }
 
 void VisAtte::Mediador_DblClick()
 {
-    CampoEditado(13, m_mediador->text());
+    CampoEditado(13, m_mediador);
 }
 
 void VisAtte::NroQueja_Click()
 {
-    CampoEditado(14, m_nroQueja->text());
+    CampoEditado(14, m_nroQueja);
 }
 
 void VisAtte::Detalle_DblClick()
@@ -495,14 +508,21 @@ void VisAtte::Detalle_DblClick()
 
 void VisAtte::Guarda_Detalle_Click()
 {
-    if (!PuedeModificar())
+    // A reload by the check puts the stored text back: what was typed stays in the box.
+    const QString tecleado = m_detalle->toPlainText();
+    QPointer<VisAtte> yo(this);
+    const bool puede = PuedeModificar();
+    if (!yo)
         return;
-    const QString texto = EscaparComillas(m_detalle->toPlainText());
+    if (m_detalle->toPlainText() != tecleado)
+        m_detalle->setPlainText(tecleado);
+    if (!puede)
+        return;
+    const QString texto = EscaparComillas(tecleado);
     if (MsgBox(QStringLiteral("Desea modificarlo?"), Botones::SiNo, Icono::Ninguno, QStringLiteral("Modificar?")) !=
         Respuesta::Si)
         return;
     // A save given up keeps the edit open with what was typed.
-    QPointer<VisAtte> yo(this);
     EstadoQueja estado = EstadoQueja::Editable;
     const Escritura escrito = SetDetalleQueja(m_numero, texto, &estado);
     if (escrito == Escritura::NoGuardada || !yo)

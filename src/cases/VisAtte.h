@@ -69,10 +69,11 @@ protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
-    // Shows the refusal of a solved or annulled case; true when the case may be changed.
+    // Shows the refusal of a solved or annulled case, as stored; true when the case may be changed.
     bool PuedeModificar();
     void ModificarCampo(const QString& valor, qint16 codigo);
-    void CampoEditado(qint16 codigo, const QString& valorActual);
+    // The edit of a value field: a box or a label, whose text the edit starts from.
+    void CampoEditado(qint16 codigo, const QWidget* control);
     void TerminarEdicionDetalle();
 
     qint32 m_numero = 0;

@@ -350,6 +350,62 @@ TEST_P(VisAtteVentana, EditsAreRefusedOnceAnotherDeskSolvedOrAnnulledTheComplain
     EXPECT_FALSE(control<QPushButton>("Guarda_Detalle")->isEnabled());
 }
 
+// The window read the complaint solved; another desk changes its state meanwhile. An edit the
+// window would refuse reads the stored state first, and the window shows it.
+TEST_P(VisAtteVentana, AnEditTheWindowWouldRefuseFollowsTheStoredStateAnotherDeskLeft)
+{
+    resolucion(1, 0);
+    VisAtte* w = abrir();
+    resolverEnOtroPuesto(42, QStringLiteral("Reabierto en otro puesto"), 0);
+    enOtroPuesto(7, 3, [] {
+        ASSERT_TRUE(
+            EjecutarQuery(QStringLiteral("UPDATE Master_Quejas SET Correo = 'lucia@otro.com.ar' WHERE pid = 42")));
+    });
+    entorno->dialogos->Escribir(QStringLiteral("0341 400-0000"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    const int antes = mostrados().size();
+    dobleClic(control<QLineEdit>("Telefono"));
+    ASSERT_EQ(mostrados().size(), antes + 2) << ultimo().texto.toStdString();
+    EXPECT_EQ(mostrados()[antes].titulo, QStringLiteral("Cambiar"));
+    EXPECT_EQ(entorno->dialogos->porDefecto.value(0), QStringLiteral("0341 455-1020"));
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Telefono FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("0341 400-0000"));
+    EXPECT_EQ(w->EstadoCaso(), 0);
+    EXPECT_EQ(caja("Correo"), QStringLiteral("lucia@otro.com.ar"));
+
+    // Still closed, but annulled now: refused as annulled, and the window shows it so.
+    Ejecutar(QStringLiteral("DELETE FROM Resolucion_quejas"));
+    resolucion(1, 0);
+    abrir();
+    resolverEnOtroPuesto(42, QStringLiteral("Anulado en otro puesto"), 0, 1);
+    dobleClic(detalle()->viewport());
+    EXPECT_EQ(ultimo().texto, QStringLiteral("Reclamo anulado, no se puede modificar"));
+    EXPECT_EQ(w->EstadoCaso(), 2);
+    EXPECT_TRUE(detalle()->isReadOnly());
+
+    // Reopened again: the detail edit opens.
+    resolverEnOtroPuesto(42, QStringLiteral("Reabierto en otro puesto"), 0);
+    dobleClic(detalle()->viewport());
+    EXPECT_EQ(w->EstadoCaso(), 0);
+    EXPECT_FALSE(detalle()->isReadOnly());
+    EXPECT_TRUE(control<QPushButton>("Guarda_Detalle")->isEnabled());
+
+    // Solved while the detail was being edited, then reopened: the save stores what was typed.
+    resolverEnOtroPuesto(42, QStringLiteral("Solucionado en otro puesto"), 1);
+    w->Cargar_Reclamo(42);
+    ASSERT_EQ(w->EstadoCaso(), 1);
+    detalle()->setPlainText(QStringLiteral("Agrega que perdió la conexión"));
+    resolverEnOtroPuesto(42, QStringLiteral("Reabierto en otro puesto"), 0);
+    entorno->dialogos->Responder(Respuesta::No);
+    pulsar("Guarda_Detalle");
+    EXPECT_EQ(detalle()->toPlainText(), QStringLiteral("Agrega que perdió la conexión"));
+    entorno->dialogos->Responder(Respuesta::Si);
+    pulsar("Guarda_Detalle");
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT detalle FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("Agrega que perdió la conexión"));
+    EXPECT_TRUE(detalle()->isReadOnly());
+}
+
 TEST_P(VisAtteVentana, FieldEditsStoreTheValueAsTypedApostrophesIncluded)
 {
     abrir();
