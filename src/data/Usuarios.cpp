@@ -103,10 +103,18 @@ bool ComprobarPass(const QString& clave, qint16 pid)
     return lectura.HayFila() && CodificarBase64(clave) == Rs.Texto(0);
 }
 
-bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, qint16 modo)
+bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, qint16 modo, bool* nombreTomado)
 {
+    const auto tomado = [&] {
+        const bool si = nombreOcupado(usuario.Usuario);
+        if (nombreTomado)
+            *nombreTomado = si;
+        return si;
+    };
+    if (nombreTomado)
+        *nombreTomado = false;
     if (modo == 1) {
-        if (nombreOcupado(usuario.Usuario))
+        if (tomado())
             return false;
         return InsertarConClaveNueva(
                    QStringLiteral("Select PID from usuarios_Quejas order by pid desc LIMIT 1"),
@@ -118,7 +126,7 @@ bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, q
                       QStringLiteral(" where pid = ") + SqlEntero(usuario.Pid));
         return true;
     }
-    if (nombreOcupado(usuario.Usuario))
+    if (tomado())
         return false;
     // The first user takes key 1; when the one existing row holds it, the next free key, rather
     // than a failed insert that would end the program.

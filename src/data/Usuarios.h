@@ -45,8 +45,10 @@ void SetPass(const QString& claveCodificada, qint16 pid);
 // True when the typed password, encoded, equals the stored text.
 bool ComprobarPass(const QString& clave, qint16 pid);
 // Mode 1 adds a user; any other mode changes the level (two or more users) or adds the first
-// user. False when the login name is taken.
-bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, qint16 modo);
+// user. False when nothing was added: the login name is taken (nombreTomado, when given, says so),
+// or the insert failed, which its own failure message has told.
+bool GuardarUsuario(const RegUsuario& usuario, const QString& claveCodificada, qint16 modo,
+                    bool* nombreTomado = nullptr);
 // True when giving the user this level would take away the last enabled administrator (level 3
 // or more) who can sign in, read from the table as it is now.
 bool DejaSinAdministradores(qint16 pid, qint16 nivel);

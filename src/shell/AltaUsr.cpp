@@ -82,9 +82,12 @@ void AltaUsr::Aceptar_Click()
     }
     const RegUsuario usuario =
         UsuarioNuevo(m_nivel->currentIndex(), m_nombre->text(), m_apellido->text(), m_usuario->text());
-    if (!GuardarUsuario(usuario, CodificarBase64(clave), 1)) {
-        // Nothing was added: the user may pick another name without typing the rest again.
-        AvisarNombreOcupado(usuario.Usuario);
+    bool nombreTomado = false;
+    if (!GuardarUsuario(usuario, CodificarBase64(clave), 1, &nombreTomado)) {
+        // Nothing was added: the user may pick another name without typing the rest again. A
+        // failed insert has told its own failure.
+        if (nombreTomado)
+            AvisarNombreOcupado(usuario.Usuario);
         return;
     }
     MsgBox(QStringLiteral("Usuario ingresado"), Botones::Aceptar, Icono::Ninguno, QStringLiteral("Alta de usuarios"));

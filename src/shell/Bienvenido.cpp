@@ -69,12 +69,16 @@ void Bienvenido::Aceptar_Click()
         UsuarioNuevo(m_nivel->currentIndex(), m_nombre->text(), m_apellido->text(), m_usuario->text());
     // Once any user exists the save would only change the level of the row with Pid 0 (the hidden
     // row of delivered sites): another workstation created the first user while this window was open.
-    if (HayUsuarios())
+    if (HayUsuarios()) {
         MsgBox(QStringLiteral("No se pudo crear el usuario: ya hay usuarios registrados."), Botones::Aceptar,
                Icono::Informacion, QString());
-    // A name already taken is not saved; say so rather than close as after a save.
-    else if (!GuardarUsuario(usuario, CodificarBase64(m_pass[0]->text()), 0))
-        AvisarNombreOcupado(usuario.Usuario);
+    } else {
+        // A name already taken is not saved; say so rather than close as after a save. A failed
+        // insert has told its own failure.
+        bool nombreTomado = false;
+        if (!GuardarUsuario(usuario, CodificarBase64(m_pass[0]->text()), 0, &nombreTomado) && nombreTomado)
+            AvisarNombreOcupado(usuario.Usuario);
+    }
     Formulario<Bienvenido>::Descargar();
 }
 

@@ -157,6 +157,22 @@ TEST_P(VentanasDeUsuarios, ATakenLoginNameIsToldAndTheWindowKeepsItsContents)
     EXPECT_EQ(principalDePrueba.tiempoACero, 0);
 }
 
+// A failed insert is told once, by the failure itself: the name is free.
+TEST_P(VentanasDeUsuarios, AnInsertThatFailsAtTheTopOfTheKeysIsNotCalledATakenName)
+{
+    Ejecutar(QStringLiteral("INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
+                            "(32767, 'tope', 'Tito', 'Tope', 1, '')"));
+    Mostrar<AltaUsr>();
+    altaCon(QStringLiteral("zeta"), QStringLiteral("clave1"), QStringLiteral("clave1"), 1, QStringLiteral("Beto"),
+            QStringLiteral("Paz"));
+    Pulsar<AltaUsr>("Aceptar");
+    ASSERT_EQ(mostrados().size(), 1);
+    EXPECT_TRUE(mostrados()[0].texto.contains(QStringLiteral("máximo de registros (32767)")))
+        << mostrados()[0].texto.toStdString();
+    EXPECT_EQ(usuarios(), 5);
+    EXPECT_TRUE(Formulario<AltaUsr>::Cargado());
+}
+
 TEST_P(VentanasDeUsuarios, EnterAndChoosingALevelMoveToTheNextControl)
 {
     AltaUsr* w = Mostrar<AltaUsr>();
