@@ -82,11 +82,11 @@ F_Abrir::F_Abrir()
     m_frmeBoE->setObjectName(QStringLiteral("FrmeBoE"));
     m_bolEquip = Caja(m_frmeBoE, "BolEquip", QStringLiteral("Ingrese aqui el Nro de boleto o ticket de equipaje"));
     m_f1 = Caja(m_frmeBoE, "F1", QStringLiteral("Los datos importados solo ingreselos aqui"));
-    m_f1->setMaxLength(10);
+    LimitarCaja(m_f1, 10);
     m_f2 = Caja(m_frmeBoE, "F2", QStringLiteral("Ingrese aqui el segundo dato de la terna"));
-    m_f2->setMaxLength(4);
+    LimitarCaja(m_f2, 4);
     m_f3 = Caja(m_frmeBoE, "F3", QStringLiteral("Ingrese aqui el tercer dato de la terna"));
-    m_f3->setMaxLength(10);
+    LimitarCaja(m_f3, 10);
     m_busqueda = Boton(m_frmeBoE, "Busqueda", QStringLiteral("Buscar"),
                        QStringLiteral("Haga click aqui para buscar boleto, ticket o guia"));
 

@@ -2,6 +2,7 @@
 
 #include "Aplicacion.h"
 #include "Comprobantes.h"
+#include "Controles.h"
 #include "Dialogos.h"
 #include "Formularios.h"
 #include "Medidas.h"
@@ -26,7 +27,7 @@ QLineEdit* caja(QWidget* padre, const QString& nombre, int largoMaximo = 0)
     auto* c = new QLineEdit(padre);
     c->setObjectName(nombre);
     if (largoMaximo > 0)
-        c->setMaxLength(largoMaximo);
+        LimitarCaja(c, largoMaximo);
     return c;
 }
 

@@ -22,7 +22,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTextCursor>
 #include <QTime>
 #include <QVBoxLayout>
 
@@ -195,18 +194,8 @@ F_Nuevo::F_Nuevo()
 
     connect(m_guardar, &QPushButton::clicked, this, &F_Nuevo::Guardar_Click);
     connect(m_motivoRec, &QComboBox::activated, this, &F_Nuevo::Motivo_rec_Click);
-    connect(m_detalle, &QPlainTextEdit::textChanged, this, [this] {
-        // The box holds at most 3900 characters: what was just typed or pasted beyond that is
-        // dropped, as a text box's maximum length does.
-        const int exceso = m_detalle->document()->characterCount() - 1 - kLargoDetalle;
-        if (exceso <= 0)
-            return;
-        QTextCursor c = m_detalle->textCursor();
-        if (c.position() < exceso)
-            c.movePosition(QTextCursor::End);
-        c.movePosition(QTextCursor::Left, QTextCursor::KeepAnchor, exceso);
-        c.removeSelectedText();
-    });
+    // What is typed or pasted beyond 3900 characters is dropped, as a text box's maximum length does.
+    LimitarEscritura(m_detalle, kLargoDetalle);
 }
 
 void F_Nuevo::Form_Load()

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QValidator>
 
 #include <algorithm>
 #include <memory>
@@ -63,11 +64,47 @@ inline void LimitarEscritura(QPlainTextEdit* t, int largo)
         }
         if (total <= *tope)
             return;
-        // The excess is the end of what was just typed or pasted, right before the cursor.
+        // The excess is the end of what was just typed or pasted, right before the cursor. A
+        // character written as two UTF-16 units (an emoji) that does not fit whole goes whole.
         QTextCursor c = t->textCursor();
         const int fin = c.position();
-        c.setPosition(std::max(0, fin - (total - *tope)));
+        int desde = std::max(0, fin - (total - *tope));
+        const QTextDocument* d = t->document();
+        if (desde > 0 && d->characterAt(desde).isLowSurrogate() && d->characterAt(desde - 1).isHighSurrogate())
+            --desde;
+        c.setPosition(desde);
         c.setPosition(fin, QTextCursor::KeepAnchor);
         c.removeSelectedText();
     });
+}
+
+// A box's maximum length cuts what is typed or pasted by UTF-16 units, and may keep half of a
+// character written as two (an emoji): that half is left out too, with the rest the cut left out.
+class CaracteresEnteros : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& texto, int& pos) const override
+    {
+        for (qsizetype i = texto.size() - 1; i >= 0; --i) {
+            const QChar c = texto.at(i);
+            const bool mitad = c.isHighSurrogate()  ? i + 1 == texto.size() || !texto.at(i + 1).isLowSurrogate()
+                               : c.isLowSurrogate() ? i == 0 || !texto.at(i - 1).isHighSurrogate()
+                                                    : false;
+            if (!mitad)
+                continue;
+            texto.remove(i, 1);
+            if (pos > i)
+                --pos;
+        }
+        return Acceptable;
+    }
+};
+
+// At most largo UTF-16 units typed or pasted into the box, in whole characters.
+inline void LimitarCaja(QLineEdit* caja, int largo)
+{
+    caja->setMaxLength(largo);
+    caja->setValidator(new CaracteresEnteros(caja));
 }

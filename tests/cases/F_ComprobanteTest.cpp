@@ -158,6 +158,32 @@ TEST_P(F_ComprobanteVentana, ParcelInvoiceIsStoredAndShownAsLetterPointAndNumber
     EXPECT_EQ(entorno->dialogos->mostrados.size(), antes + 3);
 }
 
+// A character written as two UTF-16 units that does not fit whole is left out, not cut in half.
+TEST_P(F_ComprobanteVentana, TheInvoiceBoxesLengthsKeepWholeCharacters)
+{
+    abrir(6);
+    elegirTipo(2);
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QLineEdit* enc2 = control<QLineEdit>("Enc2");
+    enc2->insert(QStringLiteral("123") + emoji); // a paste
+    EXPECT_EQ(enc2->text(), QStringLiteral("123"));
+    enc2->insert(QStringLiteral("4"));
+    EXPECT_EQ(enc2->text(), QStringLiteral("1234"));
+    // Pasted in the middle: what fits whole goes in, the rest is left out.
+    enc2->setText(QStringLiteral("12"));
+    enc2->setCursorPosition(1);
+    enc2->insert(QStringLiteral("x") + emoji);
+    EXPECT_EQ(enc2->text(), QStringLiteral("1x2"));
+    enc2->setText(QStringLiteral("1"));
+    enc2->insert(emoji + QStringLiteral("9"));
+    EXPECT_EQ(enc2->text(), QStringLiteral("1") + emoji + QStringLiteral("9"));
+
+    escribirYEnter("Enc1", QStringLiteral("A"));
+    control<QLineEdit>("Enc3")->insert(QString(9, QLatin1Char('5')) + emoji);
+    QTest::keyClick(control<QLineEdit>("Enc3"), Qt::Key_Return);
+    EXPECT_EQ(guardados(6), QStringList{QStringLiteral("3:A 1") + emoji + QStringLiteral("9-555555555")});
+}
+
 TEST_P(F_ComprobanteVentana, TypeListKeepsTicketsAndInvoicesApart)
 {
     AgregarComprobante(7, QStringLiteral("100"), QString(), QString(), 1);

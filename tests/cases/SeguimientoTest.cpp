@@ -207,6 +207,29 @@ TEST_P(SeguimientoVentana, NoteBoxLimitsTypingAndTheDetailShowsALongerImportedNo
     EXPECT_EQ(nota()->toPlainText().size(), 3000);
 }
 
+// A character written as two UTF-16 units that does not fit whole is left out with what follows
+// it, never stored cut in half.
+TEST_P(SeguimientoVentana, TheNotesLimitKeepsWholeCharacters)
+{
+    abrir();
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80");
+    const QString aes(2999, QLatin1Char('a'));
+    nota()->insertPlainText(aes + emoji + QStringLiteral("zz")); // a paste
+    EXPECT_EQ(nota()->toPlainText(), aes);
+    QTest::keyClicks(nota(), QStringLiteral("b"));
+    EXPECT_EQ(nota()->toPlainText(), aes + QStringLiteral("b"));
+    // Pasted in the middle: what fits whole goes in.
+    nota()->setPlainText(QString(2998, QLatin1Char('a')));
+    nota()->moveCursor(QTextCursor::Start);
+    nota()->insertPlainText(QStringLiteral("z") + emoji + QStringLiteral("y"));
+    EXPECT_EQ(nota()->toPlainText(), QStringLiteral("z") + QString(2998, QLatin1Char('a')));
+
+    nota()->setPlainText(QString());
+    nota()->insertPlainText(aes + emoji + QStringLiteral("zz"));
+    QTest::mouseClick(control<QPushButton>("Agregar"), Qt::LeftButton);
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT Detalle FROM Seguimiento_quejas WHERE Queja = 42 AND Pid = 3")), aes);
+}
+
 TEST_P(SeguimientoVentana, MainWindowIsOffWhileTheWindowIsOpen)
 {
     AtPrinc* p = principal();
