@@ -100,8 +100,7 @@ FResolucion::FResolucion()
     m_sancion = new QPlainTextEdit(this);
     m_sancion->setObjectName(QStringLiteral("Sancion"));
     m_sancion->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_cmbsup = new QComboBox(this);
-    m_cmbsup->setObjectName(QStringLiteral("cmbsup"));
+    m_cmbsup = ListaDeDato(this, QStringLiteral("cmbsup"));
     m_label4 = EtiquetaDeDato(this, QStringLiteral("Label4"));
     m_usuario = EtiquetaDeDato(this, QStringLiteral("Usuario"));
     m_solucionado = new QCheckBox(QStringLiteral("Solucionado"), this);

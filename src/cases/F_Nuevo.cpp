@@ -71,9 +71,7 @@ void aviso(const QString& texto)
 
 QComboBox* lista(QWidget* padre, const char* nombre)
 {
-    auto* c = new QComboBox(padre);
-    c->setObjectName(QString::fromLatin1(nombre));
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ListaDato* c = ListaDeDato(padre, QString::fromLatin1(nombre));
     c->setMinimumContentsLength(18);
     return c;
 }

@@ -178,10 +178,8 @@ VisAtte::VisAtte()
 
     m_frmeCmbMotCau = new QGroupBox(QStringLiteral("Cambiar Motivo y causa"), m_dtRec);
     m_frmeCmbMotCau->setObjectName(QStringLiteral("FrmeCmbMotCau"));
-    m_motivoRec = new QComboBox(m_frmeCmbMotCau);
-    m_motivoRec->setObjectName(QStringLiteral("Motivo_rec"));
-    m_causaRec = new QComboBox(m_frmeCmbMotCau);
-    m_causaRec->setObjectName(QStringLiteral("Causa_rec"));
+    m_motivoRec = ListaDeDato(m_frmeCmbMotCau, QStringLiteral("Motivo_rec"));
+    m_causaRec = ListaDeDato(m_frmeCmbMotCau, QStringLiteral("Causa_rec"));
     m_cmdGuarMotRe = Boton(m_frmeCmbMotCau, QStringLiteral("CmdGuarMotRe"), QStringLiteral("Guardar"));
     m_cmdCancelmtq = Boton(m_frmeCmbMotCau, QStringLiteral("CmdCancelmtq"), QStringLiteral("Cancelar"));
     auto* panel = new QGridLayout(m_frmeCmbMotCau);

@@ -28,8 +28,7 @@ FUsuarios::FUsuarios()
     setObjectName(QStringLiteral("FUsuarios"));
     setWindowTitle(QStringLiteral("Administrar usuarios"));
 
-    m_cmbUsuarios = new QComboBox(this);
-    m_cmbUsuarios->setObjectName(QStringLiteral("CmbUsuarios"));
+    m_cmbUsuarios = ListaDeDato(this, QStringLiteral("CmbUsuarios"));
     m_cmbUsuarios->setMinimumWidth(300);
     // A list to choose from, never typed into: a typed level would be stored without any check.
     m_cmbNivel = new QComboBox(this);

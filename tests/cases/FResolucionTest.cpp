@@ -4,6 +4,7 @@
 #include "Conexion.h"
 #include "ConsultasDePrueba.h"
 #include "Formularios.h"
+#include "ListaDato.h"
 #include "Usuarios.h"
 #include "VentanaDePrueba.h"
 #include "VisAtte.h"
@@ -11,10 +12,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QTest>
 #include <QToolButton>
@@ -134,6 +137,19 @@ TEST_P(FResolucionVentana, FreshWindowWithoutResolutionIsEmptyAndSavableAtAnyLev
         EXPECT_EQ(sup->currentIndex(), -1);
         cerrar();
     }
+}
+
+TEST_P(FResolucionVentana, AVeryLongSupervisorNameIsCutInTheListAndKeepsTheWindowOnTheScreen)
+{
+    const QString largo = QString(2000, QLatin1Char('S'));
+    Ejecutar(QStringLiteral("INSERT INTO supervisores_quejas (pid, supervisor) VALUES (4, '%1')").arg(largo));
+    FResolucion* w = abrir();
+    auto* lista = control<ListaDato>("cmbsup");
+    Elegir(lista, 3);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(lista->currentText(), largo);
+    EXPECT_TRUE(lista->TextoVisible().endsWith(QChar(0x2026)));
+    EXPECT_LE(w->width(), QGuiApplication::primaryScreen()->availableGeometry().width());
 }
 
 TEST_P(FResolucionVentana, UnderTheProgramsLocaleTheCalendarsSpeakSpanishAndAmountsKeepTheirPoint)

@@ -5,6 +5,7 @@
 #include "Conexion.h"
 #include "ConsultasDePrueba.h"
 #include "EtiquetaDato.h"
+#include "ListaDato.h"
 #include "FResolucion.h"
 #include "F_Abrir.h"
 #include "F_Comprobante.h"
@@ -165,6 +166,40 @@ TEST_P(VisAtteVentana, LongStoredTextsAreCutToTheWindowWhichNeverGrowsForThem)
     // Short texts show whole, to the last fraction of a pixel.
     for (EtiquetaDato* l : w->findChildren<EtiquetaDato*>())
         EXPECT_EQ(l->TextoVisible(), l->text()) << l->objectName().toStdString();
+}
+
+// The panel's lists hold every category and reason: a very long name is cut in them, whole in
+// their tooltip and open list, and the window stays on the screen.
+TEST_P(VisAtteVentana, TheCategoryPanelKeepsTheWindowOnTheScreenWhateverTheNames)
+{
+    const QString larga = QString(2770, QLatin1Char('L'));
+    Ejecutar(QStringLiteral("INSERT INTO Motivos_quejas (PID, Detalle) VALUES (3, '%1')").arg(larga));
+    Ejecutar(QStringLiteral("INSERT INTO Causas_Quejas (Pid, Detalle, Anulada) VALUES (6, '%1', 0)").arg(larga));
+    Ejecutar({"INSERT INTO RelCatMov_Quejas (Categoria, Motivo) VALUES (3, 6)",
+              "UPDATE Master_Quejas SET motivo = 3, causa = 6 WHERE pid = 42"});
+    VisAtte* w = abrir();
+    dobleClic(control<QLabel>("LblCausa"));
+    const QString item = QStringLiteral("3 - ") + larga;
+    const int indice = items("Motivo_rec").indexOf(item);
+    ASSERT_GE(indice, 0);
+    elegir("Motivo_rec", indice);
+    elegir("Causa_rec", 0);
+    QCoreApplication::sendPostedEvents();
+    const QRect pantalla = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE(w->width(), pantalla.width());
+    EXPECT_LE(w->minimumSizeHint().width(), pantalla.width());
+    for (const char* nombre : {"Motivo_rec", "Causa_rec"}) {
+        auto* lista = control<ListaDato>(nombre);
+        ASSERT_NE(lista, nullptr);
+        EXPECT_TRUE(lista->TextoVisible().endsWith(QChar(0x2026))) << nombre;
+        EXPECT_LE(lista->mapTo(w, QPoint(lista->width(), 0)).x(), w->width()) << nombre;
+        EXPECT_EQ(lista->itemData(lista->currentIndex(), Qt::ToolTipRole).toString(), lista->currentText()) << nombre;
+    }
+    EXPECT_EQ(control<QComboBox>("Causa_rec")->currentText(), QStringLiteral("6 - ") + larga);
+    pulsar("CmdGuarMotRe");
+    EXPECT_EQ(LeerTexto(QStringLiteral("SELECT motivo || ' ' || causa FROM Master_Quejas WHERE pid = 42")),
+              QStringLiteral("3 6"));
+    EXPECT_LE(w->width(), pantalla.width());
 }
 
 TEST_P(VisAtteVentana, LongStoredTextsInTheBoxesReadFromTheirStart)

@@ -4,13 +4,16 @@
 #include "ConsultasDePrueba.h"
 #include "FUsuarios.h"
 #include "Formularios.h"
+#include "ListaDato.h"
 #include "Usuarios.h"
 #include "VentanaDePrueba.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
 // The user and password windows over four users: the hidden row 0, Rita Luna (level 4), the
@@ -171,6 +174,21 @@ TEST_P(VentanasDeUsuarios, AnInsertThatFailsAtTheTopOfTheKeysIsNotCalledATakenNa
         << mostrados()[0].texto.toStdString();
     EXPECT_EQ(usuarios(), 5);
     EXPECT_TRUE(Formulario<AltaUsr>::Cargado());
+}
+
+TEST_P(VentanasDeUsuarios, AVeryLongUserNameIsCutInTheListAndKeepsTheWindowOnTheScreen)
+{
+    const QString largo = QString(2000, QLatin1Char('L'));
+    Ejecutar(QStringLiteral("INSERT INTO Usuarios_Quejas (Pid, usuario, nombres, Apellido, nivel, pass) VALUES "
+                            "(9, 'largo', '%1', '%1', 1, '')")
+                 .arg(largo));
+    FUsuarios* w = Mostrar<FUsuarios>();
+    auto* lista = ControlDe<FUsuarios, ListaDato>("CmbUsuarios");
+    Elegir(lista, lista->count() - 1);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_TRUE(lista->currentText().startsWith(QStringLiteral("9 - ") + largo));
+    EXPECT_TRUE(lista->TextoVisible().endsWith(QChar(0x2026)));
+    EXPECT_LE(w->width(), QGuiApplication::primaryScreen()->availableGeometry().width());
 }
 
 TEST_P(VentanasDeUsuarios, EnterAndChoosingALevelMoveToTheNextControl)
