@@ -58,10 +58,6 @@ bool leerMontoGuardado(const QString& texto, double& valor)
     return esMonto(ok, valor);
 }
 
-// At most `largo` characters typed or pasted. A text the window puts in stays whole: a stored
-// text may be longer (the import copies it as it comes), and cutting it on screen would cut it
-// in the database at the next save.
-
 QPushButton* botonCalendario(QWidget* padre, const QString& nombre)
 {
     auto* b = new QPushButton(QStringLiteral("..."), padre);

@@ -69,10 +69,6 @@ void llenarCatalogo(QComboBox* combo, const RegListaCatalogo& lista)
     combo->setCurrentIndex(-1);
 }
 
-// At most `largo` characters typed or pasted. A text the window puts in stays whole: a stored
-// detail may be longer (the import copies it as it comes), and cutting it on screen would cut it
-// in the database at the next save.
-
 qint16 pidDeItem(const QString& item)
 {
     return static_cast<qint16>(item.section(QStringLiteral(" - "), 0, 0).trimmed().toInt());
